@@ -1,0 +1,66 @@
+#include "resources/strings.h"
+
+#include <array>
+#include <utility>
+
+namespace zelvo::res {
+
+namespace {
+
+constexpr std::array<std::string_view, 12> kMonthNames = {
+    "Ιανουάριος", "Φεβρουάριος", "Μάρτιος",   "Απρίλιος", "Μάιος",     "Ιούνιος",
+    "Ιούλιος",    "Αύγουστος",   "Σεπτέμβριος", "Οκτώβριος", "Νοέμβριος", "Δεκέμβριος"};
+
+constexpr std::array<std::string_view, 12> kMonthAbbrevs = {
+    "Ιαν", "Φεβ", "Μαρ", "Απρ", "Μαϊ", "Ιουν", "Ιουλ", "Αυγ", "Σεπ", "Οκτ", "Νοε", "Δεκ"};
+
+constexpr std::pair<int, std::string_view> kTable[] = {
+    {1197, "Να αποθηκευτούν οι αλλαγές;"},
+    {1198, "greek"},
+    {1231,
+     "Αδύνατη η δημιουργία νέου αρχείου: %1.\nΑλλάξτε την ιδιότητα μόνο για ανάγνωση από τον "
+     "Κατάλογο/ το αρχείο ή ζητείστε να σας επιτραπεί να δημιουργήσετε αρχεία σ' αυτό τον "
+     "κατάλογο."},
+    {1235,
+     "Αυτό το πρόγραμμα προορίζεται για να βοηθήσει στους υπολογισμούς όταν συγκεντρώνονται "
+     "τα δελτία έργου και ετοιμάζεται η μηνιαία έκθεση."},
+    {1236, "Δεν αντικαθιστά ούτε επηρεάζει τις οδηγίες της οργάνωσης προς τον Γραμματέα."},
+    {1237,
+     "Όλες οι κάρτες και οι φόρμες που παρέχονται από την οργάνωση πρέπει να τηρούνται "
+     "κατάλληλα σύμφωνα με τις οδηγίες."},
+    {1323, ".25"},
+    {1324, ".5"},
+    {1325, ".75"},
+};
+
+}  // namespace
+
+std::string_view text(int id) {
+    if (id >= kMonthJanuary && id < kMonthJanuary + 12) return kMonthNames[static_cast<std::size_t>(id - kMonthJanuary)];
+    if (id >= kMonthAbbrevJanuary && id < kMonthAbbrevJanuary + 12)
+        return kMonthAbbrevs[static_cast<std::size_t>(id - kMonthAbbrevJanuary)];
+    for (const auto& [key, value] : kTable)
+        if (key == id) return value;
+    return {};
+}
+
+std::string format(std::string_view pattern, std::string_view arg1, std::string_view arg2) {
+    std::string out;
+    out.reserve(pattern.size() + arg1.size() + arg2.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
+            out += pattern[i + 1] == '1' ? arg1 : arg2;
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
+
+std::string_view monthName(int monthIndex) { return text(kMonthJanuary + (monthIndex % 12 + 12) % 12); }
+std::string_view monthAbbrev(int monthIndex) {
+    return text(kMonthAbbrevJanuary + (monthIndex % 12 + 12) % 12);
+}
+
+}  // namespace zelvo::res

@@ -1,0 +1,77 @@
+// Creating the document: settings, date, report month and the tidy of old exports.
+#include <algorithm>
+
+#include "resources/language_table.h"
+#include "resources/strings.h"
+#include "store/cp1253.h"
+#include "store/data_files.h"
+#include "store/file_io.h"
+#include "store/ini_file.h"
+#include "store/user_prompts.h"
+#include "store/zelvo_doc.h"
+
+namespace zelvo {
+
+void CZelvoDoc::startUp(const std::string& folder, const Date& today, LoadMode mode) {
+    modified = 0;
+    calendar = CalendarState{};
+    calendar.earlyAllowed = 1;
+    previousMask = 0;
+    viewFolder.clear();
+    dataFolder = folder;
+    languageWord = std::string(res::text(res::kLanguageWordId));
+
+    const fs::path iniPath = resolvePath(folder, files::kSettings);
+    IniFile ini = IniFile::load(iniPath);
+    settings = readSettings(ini, languageWord);
+
+    calendar.earlyYear = settings.earlyYear;
+    calendar.earlyMonth = settings.earlyMonth;
+    if (applyReportMonthAtStart(calendar, today)) {
+        settings.earlyYear = 0;
+        settings.earlyMonth = 0;
+        if (mode == LoadMode::Live) {
+            writeEarlyChoice(settings, ini);
+            ini.save(iniPath);
+        }
+    }
+    if (!languageInfo(languageWord).keepsLanguageOption) settings.languageOption = 0;
+
+    const auto cfg = readFileBytes(resolvePath(folder, files::kDisplayConfig), DisplayConfig::kSize);
+    if (cfg && cfg->size() == DisplayConfig::kSize) std::copy(cfg->begin(), cfg->end(), displayConfig.bytes.begin());
+}
+
+void CZelvoDoc::showStartupNotice(UserPrompts& prompts) const {
+    if (settings.noticeOff == 1) return;
+    std::string text(res::text(res::kNoticeLine1));
+    text += "\n\n";
+    text += res::text(res::kNoticeLine2);
+    text += "\n\n";
+    text += res::text(res::kNoticeLine3);
+    prompts.showStartupNotice(text);
+}
+
+void CZelvoDoc::tidyExports(UserPrompts& prompts) {
+    const fs::path folder = dataFolder;
+    // File names on Linux are UTF-8, whoever wrote the file.
+    auto existing = [&](const std::string& utf8Name) -> std::optional<std::string> {
+        const fs::path p = resolvePath(folder, utf8Name);
+        if (fileExists(p)) return p.filename().string();
+        return std::nullopt;
+    };
+    std::vector<std::string> found;
+    for (int m = 0; m < 12; ++m) {
+        const std::string month(res::monthName(m));
+        if (auto csv = existing(month + ".csv")) found.push_back(*csv);
+        else if (auto rpt = existing(month + ".rpt")) found.push_back(*rpt);
+    }
+    if (!found.empty()) {
+        if (auto xml = existing("publist.xml")) found.push_back(*xml);
+        for (const std::string& name : prompts.chooseExportsToDelete(found))
+            if (std::find(found.begin(), found.end(), name) != found.end()) removeFile(folder / name);
+    }
+    for (const char* name : {"contact.tsv", "3rdparty.tsv", "cardhdr.tsv", "publist.xml"})
+        removeFile(resolvePath(folder, name));
+}
+
+}  // namespace zelvo

@@ -1,0 +1,42 @@
+// File access for the data folder: bounded reads, atomic writes, and names that may differ in
+// letter case (folders copied from Windows).
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "store/bytes.h"
+
+namespace zelvo {
+
+namespace fs = std::filesystem;
+
+// `folder / relative`, where `relative` may hold '/'-separated components. A component that does
+// not exist under its exact name is matched against the folder's entries without regard to
+// letter case. When nothing matches, the exact path is returned.
+fs::path resolvePath(const fs::path& folder, std::string_view relative);
+
+// Whole file, at most `limit` bytes (the rest is not read). Nothing when it cannot be opened.
+std::optional<Bytes> readFileBytes(const fs::path& path, std::size_t limit);
+
+bool fileExists(const fs::path& path);
+std::optional<std::uintmax_t> fileSize(const fs::path& path);
+
+// Writes to a temporary file in the same folder, flushes it to disk and renames it over `path`.
+// On failure the old file is left as it was and the temporary file is removed.
+bool writeFileAtomic(const fs::path& path, const Byte* data, std::size_t size);
+inline bool writeFileAtomic(const fs::path& path, const Bytes& data) {
+    return writeFileAtomic(path, data.data(), data.size());
+}
+bool writeFileAtomic(const fs::path& path, std::string_view text);
+
+// Copies `from` over `to` atomically. False when `from` cannot be read or `to` not written.
+bool copyFileAtomic(const fs::path& from, const fs::path& to);
+
+// Removes a file; true when it is gone afterwards.
+bool removeFile(const fs::path& path);
+
+}  // namespace zelvo

@@ -1,0 +1,117 @@
+// Month copies under Roll: made when a month's collection opens, reopened read-only later.
+#include <chrono>
+#include <ctime>
+
+#include "resources/strings.h"
+#include "store/backup_history.h"
+#include "store/cp1253.h"
+#include "store/data_files.h"
+#include "store/file_io.h"
+#include "store/user_prompts.h"
+#include "store/zelvo_doc.h"
+
+namespace zelvo {
+
+namespace {
+
+constexpr std::uintmax_t kMinCopiedTable = 500;
+
+std::string copyFolderName(int monthNumber) { return "Roll/Zv9_" + std::to_string(monthNumber); }
+
+int lastWriteYear(const fs::path& path) {
+    std::error_code ec;
+    const auto when = fs::last_write_time(path, ec);
+    if (ec) return 0;
+    const auto sys = std::chrono::file_clock::to_sys(when);
+    const std::time_t t = std::chrono::system_clock::to_time_t(
+        std::chrono::time_point_cast<std::chrono::system_clock::duration>(sys));
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    return tm.tm_year + 1900;
+}
+
+}  // namespace
+
+void CZelvoDoc::makeMonthCopy(int monthIndex, const Date& today) {
+    if (readOnly()) return;
+    const int number = monthIndex == 0 ? 12 : monthIndex;
+    const fs::path data = dataFolder;
+    const fs::path target = resolvePath(data, copyFolderName(number));
+    const fs::path copiedTable = resolvePath(target, files::kPublishers);
+    const auto size = fileSize(copiedTable);
+    if (size && *size > kMinCopiedTable && lastWriteYear(copiedTable) >= 2000 + calendar.reportYear) return;
+
+    std::error_code ec;
+    fs::create_directories(target, ec);
+    for (const std::string_view name : files::kMonthCopyFiles) {
+        const fs::path from = resolvePath(data, name);
+        if (fileExists(from)) copyFileAtomic(from, resolvePath(target, name));
+    }
+    char line[128];
+    const std::string month = cp1253::fromUtf8(res::monthName(today.month - 1));
+    std::snprintf(line, sizeof line, "%s %d %d (Roll)", month.c_str(), today.day, today.year);
+    addBackupHistory(data, line, target.string());
+    modified = 1;
+}
+
+void CZelvoDoc::computePreviousMask() {
+    previousMask = 0;
+    for (int k = 1; k <= 6; ++k) {
+        const int number = ((calendar.liveReportMonth - k) % 12 + 12) % 12 + 1;
+        if (fileExists(resolvePath(dataFolder, copyFolderName(number) + "/" + std::string(files::kPublishers))))
+            previousMask |= 1 << k;
+    }
+}
+
+void CZelvoDoc::discardRemarkChanges() {
+    if (readOnly()) return;
+    const fs::path undo = resolvePath(dataFolder, files::kRemarkUndo);
+    if (fileExists(undo)) copyFileAtomic(undo, resolvePath(dataFolder, files::kRemarks));
+}
+
+void CZelvoDoc::closeDocument() {
+    if (!readOnly()) removeFile(resolvePath(dataFolder, files::kRemarkUndo));
+}
+
+bool CZelvoDoc::openMonthCopy(int monthsBack, UserPrompts& prompts) {
+    if (monthsBack < 1 || monthsBack > 6) return false;
+    if (calendar.viewingPrevious == 0) {
+        if (modified != 0) {
+            switch (prompts.askYesNoCancel(res::text(res::kSaveChanges))) {
+                case Answer::Yes:
+                    saveAll(prompts);
+                    break;
+                case Answer::No:
+                    discardRemarkChanges();
+                    break;
+                case Answer::Cancel:
+                    return false;
+            }
+        }
+        closeDocument();
+    }
+    const int m = ((calendar.liveReportMonth - monthsBack) % 12 + 12) % 12;
+    calendar.viewingPrevious = 1;
+    viewFolder = resolvePath(dataFolder, copyFolderName(m + 1)).string();
+    calendar.viewMonth = static_cast<std::uint8_t>(m);
+    calendar.viewYear = static_cast<std::uint8_t>(m >= calendar.liveReportMonth ? calendar.liveReportYear - 1
+                                                                                : calendar.liveReportYear);
+    deriveReportMonth(calendar);
+    modified = 0;
+    const LoadResult result = load(prompts, LoadMode::ReadOnly);
+    if (!result.ok) {
+        returnToLiveData(prompts);
+        return false;
+    }
+    return true;
+}
+
+LoadResult CZelvoDoc::returnToLiveData(UserPrompts& prompts) {
+    calendar.viewingPrevious = 0;
+    viewFolder.clear();
+    deriveReportMonth(calendar);
+    modified = 0;
+    return load(prompts, LoadMode::Live);
+}
+
+}  // namespace zelvo

@@ -1,0 +1,116 @@
+#include "store/settings.h"
+
+#include <array>
+#include <vector>
+
+#include "resources/language_table.h"
+#include "store/cp1253.h"
+
+namespace zelvo {
+namespace {
+
+// One row per setting: where it lives in the file and which field holds it. Defaults are the
+// initializers of Settings. Names are written here in UTF-8 and converted once.
+struct SettingRow {
+    std::string_view section;
+    std::string_view key;
+    int Settings::*number = nullptr;
+    std::string Settings::*text = nullptr;
+    std::size_t maxLength = 0;  // 0: no limit
+    bool languageOption = false;
+};
+
+constexpr std::string_view kEnabled = "Ενεργοποιημένο";
+
+constexpr std::array kRows = {
+    SettingRow{"Ετικέτες", "Ημερομηνία γέννησης", &Settings::labelBirthDate},
+    SettingRow{"Ετικέτες", "Εναλλακτική Ετικέτα", &Settings::labelAlternative},
+    SettingRow{"Ετικέτες", "Αριστερο Περιθωριο", &Settings::labelLeftMargin},
+    SettingRow{"Εκθέσεις", "Εμφάνιση Γραμμών Πλέγματος", &Settings::reportGridLines},
+    SettingRow{"Εκθέσεις", "Χωρίς Δελτίο Έργου Πεδία", &Settings::reportNoSlipFields},
+    SettingRow{"Εκθέσεις", "EmergJw", &Settings::emergJw},
+    SettingRow{"Εκθέσεις", "Επάνω Περιθώριο", &Settings::reportTopMargin},
+    SettingRow{"Εκθέσεις", "Ημερομηνία", &Settings::reportDate},
+    SettingRow{"Εκθέσεις", "CongName", nullptr, &Settings::congregationName},
+    SettingRow{"AutoCap", kEnabled, &Settings::autoCapitalize},
+    SettingRow{"Nag", kEnabled, &Settings::noticeOff},
+    SettingRow{"Σειρά Ονομάτων", kEnabled, &Settings::languageOption, nullptr, 0, true},
+    SettingRow{"PrtGrp", kEnabled, &Settings::printGroups},
+    SettingRow{"HideAvg", kEnabled, &Settings::hideAverages},
+    SettingRow{"OnePerPage", kEnabled, &Settings::onePerPage},
+    SettingRow{"HideBir", kEnabled, &Settings::hideBirthDates},
+    SettingRow{"Προσαρμοσμένη Κατηγορία", kEnabled, &Settings::customCategoryEnabled},
+    SettingRow{"Προσαρμοσμένη Κατηγορία", "Προσαρμοσμένη Κατηγορία", nullptr,
+               &Settings::customCategoryName, kCustomCategoryMax},
+    SettingRow{"Sec", "Email", nullptr, &Settings::senderEmail},
+    SettingRow{"Early", "Year", &Settings::earlyYear},
+    SettingRow{"Early", "Month", &Settings::earlyMonth},
+};
+
+struct SettingKey {
+    std::string section;  // Windows-1253
+    std::string key;
+    const SettingRow* row;
+};
+
+const std::vector<SettingKey>& settingKeys() {
+    static const std::vector<SettingKey> keys = [] {
+        std::vector<SettingKey> out;
+        out.reserve(kRows.size());
+        for (const SettingRow& row : kRows)
+            out.push_back({cp1253::fromUtf8(row.section), cp1253::fromUtf8(row.key), &row});
+        return out;
+    }();
+    return keys;
+}
+
+bool keepsLanguageOption(const std::string& languageWord) {
+    return languageInfo(languageWord).keepsLanguageOption;
+}
+
+std::string cut(std::string text, std::size_t maxLength) {
+    if (maxLength > 0 && text.size() > maxLength) text.resize(maxLength);
+    return text;
+}
+
+void writeOne(const SettingKey& k, const Settings& settings, IniFile& ini) {
+    const SettingRow& row = *k.row;
+    if (row.number)
+        ini.setInteger(k.section, k.key, settings.*row.number);
+    else
+        ini.setText(k.section, k.key, cut(settings.*row.text, row.maxLength));
+}
+
+}  // namespace
+
+Settings readSettings(const IniFile& ini, const std::string& languageWord) {
+    Settings settings;
+    const bool withLanguageOption = keepsLanguageOption(languageWord);
+    for (const SettingKey& k : settingKeys()) {
+        const SettingRow& row = *k.row;
+        if (row.languageOption && !withLanguageOption) continue;
+        if (row.number) {
+            settings.*row.number = ini.integer(k.section, k.key, settings.*row.number);
+        } else {
+            std::string& text = settings.*row.text;
+            text = cut(ini.text(k.section, k.key, text), row.maxLength);
+        }
+    }
+    return settings;
+}
+
+void writeSettings(const Settings& settings, IniFile& ini, const std::string& languageWord) {
+    const bool withLanguageOption = keepsLanguageOption(languageWord);
+    for (const SettingKey& k : settingKeys()) {
+        if (k.row->languageOption && !withLanguageOption) continue;
+        writeOne(k, settings, ini);
+    }
+}
+
+void writeEarlyChoice(const Settings& settings, IniFile& ini) {
+    for (const SettingKey& k : settingKeys())
+        if (k.row->number == &Settings::earlyYear || k.row->number == &Settings::earlyMonth)
+            writeOne(k, settings, ini);
+}
+
+}  // namespace zelvo

@@ -1,0 +1,52 @@
+// The questions and messages the core needs answered. The desktop program answers them with
+// dialogs, zelvo-cli from its options, and tests with scripted answers. Texts are UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zelvo {
+
+class PasswordCheck;
+
+enum class Answer { Yes, No, Cancel };
+
+class UserPrompts {
+public:
+    virtual ~UserPrompts() = default;
+
+    virtual void showMessage(std::string_view text) = 0;
+    virtual Answer askYesNoCancel(std::string_view text) = 0;
+    // Runs the password dialog over `check` until it has passed or refused; true when passed.
+    virtual bool runPasswordCheck(PasswordCheck& check) = 0;
+    // The start-up notice (a message box with its three paragraphs).
+    virtual void showStartupNotice(std::string_view text) = 0;
+    // The warning about unencrypted exports left in the data folder: returns the file names the
+    // user chose to delete (all are offered preselected); empty when cancelled.
+    virtual std::vector<std::string> chooseExportsToDelete(const std::vector<std::string>& files) = 0;
+    // A wait notice shown while a long operation runs (the saving notice).
+    virtual void beginWait(std::string_view text) { (void)text; }
+    virtual void endWait() {}
+};
+
+// Answers nothing interactively: messages are collected, questions take fixed answers, the
+// password is the one given (or none), exports are kept. Used by zelvo-cli and tests.
+class ScriptedPrompts : public UserPrompts {
+public:
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::vector<Answer> answers;  // consumed in order; Cancel when they run out
+    std::vector<std::string> passwordAttempts;  // typed and confirmed with OK, one by one
+    bool noticeShown = false;
+    std::vector<std::string> exportsOffered;
+    bool deleteOfferedExports = false;
+
+    void showMessage(std::string_view text) override { messages.emplace_back(text); }
+    Answer askYesNoCancel(std::string_view text) override;
+    bool runPasswordCheck(PasswordCheck& check) override;
+    void showStartupNotice(std::string_view) override { noticeShown = true; }
+    std::vector<std::string> chooseExportsToDelete(const std::vector<std::string>& files) override;
+};
+
+}  // namespace zelvo

@@ -1,0 +1,314 @@
+#include "store/zelvo_doc.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "resources/strings.h"
+#include "store/cp1253.h"
+#include "store/user_prompts.h"
+
+namespace zelvo {
+
+namespace {
+
+std::string quarterSuffix(int quarters) {
+    if (quarters <= 0 || quarters > 3) return {};
+    return std::string(res::text(res::kQuarter1 + quarters - 1));
+}
+
+}  // namespace
+
+CZelvoDoc::CZelvoDoc() {
+    publishers.reserve(kMaxRows);
+    remarks.reserve(kMaxRemarks);
+    publishers.emplace_back();
+    remarks.emplace_back();
+    PublisherRecord& h = publishers[0];
+    h.setText(PublisherRecord::kFirstName, " ");
+    h.bytes[PublisherRecord::kScrambleMarker] = 'A';
+}
+
+// ---------------------------------------------------------------- report values
+
+std::uint16_t CZelvoDoc::reportValue(int row, int month, int kind, int slot) const {
+    if (row < 0 || row >= recordCount() || month < 0 || month > 11 || slot < 0 || slot > 2) return 0;
+    const PublisherRecord& r = publishers[static_cast<std::size_t>(row)];
+    switch (kind) {
+        case 0: return r.monthWord(MonthWord::Placements, month, slot);
+        case 1: return r.monthWord(MonthWord::Videos, month, slot);
+        case 2: return r.monthWord(MonthWord::Hours, month, slot);
+        case 3: return r.monthWord(MonthWord::ReturnVisits, month, slot);
+        case 4: return static_cast<std::uint16_t>(r.bibleStudies(month, slot));
+        default: return 0;
+    }
+}
+
+int CZelvoDoc::pioneerKindOf(int row, int month, int slot) const {
+    if (row <= 0 || row >= recordCount() || month < 0 || month > 11 || slot < 0 || slot > 2) return 0;
+    return publishers[static_cast<std::size_t>(row)].pioneerKind(month, slot);
+}
+
+bool CZelvoDoc::hasHours(int row, int month, int slot) const {
+    if (row < 0 || row >= recordCount() || month < 0 || month > 11 || slot < 0 || slot > 2) return false;
+    const PublisherRecord& r = publishers[static_cast<std::size_t>(row)];
+    return (row != 0 && r.hours(month, slot) > 0) || r.quarters(month, slot) > 0;
+}
+
+bool CZelvoDoc::hasReport(int row, int month, int slot) const {
+    if (hasHours(row, month, slot)) return true;
+    if (row < 0 || row >= recordCount() || month < 0 || month > 11 || slot < 0 || slot > 2) return false;
+    return publishers[static_cast<std::size_t>(row)].bit11(month, slot);
+}
+
+long CZelvoDoc::sumOverMonths(int row, int kind, int count) const {
+    if (kind == 2) return hoursOverMonths(row, count).whole;
+    long total = 0;
+    MonthWalk walk = calendar.walkFromReportMonth();
+    for (int i = 0; i < count; ++i, walk.back())
+        total += reportValue(row, walk.current().month, kind, walk.current().slot);
+    return total;
+}
+
+CZelvoDoc::HoursSum CZelvoDoc::hoursOverMonths(int row, int count) const {
+    HoursSum sum;
+    if (row < 0 || row >= recordCount()) return sum;
+    const PublisherRecord& r = publishers[static_cast<std::size_t>(row)];
+    MonthWalk walk = calendar.walkFromReportMonth();
+    long quarters = 0;
+    for (int i = 0; i < count; ++i, walk.back()) {
+        const auto [m, s] = walk.current();
+        sum.whole += r.hours(m, s);
+        quarters += r.quarters(m, s);
+    }
+    sum.whole += quarters / 4;
+    sum.quarters = static_cast<int>(quarters % 4);
+    return sum;
+}
+
+std::string CZelvoDoc::sumOverMonthsText(int row, int kind, int count) const {
+    if (kind != 2) return std::to_string(sumOverMonths(row, kind, count));
+    const HoursSum sum = hoursOverMonths(row, count);
+    return std::to_string(sum.whole) + quarterSuffix(sum.quarters);
+}
+
+double CZelvoDoc::averageOverMonths(int kind, int row, int count) const {
+    if (count <= 0) return 0.0;
+    if (kind != 2) return static_cast<double>(sumOverMonths(row, kind, count)) / count;
+    const HoursSum sum = hoursOverMonths(row, count);
+    const long total = sum.whole + (sum.quarters == 3 ? 1 : 0);
+    return static_cast<double>(total) / count;
+}
+
+long CZelvoDoc::pioneerHoursOverMonths(int row, int count) const {
+    if (row <= 0 || row >= recordCount()) return 0;
+    const PublisherRecord& r = publishers[static_cast<std::size_t>(row)];
+    long total = 0;
+    MonthWalk walk = calendar.walkFromReportMonth();
+    for (int i = 0; i < count; ++i, walk.back()) {
+        const auto [m, s] = walk.current();
+        if (r.pioneerKind(m, s) != 0) total += r.hours(m, s);
+    }
+    return total;
+}
+
+std::string CZelvoDoc::pioneerHoursOverMonthsText(int row, int count) const {
+    return std::to_string(pioneerHoursOverMonths(row, count));
+}
+
+// ---------------------------------------------------------------- people
+
+std::optional<int> CZelvoDoc::rowOf(int value) const {
+    if (value <= 0) return std::nullopt;
+    const auto v = static_cast<std::uint32_t>(value);
+    const std::vector<IndexEntry>* list = nullptr;
+    if (v & kNonPublisherPosition) list = &kindLists[kNonPublisher];
+    else if (v & kInactivePosition) list = &kindLists[kInactive];
+    else if (v & kMovedPosition) list = &kindLists[kMoved];
+    if (list != nullptr) {
+        const std::size_t pos = v & kPositionMask;
+        if (pos >= list->size()) return std::nullopt;
+        return (*list)[pos].recordIndex;
+    }
+    if (value >= recordCount()) return std::nullopt;
+    return value;
+}
+
+std::string CZelvoDoc::displayName(int rowOrPosition, bool lastNameFirst) const {
+    const auto row = rowOf(rowOrPosition);
+    if (!row) return {};
+    const PublisherRecord& r = publishers[static_cast<std::size_t>(*row)];
+    const bool lastFirst =
+        (lastNameFirst || displayConfig.lastNameFirst()) && settings.languageOption == 0;
+    if (!lastFirst) return r.firstName() + " " + r.lastName();
+    if (languageWord == "hun") return r.lastName() + " " + r.firstName();
+    return r.lastName() + ", " + r.firstName();
+}
+
+std::string CZelvoDoc::phoneHome(int v) const {
+    const auto row = rowOf(v);
+    return row ? publishers[static_cast<std::size_t>(*row)].phoneHome() : std::string();
+}
+
+std::string CZelvoDoc::phoneMobile(int v) const {
+    const auto row = rowOf(v);
+    return row ? publishers[static_cast<std::size_t>(*row)].phoneMobile() : std::string();
+}
+
+std::string CZelvoDoc::phoneWork(int v) const {
+    const auto row = rowOf(v);
+    return row ? publishers[static_cast<std::size_t>(*row)].phoneWork() : std::string();
+}
+
+std::string CZelvoDoc::bestPhone(int row) const {
+    const std::string home = phoneHome(row);
+    return home.empty() ? phoneMobile(row) : home;
+}
+
+std::optional<int> CZelvoDoc::findById(int id) const {
+    if (id <= 9) return std::nullopt;
+    for (const IndexEntry& e : masterIndex)
+        if (e.id == id) return e.recordIndex;
+    return std::nullopt;
+}
+
+int CZelvoDoc::nextFreeId(int start) const {
+    std::vector<bool> used(30000, false);
+    for (std::size_t row = 1; row < publishers.size(); ++row) {
+        const int id = publishers[row].id();
+        if (id < 30000) used[static_cast<std::size_t>(id)] = true;
+    }
+    for (int id = std::max(start, 100); id < 30000; ++id)
+        if (!used[static_cast<std::size_t>(id)]) return id;
+    return 0;
+}
+
+std::string CZelvoDoc::householdName(int id) const {
+    const auto row = findById(id);
+    return row ? displayName(*row) : std::string();
+}
+
+std::uint8_t CZelvoDoc::contactExtraOf(int row) {
+    contactExtraBuffer = ContactExtra{};
+    if (row <= 0 || row >= recordCount()) return 0;
+    PublisherRecord& r = publishers[static_cast<std::size_t>(row)];
+    const int n = r.extraIndex();
+    if (n == 0) return 0;
+    if (!readContactExtra(n, row)) {
+        r.setWord(PublisherRecord::kExtraIndex, 0);
+        modified = 1;
+        contactExtraBuffer = ContactExtra{};
+        return 0;
+    }
+    return contactExtraBuffer.presence();
+}
+
+std::string CZelvoDoc::emailOf(int row) {
+    if (contactExtraOf(row) == 0) return {};
+    return contactExtraBuffer.email();
+}
+
+int CZelvoDoc::groupOf(int rowOrPosition, bool skipLeftOut) const {
+    const auto row = rowOf(rowOrPosition);
+    if (!row) return 0;
+    const PublisherRecord& r = publishers[static_cast<std::size_t>(*row)];
+    if (skipLeftOut && (r.privileges() & 0x80) != 0) return 0;
+    return r.groupNumber();
+}
+
+bool CZelvoDoc::hasRemark(int row, int month, int slot, UserPrompts* prompts) const {
+    if (slot > 2 || slot < 0) {
+        if (prompts != nullptr) prompts->showMessage(res::kBadYearInRemCheck);
+        return false;
+    }
+    if (row < 0 || row >= recordCount() || month < 0 || month > 11) return false;
+    const int index = publishers[static_cast<std::size_t>(row)].monthWord(MonthWord::RemarkIndex, month, slot);
+    if (index < 1 || index >= remarkCount()) return false;
+    return !remarks[static_cast<std::size_t>(index)].remarkText().empty();
+}
+
+// ---------------------------------------------------------------- indexes
+
+int CZelvoDoc::countKind(int kind) {
+    int n = 0;
+    for (std::size_t row = 1; row < publishers.size(); ++row)
+        if (publishers[row].kind() == kind) ++n;
+    if (kind >= 0 && kind < 5) kindCounts[static_cast<std::size_t>(kind)] = n;
+    return n;
+}
+
+void CZelvoDoc::countAllKinds() {
+    kindCounts.fill(0);
+    for (std::size_t row = 1; row < publishers.size(); ++row) {
+        const int kind = publishers[row].kind();
+        if (kind < 5) ++kindCounts[static_cast<std::size_t>(kind)];
+    }
+}
+
+void CZelvoDoc::buildIndexes(UserPrompts* prompts) {
+    masterIndex.clear();
+    for (auto& list : kindLists) list.clear();
+    circuitOverseerRow = 0;
+    for (std::size_t row = 1; row < publishers.size(); ++row) {
+        const PublisherRecord& r = publishers[row];
+        masterIndex.push_back({r.id(), static_cast<std::uint16_t>(row), r.kind()});
+        if (r.kind() == kCircuitOverseer) {
+            if (circuitOverseerRow != 0 && prompts != nullptr)
+                prompts->showMessage(res::kDuplicateOverseer);
+            circuitOverseerRow = static_cast<std::uint16_t>(row);
+        }
+    }
+    // Each kind list in master order, up to the kind's count.
+    for (const IndexEntry& e : masterIndex) {
+        if (e.kind >= 5) continue;
+        auto& list = kindLists[e.kind];
+        if (static_cast<int>(list.size()) < kindCounts[e.kind]) list.push_back(e);
+    }
+}
+
+void CZelvoDoc::renumberDuplicateIds() {
+    std::vector<int> seen(65536, 0);
+    for (IndexEntry& e : masterIndex) {
+        if (seen[e.id]++ == 0) continue;
+        const int fresh = nextFreeId(std::max<int>(e.id, 100));
+        if (fresh == 0) continue;
+        problems.push_back(res::format(res::kProblemDuplicateId, std::to_string(e.id),
+                                       std::to_string(fresh)));
+        publishers[e.recordIndex].setId(static_cast<std::uint16_t>(fresh));
+        e.id = static_cast<std::uint16_t>(fresh);
+        ++seen[static_cast<std::size_t>(fresh)];
+        modified = 1;
+    }
+    for (auto& list : kindLists)
+        for (IndexEntry& e : list) e.id = publishers[e.recordIndex].id();
+}
+
+void CZelvoDoc::sortRows() {
+    if (publishers.size() <= 2) return;
+    const bool lastFirst = settings.languageOption == 0;
+    struct Key {
+        bool overseer;
+        std::string name;
+        std::size_t row;
+    };
+    std::vector<Key> keys;
+    keys.reserve(publishers.size() - 1);
+    for (std::size_t row = 1; row < publishers.size(); ++row) {
+        const PublisherRecord& r = publishers[row];
+        std::string name;
+        if (!lastFirst) name = r.firstName() + " " + r.lastName();
+        else if (languageWord == "hun") name = r.lastName() + " " + r.firstName();
+        else name = r.lastName() + ", " + r.firstName();
+        keys.push_back({r.kind() == kCircuitOverseer, cp1253::toLower(trimmed(name)), row});
+    }
+    std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
+        if (a.overseer != b.overseer) return b.overseer;
+        return a.name < b.name;
+    });
+    std::vector<PublisherRecord> sorted;
+    sorted.reserve(publishers.capacity());
+    sorted.push_back(publishers[0]);
+    for (const Key& k : keys) sorted.push_back(publishers[k.row]);
+    publishers.swap(sorted);
+}
+
+}  // namespace zelvo

@@ -1,0 +1,212 @@
+// CZelvoDoc: the single in-memory data store of one congregation.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "store/calendar.h"
+#include "store/publisher_record.h"
+#include "store/settings.h"
+#include "store/side_records.h"
+
+namespace zelvo {
+
+class UserPrompts;
+class Clock;
+
+struct IndexEntry {
+    std::uint16_t id = 0;
+    std::uint16_t recordIndex = 0;  // row in the publisher table
+    std::uint8_t kind = 0;
+};
+
+// A key list entry of emerg.dat or spneed.dat: the record's key and its position in the file.
+struct KeySlot {
+    std::uint16_t key = 0;
+    std::uint16_t slot = 0;
+};
+
+struct ContactExtraKey {
+    std::uint16_t publisherId = 0;
+    std::uint8_t presence = 0;
+};
+
+// Bits that encode a position in a kind list, in place of a row.
+inline constexpr std::uint16_t kInactivePosition = 0x4000;
+inline constexpr std::uint16_t kNonPublisherPosition = 0x8000;
+inline constexpr std::uint16_t kMovedPosition = 0x2000;
+inline constexpr std::uint16_t kPositionMask = 0x01FF;
+
+// How a load treats the data folder.
+enum class LoadMode {
+    Live,      // the program's own load: may tidy files (rmkundo.dat, emergency cleanup, ...)
+    ReadOnly,  // writes nothing at all; the in-memory result is the same
+};
+
+struct LoadResult {
+    bool ok = false;
+    bool passwordRefused = false;
+};
+
+struct SaveResult {
+    bool ok = true;
+    std::vector<std::string> failedFiles;  // full paths of files that could not be written
+};
+
+class CZelvoDoc {
+public:
+    // Capacities of the data model.
+    static constexpr std::size_t kMaxRows = 1510;  // row 0 is the header, so 1,509 people
+    static constexpr std::size_t kMaxRemarks = 3900;
+    static constexpr std::size_t kRemarksLoaded = 3898;
+    static constexpr std::size_t kRemarkRefuseAt = 3854;
+    static constexpr std::size_t kMaxContactExtras = 601;
+    static constexpr std::size_t kMaxEmergency = 1000;
+    static constexpr std::size_t kMaxKeyList = 1300;
+    static constexpr std::size_t kMaxAppointments = 1500;
+    static constexpr std::size_t kMaxLateReports = 250;
+    static constexpr std::size_t kLateReportsRebuilt = 200;
+    static constexpr std::size_t kKindListCapacity = 300;
+    static constexpr std::size_t kOldKindFileRecords = 300;
+
+    CZelvoDoc();
+
+    // --- tables (Part of the data model, in the order the model lists them) ---
+    std::array<MeetingAttendance, 2> meetings{};
+    std::uint16_t meetingCount = 2;
+    OldServiceGroupTable groupsOld{};
+    ServiceGroupTable groups{};
+    CalendarState calendar{};
+    std::int16_t lastEnteredId = 0;
+
+    Settings settings{};
+    std::string dataFolder;
+    std::string viewFolder;
+    std::string languageWord = "greek";
+
+    ContactExtra contactExtraBuffer{};
+    std::vector<ContactExtraKey> contactExtraKeys;  // one per record of xten7.dat, record 0 first
+    std::vector<ContactExtra> contactExtras;        // the records themselves, in memory form
+    int modified = 0;
+    std::uint16_t circuitOverseerRow = 0;
+
+    std::vector<PublisherRecord> publishers;  // size() == recordCount; row 0 the header
+    std::vector<IndexEntry> masterIndex;
+    std::array<std::vector<IndexEntry>, 5> kindLists;
+    std::vector<KeySlot> emergencyKeys;
+    std::vector<EmergencyContact> emergencyRecords;  // emerg.dat as kept, by file position
+    std::vector<KeySlot> specialNeedsKeys;
+    std::vector<SpecialNeed> specialNeedRecords;  // spneed.dat by file position
+    std::vector<AppointmentRecord> appointments;
+    std::array<int, 5> kindCounts{};
+
+    MonthTotals monthTotals{};
+    ReportTotals reportTotals{};
+    std::vector<LateReportEntry> lateReports;
+    std::vector<RemarkRecord> remarks;  // remarks[0] is the empty header
+    DisplayConfig displayConfig{};
+    int previousMask = 0;
+
+    // Problems met while reading the folder, for the user (UTF-8).
+    std::vector<std::string> problems;
+
+    // --- sizes ---
+    std::uint16_t recordCount() const { return static_cast<std::uint16_t>(publishers.size()); }
+    std::uint16_t remarkCount() const { return static_cast<std::uint16_t>(remarks.size()); }
+    int contactExtraCount() const { return static_cast<int>(contactExtraKeys.size()); }
+    PublisherRecord& header() { return publishers[0]; }
+    const PublisherRecord& header() const { return publishers[0]; }
+
+    // --- start-up, load and save (store/doc_*.cpp) ---
+    // Document creation up to the load: settings, date, report month, zvxcfg.cfg. Writes the
+    // cleared early choice into the settings file unless `mode` is ReadOnly.
+    void startUp(const std::string& folder, const Date& today, LoadMode mode);
+    LoadResult load(UserPrompts& prompts, LoadMode mode);
+    SaveResult saveAll(UserPrompts& prompts);
+    // The export tidy of the start-up (dialog 130 through `prompts`).
+    void tidyExports(UserPrompts& prompts);
+    // Shows the start-up notice unless it is turned off.
+    void showStartupNotice(UserPrompts& prompts) const;
+    // The folder files are read from: the month copy while one is open, else the data folder.
+    std::string currentFolder() const { return calendar.viewingPrevious ? viewFolder : dataFolder; }
+
+    // --- month copies (store/month_copies.cpp) ---
+    void makeMonthCopy(int monthIndex, const Date& today);
+    void computePreviousMask();
+    // Opens the copy of `monthsBack` (1-6) read-only, asking to save first. False when the user
+    // cancelled or the copy could not be read.
+    bool openMonthCopy(int monthsBack, UserPrompts& prompts);
+    // Back from a month copy to the live data.
+    LoadResult returnToLiveData(UserPrompts& prompts);
+    // On closing the document: No to the save question restores the remarks from their undo copy.
+    void discardRemarkChanges();
+    void closeDocument();
+
+    // --- report values (store/zelvo_doc.cpp) ---
+    std::uint16_t reportValue(int row, int month, int kind, int slot) const;
+    int pioneerKindOf(int row, int month, int slot) const;
+    bool hasHours(int row, int month, int slot) const;
+    bool hasReport(int row, int month, int slot) const;
+    struct HoursSum {
+        long whole = 0;
+        int quarters = 0;  // remaining quarters, 0-3
+    };
+    // Sum over the report month and the `count - 1` months before it.
+    long sumOverMonths(int row, int kind, int count) const;
+    HoursSum hoursOverMonths(int row, int count) const;
+    std::string sumOverMonthsText(int row, int kind, int count) const;  // "%d%s"
+    double averageOverMonths(int kind, int row, int count) const;
+    long pioneerHoursOverMonths(int row, int count) const;
+    std::string pioneerHoursOverMonthsText(int row, int count) const;
+
+    // --- people ---
+    // Row of a row number or an encoded list position; nullopt for 0 or out of range.
+    std::optional<int> rowOf(int rowOrPosition) const;
+    // Display name (Windows-1253): "First Last", or "Last, First" when asked or configured.
+    std::string displayName(int rowOrPosition, bool lastNameFirst = false) const;
+    std::string phoneHome(int rowOrPosition) const;
+    std::string phoneMobile(int rowOrPosition) const;
+    std::string phoneWork(int rowOrPosition) const;
+    std::string bestPhone(int row) const;
+    std::optional<int> findById(int id) const;
+    int nextFreeId(int start) const;
+    std::string householdName(int id) const;
+    std::uint8_t contactExtraOf(int row);
+    std::string emailOf(int row);
+    int groupOf(int rowOrPosition, bool skipLeftOut) const;
+    bool hasRemark(int row, int month, int slot, UserPrompts* prompts = nullptr) const;
+
+    // --- indexes ---
+    int countKind(int kind);
+    void countAllKinds();
+    void buildIndexes(UserPrompts* prompts = nullptr);
+    void renumberDuplicateIds();
+    // Sorts rows 1.. by display name (kind 5 last); stable, like an insertion sort.
+    void sortRows();
+
+    // --- record-level files (store/doc_records.cpp): written at once ---
+    EmergencyContact readEmergency(int key) const;
+    bool writeEmergency(int key, const EmergencyContact& record);
+    std::optional<int> addEmergency(EmergencyContact record);
+    SpecialNeed readSpecialNeed(int key) const;
+    bool writeSpecialNeed(int key, const SpecialNeed& record);
+    std::optional<int> addSpecialNeed(SpecialNeed record);
+    bool readContactExtra(int recordNumber, int row);
+    std::optional<int> writeContactExtra();  // from contactExtraBuffer
+
+    // --- the compute of branch totals lives in reporting/branch_totals.h ---
+
+    bool readOnly() const { return readOnly_ || calendar.viewingPrevious != 0; }
+
+private:
+    bool readOnly_ = false;
+    bool loadedOldFormat_ = false;
+
+    friend class DocLoader;
+    friend class DocSaver;
+};
+
+}  // namespace zelvo
