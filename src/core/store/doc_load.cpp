@@ -57,7 +57,6 @@ private:
 };
 
 LoadResult CZelvoDoc::load(UserPrompts& prompts, LoadMode mode) {
-    readOnly_ = mode == LoadMode::ReadOnly;
     DocLoader loader(*this, prompts, mode);
     return loader.run();
 }
@@ -130,7 +129,9 @@ LoadResult DocLoader::run() {
         const std::string folder = doc_.dataFolder;
         const CalendarState calendar = doc_.calendar;
         const Settings settings = doc_.settings;
+        const bool readOnly = doc_.readOnly_;
         doc_ = CZelvoDoc();
+        doc_.readOnly_ = readOnly;
         doc_.dataFolder = folder;
         doc_.calendar = calendar;
         doc_.settings = settings;

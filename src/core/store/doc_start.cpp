@@ -13,6 +13,7 @@
 namespace zelvo {
 
 void CZelvoDoc::startUp(const std::string& folder, const Date& today, LoadMode mode) {
+    readOnly_ = mode == LoadMode::ReadOnly;
     modified = 0;
     calendar = CalendarState{};
     calendar.earlyAllowed = 1;

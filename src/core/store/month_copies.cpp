@@ -90,6 +90,11 @@ bool CZelvoDoc::openMonthCopy(int monthsBack, UserPrompts& prompts) {
         }
         closeDocument();
     }
+    return viewMonthCopy(monthsBack, prompts);
+}
+
+bool CZelvoDoc::viewMonthCopy(int monthsBack, UserPrompts& prompts) {
+    if (monthsBack < 1 || monthsBack > 6) return false;
     const int m = ((calendar.liveReportMonth - monthsBack) % 12 + 12) % 12;
     calendar.viewingPrevious = 1;
     viewFolder = resolvePath(dataFolder, copyFolderName(m + 1)).string();
@@ -98,7 +103,8 @@ bool CZelvoDoc::openMonthCopy(int monthsBack, UserPrompts& prompts) {
                                                                                 : calendar.liveReportYear);
     deriveReportMonth(calendar);
     modified = 0;
-    const LoadResult result = load(prompts, LoadMode::ReadOnly);
+    const bool hasTable = fileExists(resolvePath(viewFolder, files::kPublishers));
+    const LoadResult result = hasTable ? load(prompts, LoadMode::ReadOnly) : LoadResult{};
     if (!result.ok) {
         returnToLiveData(prompts);
         return false;
@@ -111,7 +117,7 @@ LoadResult CZelvoDoc::returnToLiveData(UserPrompts& prompts) {
     viewFolder.clear();
     deriveReportMonth(calendar);
     modified = 0;
-    return load(prompts, LoadMode::Live);
+    return load(prompts, readOnly_ ? LoadMode::ReadOnly : LoadMode::Live);
 }
 
 }  // namespace zelvo

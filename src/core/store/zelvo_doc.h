@@ -139,6 +139,9 @@ public:
     // Opens the copy of `monthsBack` (1-6) read-only, asking to save first. False when the user
     // cancelled or the copy could not be read.
     bool openMonthCopy(int monthsBack, UserPrompts& prompts);
+    // The same without the save question: shows the copy read-only. False when it has no table
+    // or the password gate refused it (the live data is then loaded again).
+    bool viewMonthCopy(int monthsBack, UserPrompts& prompts);
     // Back from a month copy to the live data.
     LoadResult returnToLiveData(UserPrompts& prompts);
     // On closing the document: No to the save question restores the remarks from their undo copy.
@@ -199,6 +202,7 @@ public:
 
     // --- the compute of branch totals lives in reporting/branch_totals.h ---
 
+    // True for a session started read-only and while a month copy is open: nothing is written.
     bool readOnly() const { return readOnly_ || calendar.viewingPrevious != 0; }
 
 private:

@@ -1,0 +1,245 @@
+#include "cli/cli.h"
+
+#include <charconv>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <optional>
+
+#include "cli/cli_prompts.h"
+#include "cli/document_json.h"
+#include "demo/demo_congregation.h"
+#include "resources/strings.h"
+#include "store/clock.h"
+#include "store/cp1253.h"
+#include "store/zelvo_doc.h"
+
+namespace zelvo::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kUsage =
+    "Χρήση: zelvo-cli [--today ΕΕΕΕ-ΜΜ-ΗΗ] [--password ΚΩΔΙΚΟΣ] ΕΝΤΟΛΗ ΦΑΚΕΛΟΣ\n"
+    "Εντολές:\n"
+    "  check ΦΑΚΕΛΟΣ                         έλεγχος των δεδομένων (μόνο ανάγνωση)\n"
+    "  dump ΦΑΚΕΛΟΣ [--copy K]               όλα τα δεδομένα ως JSON (μόνο ανάγνωση)\n"
+    "  save ΦΑΚΕΛΟΣ                          φόρτωση και αποθήκευση όπως το πρόγραμμα\n"
+    "  demo ΦΑΚΕΛΟΣ [--people N] [--seed S]  δημιουργία δοκιμαστικής εκκλησίας\n";
+
+struct Options {
+    std::string command;
+    std::string folder;
+    std::optional<Date> today;
+    std::optional<std::string> password;
+    std::map<std::string, int> numbers;  // --copy, --people, --seed
+};
+
+std::optional<int> parseNumber(const std::string& text) {
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+std::optional<Options> parse(const std::vector<std::string>& args, std::ostream& err) {
+    Options o;
+    std::vector<std::string> positional;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto next = [&]() -> std::optional<std::string> {
+            if (i + 1 >= args.size()) {
+                err << "Λείπει η τιμή του " << a << "\n";
+                return std::nullopt;
+            }
+            return args[++i];
+        };
+        if (a == "--today") {
+            const auto v = next();
+            if (!v) return std::nullopt;
+            o.today = parseIsoDate(*v);
+            if (!o.today) {
+                err << "Μη έγκυρη ημερομηνία: " << *v << "\n";
+                return std::nullopt;
+            }
+        } else if (a == "--password") {
+            const auto v = next();
+            if (!v) return std::nullopt;
+            o.password = *v;
+        } else if (a == "--copy" || a == "--people" || a == "--seed") {
+            const auto v = next();
+            if (!v) return std::nullopt;
+            const auto n = parseNumber(*v);
+            if (!n || *n < 0) {
+                err << "Μη έγκυρος αριθμός για " << a << ": " << *v << "\n";
+                return std::nullopt;
+            }
+            o.numbers[a.substr(2)] = *n;
+        } else if (a.rfind("--", 0) == 0) {
+            err << "Άγνωστη επιλογή: " << a << "\n";
+            return std::nullopt;
+        } else {
+            positional.push_back(a);
+        }
+    }
+    if (positional.size() != 2) return std::nullopt;
+    o.command = positional[0];
+    o.folder = positional[1];
+    return o;
+}
+
+bool folderReadable(const std::string& folder) {
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) return false;
+    fs::directory_iterator it(folder, ec);
+    return !ec;
+}
+
+int passwordExit(const CliPrompts& prompts, const Options& o, std::ostream& err) {
+    if (!o.password) err << "Απαιτείται κωδικός: δώστε τον με --password.\n";
+    else err << "Λάθος κωδικός.\n";
+    (void)prompts;
+    return kExitPassword;
+}
+
+// Loads the folder as the program does at start (without the windows).
+int loadDocument(CZelvoDoc& doc, const Options& o, LoadMode mode, CliPrompts& prompts, std::ostream& err) {
+    const Date today = o.today ? *o.today : SystemClock().today();
+    doc.startUp(fs::absolute(o.folder).lexically_normal().string(), today, mode);
+    const LoadResult result = doc.load(prompts, mode);
+    if (result.passwordRefused) return passwordExit(prompts, o, err);
+    if (!result.ok) {
+        err << "Τα δεδομένα δεν φορτώθηκαν.\n";
+        return kExitFolder;
+    }
+    return kExitOk;
+}
+
+void printCheck(const CZelvoDoc& doc, std::ostream& out) {
+    const CalendarState& c = doc.calendar;
+    out << "Φάκελος: " << doc.currentFolder() << "\n";
+    out << "Μήνας εργασίας: " << res::monthName(c.reportMonth) << " " << 2000 + c.reportYear
+        << " (απόλυτος μήνας " << c.reportAbsMonth << ", " << (c.newReportForm ? "νέο" : "παλιό")
+        << " δελτίο)\n";
+    out << "Εγγραφές: " << doc.recordCount() - 1 << "\n";
+    static constexpr const char* kKinds[] = {"Ευαγγελιζόμενοι", "Αδρανείς", "Μη ευαγγελιζόμενοι",
+                                             "Μετακομισμένοι", "Διαγραμμένοι"};
+    for (std::size_t k = 0; k < 5; ++k) out << "  " << kKinds[k] << ": " << doc.kindCounts[k] << "\n";
+    out << "  Επίσκοπος περιοχής: " << (doc.circuitOverseerRow != 0 ? 1 : 0) << "\n";
+    out << "Παρατηρήσεις: " << doc.remarkCount() - 1 << "\n";
+    out << "Καθυστερημένες εκθέσεις: " << doc.lateReports.size() << "\n";
+    out << "Στοιχεία επικοινωνίας: " << (doc.contactExtras.empty() ? 0 : doc.contactExtras.size() - 1) << "\n";
+    out << "Επαφές έκτακτης ανάγκης: " << doc.emergencyKeys.size() << "\n";
+    out << "Ειδικές ανάγκες: " << doc.specialNeedsKeys.size() << "\n";
+    out << "Διορισμοί: " << doc.appointments.size() << "\n";
+    out << "Όμιλοι: " << int{doc.groups.groupCount()} << "\n";
+    out << "Αντίγραφα μηνών: ";
+    bool any = false;
+    for (int k = 1; k <= 6; ++k)
+        if (doc.previousMask & (1 << k)) {
+            out << (any ? ", " : "") << res::monthName(c.liveReportMonth - k);
+            any = true;
+        }
+    out << (any ? "" : "κανένα") << "\n";
+    out << "Προβλήματα: " << doc.problems.size() << "\n";
+    for (const std::string& p : doc.problems) out << "  - " << p << "\n";
+}
+
+int commandCheck(const Options& o, std::ostream& out, std::ostream& err) {
+    CZelvoDoc doc;
+    CliPrompts prompts(err, o.password);
+    if (const int rc = loadDocument(doc, o, LoadMode::ReadOnly, prompts, err); rc != kExitOk) return rc;
+    printCheck(doc, out);
+    return kExitOk;
+}
+
+int commandDump(const Options& o, std::ostream& out, std::ostream& err) {
+    CZelvoDoc doc;
+    CliPrompts prompts(err, o.password);
+    if (const int rc = loadDocument(doc, o, LoadMode::ReadOnly, prompts, err); rc != kExitOk) return rc;
+    if (const auto copy = o.numbers.find("copy"); copy != o.numbers.end()) {
+        if (copy->second < 1 || copy->second > 6) {
+            err << "Το --copy δέχεται 1 έως 6.\n";
+            return kExitUsage;
+        }
+        if (!doc.viewMonthCopy(copy->second, prompts)) {
+            err << "Δεν υπάρχει αντίγραφο του μήνα " << res::monthName(doc.calendar.liveReportMonth - copy->second)
+                << ".\n";
+            return kExitFolder;
+        }
+    }
+    out << documentJson(doc) << "\n";
+    return kExitOk;
+}
+
+int commandSave(const Options& o, std::ostream& out, std::ostream& err) {
+    CZelvoDoc doc;
+    CliPrompts prompts(err, o.password);
+    if (const int rc = loadDocument(doc, o, LoadMode::Live, prompts, err); rc != kExitOk) return rc;
+    const SaveResult result = doc.saveAll(prompts);
+    doc.closeDocument();
+    if (!result.ok) return kExitFailed;
+    out << "Αποθηκεύτηκε: " << doc.dataFolder << "\n";
+    return kExitOk;
+}
+
+int commandDemo(const Options& o, std::ostream& out, std::ostream& err) {
+    demo::DemoOptions options;
+    if (const auto it = o.numbers.find("people"); it != o.numbers.end()) options.people = it->second;
+    if (const auto it = o.numbers.find("seed"); it != o.numbers.end()) options.seed = static_cast<unsigned>(it->second);
+    if (o.today) options.today = *o.today;
+    if (options.people < 1 || options.people > static_cast<int>(CZelvoDoc::kMaxRows - 1)) {
+        err << "Το --people δέχεται 1 έως " << CZelvoDoc::kMaxRows - 1 << ".\n";
+        return kExitUsage;
+    }
+    options.fullSideTables = options.people >= static_cast<int>(CZelvoDoc::kMaxRows - 1);
+    std::error_code ec;
+    fs::create_directories(o.folder, ec);
+    if (!folderReadable(o.folder)) {
+        err << "Ο φάκελος δεν είναι προσβάσιμος: " << o.folder << "\n";
+        return kExitFolder;
+    }
+    if (!demo::writeDemoCongregation(fs::absolute(o.folder).lexically_normal().string(), options)) {
+        err << "Η δημιουργία της εκκλησίας απέτυχε.\n";
+        return kExitFailed;
+    }
+    out << "Δημιουργήθηκε: " << o.folder << " (" << options.people << " άτομα)\n";
+    return kExitOk;
+}
+
+}  // namespace
+
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const auto options = parse(args, err);
+    if (!options) {
+        err << kUsage;
+        return kExitUsage;
+    }
+    using Command = int (*)(const Options&, std::ostream&, std::ostream&);
+    static const std::map<std::string, Command> kCommands = {
+        {"check", commandCheck}, {"dump", commandDump}, {"save", commandSave}, {"demo", commandDemo}};
+    const auto command = kCommands.find(options->command);
+    if (command == kCommands.end()) {
+        err << "Άγνωστη εντολή: " << options->command << "\n" << kUsage;
+        return kExitUsage;
+    }
+    if (options->command != "demo" && !folderReadable(options->folder)) {
+        err << "Ο φάκελος δεν υπάρχει ή δεν διαβάζεται: " << options->folder << "\n";
+        return kExitFolder;
+    }
+    try {
+        return command->second(*options, out, err);
+    } catch (const std::exception& e) {
+        err << "Σφάλμα: " << e.what() << "\n";
+        return kExitFailed;
+    }
+}
+
+int run(int argc, char** argv) {
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
+    return run(args, std::cout, std::cerr);
+}
+
+}  // namespace zelvo::cli

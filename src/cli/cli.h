@@ -1,0 +1,21 @@
+// zelvo-cli: the headless front end over the same core.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace zelvo::cli {
+
+enum ExitCode : int {
+    kExitOk = 0,
+    kExitFailed = 1,
+    kExitUsage = 2,
+    kExitPassword = 3,
+    kExitFolder = 4,
+};
+
+int run(int argc, char** argv);
+int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace zelvo::cli

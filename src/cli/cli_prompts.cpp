@@ -1,0 +1,25 @@
+#include "cli/cli_prompts.h"
+
+#include <ostream>
+
+#include "store/password_check.h"
+
+namespace zelvo::cli {
+
+void CliPrompts::showMessage(std::string_view text) { err_ << text << '\n'; }
+
+Answer CliPrompts::askYesNoCancel(std::string_view text) {
+    err_ << text << " -> Ακύρωση\n";
+    return Answer::Cancel;
+}
+
+bool CliPrompts::runPasswordCheck(PasswordCheck& check) {
+    passwordAsked_ = true;
+    if (password_) {
+        if (check.textChanged(*password_) == PasswordCheck::Outcome::Pending) check.okPressed(*password_);
+    }
+    if (check.outcome() == PasswordCheck::Outcome::Pending) check.cancelled();
+    return check.outcome() == PasswordCheck::Outcome::Passed;
+}
+
+}  // namespace zelvo::cli

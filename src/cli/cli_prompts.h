@@ -1,0 +1,32 @@
+// The answers of zelvo-cli: messages go to standard error, questions are declined, the
+// password comes from --password.
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "store/user_prompts.h"
+
+namespace zelvo::cli {
+
+class CliPrompts : public UserPrompts {
+public:
+    CliPrompts(std::ostream& err, std::optional<std::string> password)
+        : err_(err), password_(std::move(password)) {}
+
+    void showMessage(std::string_view text) override;
+    Answer askYesNoCancel(std::string_view text) override;
+    bool runPasswordCheck(PasswordCheck& check) override;
+    void showStartupNotice(std::string_view) override {}
+    std::vector<std::string> chooseExportsToDelete(const std::vector<std::string>&) override { return {}; }
+
+    bool passwordAsked() const { return passwordAsked_; }
+
+private:
+    std::ostream& err_;
+    std::optional<std::string> password_;
+    bool passwordAsked_ = false;
+};
+
+}  // namespace zelvo::cli
