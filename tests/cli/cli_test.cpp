@@ -15,13 +15,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Run {
+struct CliRun {
     int code;
     std::string out;
     std::string err;
 };
 
-Run cli(const std::vector<std::string>& args) {
+CliRun cli(const std::vector<std::string>& args) {
     std::ostringstream out, err;
     const int code = zelvo::cli::run(args, out, err);
     return {code, out.str(), err.str()};
@@ -69,12 +69,12 @@ TEST_F(CliTest, DemoThenCheckDumpAndSave) {
     ASSERT_EQ(cli({"--today", "2025-01-03", "demo", folder.string(), "--people", "40", "--seed", "7"}).code, 0);
     const auto before = snapshot();
 
-    const Run check = cli({"--today", "2025-01-03", "check", folder.string()});
+    const CliRun check = cli({"--today", "2025-01-03", "check", folder.string()});
     ASSERT_EQ(check.code, 0) << check.err;
     EXPECT_NE(check.out.find("Δεκέμβριος 2024"), std::string::npos) << check.out;
     EXPECT_NE(check.out.find("Εγγραφές: 40"), std::string::npos) << check.out;
 
-    const Run dump = cli({"--today", "2025-01-03", "dump", folder.string()});
+    const CliRun dump = cli({"--today", "2025-01-03", "dump", folder.string()});
     ASSERT_EQ(dump.code, 0) << dump.err;
     EXPECT_EQ(dump.out.front(), '{');
     EXPECT_NE(dump.out.find("\"reportAbsMonth\":299"), std::string::npos);
@@ -82,7 +82,7 @@ TEST_F(CliTest, DemoThenCheckDumpAndSave) {
     EXPECT_EQ(snapshot(), before) << "check and dump must write nothing";
 
     ASSERT_EQ(cli({"--today", "2025-01-03", "save", folder.string()}).code, 0);
-    const Run again = cli({"--today", "2025-01-03", "dump", folder.string()});
+    const CliRun again = cli({"--today", "2025-01-03", "dump", folder.string()});
     EXPECT_EQ(again.out, dump.out) << "a save of unchanged data must read back the same";
 }
 
@@ -102,7 +102,7 @@ TEST_F(CliTest, PasswordRequiredRefusedOrGiven) {
         doc.header().setText(zelvo::PublisherRecord::kFirstName, "secret");
         ASSERT_TRUE(doc.saveAll(prompts).ok);
     }
-    const Run none = cli({"check", folder.string()});
+    const CliRun none = cli({"check", folder.string()});
     EXPECT_EQ(none.code, 3);
     EXPECT_NE(none.err.find("--password"), std::string::npos);
     EXPECT_EQ(cli({"--password", "Secret", "check", folder.string()}).code, 3);
@@ -120,11 +120,14 @@ int runBinary(const std::string& args) {
 TEST_F(CliTest, BinaryHandlesGarbageFolder) {
     fs::create_directories(folder);
     const std::string bytes(5000, '\xCC');
-    for (const char* name : {"zdat9.bin", "remark9.dat", "xten7.dat", "emerg.dat", "zelvog.ini", "bkstudy.dat"})
+    for (const char* name : {"remark9.dat", "xten7.dat", "emerg.dat", "zelvog.ini", "bkstudy.dat", "zcard.dat"})
         std::ofstream(folder / name, std::ios::binary) << bytes;
     EXPECT_EQ(runBinary("check " + folder.string()), 0);
     EXPECT_EQ(runBinary("dump " + folder.string()), 0);
     EXPECT_EQ(runBinary("nothing " + folder.string()), 2);
+    // A garbage table's header reads as a password that nobody knows.
+    std::ofstream(folder / "zdat9.bin", std::ios::binary) << bytes;
+    EXPECT_EQ(runBinary("check " + folder.string()), 3);
 }
 
 }  // namespace
