@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -40,11 +41,34 @@ struct Seed {
 std::vector<Seed> generateSeeds();
 Bytes encodeSeed(const Seed& seed);
 
-// Stops the run so that libFuzzer (or the smoke driver) keeps the input.
-[[noreturn]] inline void fail(const std::string& what) {
+// The input being run, for keepInput() below. Each target sets it first thing.
+struct CurrentInput {
+    const std::uint8_t* data = nullptr;
+    std::size_t size = 0;
+};
+inline CurrentInput& currentInput() {
+    static CurrentInput input;
+    return input;
+}
+
+// A failed check stops the run, so that libFuzzer (or the smoke driver) keeps the input. With
+// ZELVO_FUZZ_KEEP_GOING set, for the triage of a long run, each kind of failure (the message
+// up to its first colon) is reported once, its input kept as keep-going-N in the current
+// folder, and the run goes on.
+inline void fail(const std::string& what) {
     std::fprintf(stderr, "zelvo fuzz check failed: %s\n", what.c_str());
     std::fflush(stderr);
-    std::abort();
+    static const bool keepGoing = std::getenv("ZELVO_FUZZ_KEEP_GOING") != nullptr;
+    if (!keepGoing) std::abort();
+    static std::set<std::string> seen;
+    if (!seen.insert(what.substr(0, what.find(':'))).second) return;
+    const std::string name = "keep-going-" + std::to_string(seen.size());
+    if (std::FILE* f = std::fopen(name.c_str(), "wb")) {
+        const CurrentInput& input = currentInput();
+        if (input.size > 0) std::fwrite(input.data, 1, input.size, f);
+        std::fclose(f);
+        std::fprintf(stderr, "zelvo fuzz: input kept as %s\n", name.c_str());
+    }
 }
 
 inline void check(bool ok, const std::string& what) {

@@ -18,8 +18,17 @@ using test::setReport;
 using Row = std::array<std::uint32_t, 9>;
 
 // Slots of a totals row.
-enum : std::size_t { kPlacements, kVideos, kHours, kReturnVisits, kStudies, kActive, kUnused,
-                     kQuarters, kReports };
+enum : std::size_t {
+    kPlacements,
+    kVideos,
+    kHours,
+    kReturnVisits,
+    kStudies,
+    kActive,
+    kUnused,
+    kQuarters,
+    kReports
+};
 
 class BranchTotalsTest : public ::testing::Test {
 protected:
@@ -43,7 +52,8 @@ protected:
     // A full report of the report month in category `pioneer`.
     PublisherRecord reporter(std::uint16_t id, int pioneer, std::uint16_t placements,
                              std::uint16_t videos, std::uint16_t hours, int quarters,
-                             std::uint16_t returnVisits, std::uint16_t studies, bool bit11 = false) {
+                             std::uint16_t returnVisits, std::uint16_t studies,
+                             bool bit11 = false) {
         PublisherRecord p = person(id, "P", "N" + std::to_string(id));
         p.setMonthByte(MonthByte::PioneerKind, rm, slot, static_cast<std::uint8_t>(pioneer));
         p.setMonthWord(MonthWord::Placements, rm, slot, placements);
@@ -68,8 +78,8 @@ TEST_F(BranchTotalsTest, OldFormSumsEveryValueByCategory) {
     add(reporter(121, 1, 5, 0, 50, 2, 6, 3));
     add(reporter(122, 2, 0, 1, 70, 3, 0, 0));
     add(reporter(123, 3, 0, 0, 130, 0, 0, 4));
-    add(reporter(124, 0, 9, 0, 0, 0, 0, 0));              // placements alone: no report
-    add(reporter(125, 0, 0, 0, 0, 0, 0, 0, true));        // under one hour
+    add(reporter(124, 0, 9, 0, 0, 0, 0, 0));        // placements alone: no report
+    add(reporter(125, 0, 0, 0, 0, 0, 0, 0, true));  // under one hour
     PublisherRecord inactive = reporter(126, 0, 1, 1, 20, 0, 1, 1);
     inactive.setKind(kInactive);
     add(inactive);
@@ -147,7 +157,7 @@ TEST_F(BranchTotalsTest, LateReportsCountInTheCategoryOfTheirOwnMonth) {
     finish();
     const auto countedIn = static_cast<std::uint8_t>(rm + 1);
     doc->lateReports = {{120, 0, countedIn}, {121, 11, countedIn}, {122, 0, countedIn},
-                        {123, 0, countedIn}, {124, 0, countedIn}, {999, 0, countedIn},
+                        {123, 0, countedIn}, {124, 0, countedIn},  {999, 0, countedIn},
                         {125, 0, countedIn}};
     computeBranchTotals(*doc, false);
     EXPECT_EQ(totals(0), (Row{0, 0, 0, 0, 1, 5, 0, 0, 2}));
@@ -206,8 +216,9 @@ TEST_P(BranchTotalsHistory, CopiedIntoTheMonthOnlyWhileItsCollectionIsOpen) {
         for (int c = 0; c < 4; ++c)
             for (int v = 0; v < 9; ++v)
                 if (v != kUnused)
-                    expected.setValue(rm, c, v, slot,
-                                      static_cast<std::uint16_t>(totals(c)[static_cast<std::size_t>(v)]));
+                    expected.setValue(
+                        rm, c, v, slot,
+                        static_cast<std::uint16_t>(totals(c)[static_cast<std::size_t>(v)]));
     }
     EXPECT_EQ(doc->monthTotals.bytes, expected.bytes);
     if (state == 1) {

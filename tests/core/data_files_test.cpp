@@ -271,6 +271,20 @@ TEST_F(DataFilesTest, AFreshDocumentSavesItsHeaderOnly) {
     EXPECT_FALSE(folder.exists(files::kGroups)) << "no groups, no group file";
 }
 
+// Without a table the groups of bkstudy.dat are kept rather than emptied, so that the next save
+// does not delete a group file that may be all that is left of a damaged folder.
+TEST_F(DataFilesTest, WithoutATableTheGroupsAreKept) {
+    ServiceGroupTable groups;
+    groups.setGroupCount(3);
+    groups.setText(ServiceGroupTable::overseerField(1), "Overseer");
+    groups.toggleScramble();
+    folder.write(files::kGroups, test::bytesOf(groups));
+    auto doc = load(LoadMode::ReadOnly);
+    EXPECT_EQ(doc->recordCount(), 1);
+    EXPECT_EQ(doc->groups.groupCount(), 3);
+    EXPECT_EQ(doc->groups.text(ServiceGroupTable::overseerField(1)), "Overseer");
+}
+
 TEST_F(DataFilesTest, ShortTablesAndPartialRows) {
     folder.write(files::kPublishers, FileBytes(400, 0x55));
     auto doc = load();
@@ -319,8 +333,8 @@ TEST_F(DataFilesTest, ReadersStopAtTheTableCapacities) {
 
 TEST_F(DataFilesTest, APlainTableIsReadAsItIs) {
     // Byte 23 of the header reads 'A': the texts were never shifted.
-    test::FileBytes plain = test::concat(
-        std::vector<PublisherRecord>{headerRow(), person(120, "Plain", "Text")});
+    test::FileBytes plain =
+        test::concat(std::vector<PublisherRecord>{headerRow(), person(120, "Plain", "Text")});
     folder.write(files::kPublishers, plain);
     auto doc = load(LoadMode::ReadOnly);
     ASSERT_EQ(doc->recordCount(), 2);
@@ -394,9 +408,9 @@ TEST_F(DataFilesTest, SaveMarksLateReportsFromTheListOnly) {
 TEST_F(DataFilesTest, UnderOneHourMarksSurviveOnlyOnMonthsWithoutHours) {
     auto doc = load();
     PublisherRecord a = person(120, "A", "A");
-    setReport(a, 5, 0, 0, 0, 0, true);             // June 2024, no hours: keeps its mark
-    setReport(a, 6, 0, 4, 0, 0, true);             // July 2024 with hours: a stray mark
-    setReport(a, 7, 0, 0, 2, 0, true);             // quarter hours are hours too
+    setReport(a, 5, 0, 0, 0, 0, true);                 // June 2024, no hours: keeps its mark
+    setReport(a, 6, 0, 4, 0, 0, true);                 // July 2024 with hours: a stray mark
+    setReport(a, 7, 0, 0, 2, 0, true);                 // quarter hours are hours too
     setReport(a, kReportMonth, kSlot, 0, 0, 1, true);  // participated this month
     test::addPeople(*doc, {a});
     ASSERT_TRUE(save(*doc).ok);
@@ -424,6 +438,51 @@ TEST_F(DataFilesTest, UnderOneHourMarksSurviveOnlyOnMonthsWithoutHours) {
     }
 }
 
+TEST_F(DataFilesTest, OldFormMonthsKeepTheirMarksApartToo) {
+    // 10 August 2024: report month July 2024 (index 6, slot 0). March 2023 (slot 1) is an
+    // old-form month; March 2024 (slot 0) is not, and lies before the report month.
+    auto doc = std::make_unique<CZelvoDoc>();
+    ScriptedPrompts prompts;
+    doc->startUp(folder.str(), {2024, 8, 10}, LoadMode::Live);
+    ASSERT_TRUE(doc->load(prompts, LoadMode::Live).ok);
+    PublisherRecord a = person(120, "A", "A");
+    setReport(a, 2, 1, 0, 0, 0, true);
+    setReport(a, 2, 0, 0, 0, 0, true);
+    setReport(a, 3, 1, 2, 0, 0, true);  // an old-form month with hours: a stray mark
+    test::addPeople(*doc, {a});
+    ASSERT_TRUE(doc->saveAll(prompts).ok);
+    const UnderHourRecord rec = recordsOf<UnderHourRecord>(folder.read(files::kUnderHour)).at(0);
+    EXPECT_TRUE(rec.flag(2, 1));
+    EXPECT_FALSE(rec.flag(2, 0));
+    const PublisherRecord inFile = tableOf(folder.read(files::kPublishers))[1];
+    EXPECT_FALSE(inFile.bit11(2, 1));
+    EXPECT_TRUE(inFile.bit11(2, 0));
+
+    auto again = std::make_unique<CZelvoDoc>();
+    again->startUp(folder.str(), {2024, 8, 10}, LoadMode::Live);
+    ASSERT_TRUE(again->load(prompts, LoadMode::Live).ok);
+    EXPECT_TRUE(again->publishers[1].bit11(2, 1));
+    EXPECT_TRUE(again->publishers[1].bit11(2, 0));
+    EXPECT_FALSE(again->publishers[1].bit11(3, 1));
+}
+
+TEST_F(DataFilesTest, MarksThatStayInTheTableLeaveAnEmptyUnderHourFile) {
+    auto doc = load();
+    PublisherRecord a = person(120, "A", "A");
+    setReport(a, kReportMonth, kSlot, 0, 0, 0, true);
+    PublisherRecord b = person(121, "B", "B");
+    setReport(b, 5, 0, 0, 0, 0, true);
+    test::addPeople(*doc, {a, b, person(122, "C", "C")});
+    ASSERT_TRUE(save(*doc).ok);
+    ASSERT_EQ(folder.size(files::kUnderHour), 32u) << "one record: only B has a moved mark";
+    EXPECT_EQ(recordsOf<UnderHourRecord>(folder.read(files::kUnderHour))[0].publisherId(), 121);
+
+    doc->publishers[2].setMonthWord(MonthWord::StudiesAndFlags, 5, 0, 0);
+    ASSERT_TRUE(save(*doc).ok);
+    EXPECT_TRUE(folder.exists(files::kUnderHour));
+    EXPECT_EQ(folder.size(files::kUnderHour), 0u);
+}
+
 TEST_F(DataFilesTest, NoMarksNoUnderHourFile) {
     folder.write(files::kUnderHour, FileBytes(32, 0));
     auto doc = load();
@@ -436,13 +495,11 @@ TEST_F(DataFilesTest, NoMarksNoUnderHourFile) {
 
 TEST_F(DataFilesTest, AppointmentsAreFilteredOnSave) {
     auto doc = load();
-    doc->appointments = {appointment(120, 3, "Elder since 2020"),
-                         appointment(120, 3, "Same pair again"),
-                         appointment(0, 3, "No person at all"),
-                         appointment(120, 0, "No kind at all"),
-                         appointment(121, 4, "  short  "),
-                         appointment(122, 20, ""),
-                         appointment(121, 5, "Servant 2019")};
+    doc->appointments = {
+        appointment(120, 3, "Elder since 2020"), appointment(120, 3, "Same pair again"),
+        appointment(0, 3, "No person at all"),   appointment(120, 0, "No kind at all"),
+        appointment(121, 4, "  short  "),        appointment(122, 20, ""),
+        appointment(121, 5, "Servant 2019")};
     ASSERT_TRUE(save(*doc).ok);
     const auto written = recordsOf<AppointmentRecord>(folder.read(files::kAppointments));
     ASSERT_EQ(written.size(), 3u);
@@ -455,7 +512,9 @@ TEST_F(DataFilesTest, AppointmentsAreFilteredOnSave) {
 
 class RemarkFileTest : public DataFilesTest {
 protected:
-    void SetUp() override { writeTable({headerRow(), person(120, "A", "A"), person(130, "B", "B")}); }
+    void SetUp() override {
+        writeTable({headerRow(), person(120, "A", "A"), person(130, "B", "B")});
+    }
 };
 
 TEST_F(RemarkFileTest, LiveLoadCompactsAndKeepsAnUndoCopy) {
@@ -482,6 +541,16 @@ TEST_F(RemarkFileTest, LiveLoadCompactsAndKeepsAnUndoCopy) {
     EXPECT_EQ(a.monthWord(MonthWord::RemarkIndex, 3, 1), 0);
 }
 
+TEST_F(RemarkFileTest, BlankRemarksAreNotReadIntoTheTable) {
+    folder.write(files::kRemarks, test::concat(std::vector<RemarkRecord>{
+                                      RemarkRecord{}, remark("   ", 2, 1, 120),
+                                      remark("kept", 3, 1, 120), remark("x", 4, 1, 130)}));
+    auto doc = load();
+    EXPECT_EQ(doc->remarkCount(), 3);
+    EXPECT_EQ(doc->publishers[1].monthWord(MonthWord::RemarkIndex, 1, 1), 0);
+    EXPECT_EQ(folder.size(files::kRemarks), 4u * 48) << "compaction keeps blank texts";
+}
+
 TEST_F(RemarkFileTest, ReadOnlyLoadNeitherCompactsNorCopies) {
     const FileBytes original = test::concat(std::vector<RemarkRecord>{
         RemarkRecord{}, remark("first", 2, 1, 120), remark("second", 2, 1, 120)});
@@ -495,7 +564,8 @@ TEST_F(RemarkFileTest, ReadOnlyLoadNeitherCompactsNorCopies) {
 }
 
 TEST_F(RemarkFileTest, FilesOf143BytesOrLessAreNotCompacted) {
-    FileBytes small = test::concat(std::vector<RemarkRecord>{RemarkRecord{}, remark("", 2, 1, 120)});
+    FileBytes small =
+        test::concat(std::vector<RemarkRecord>{RemarkRecord{}, remark("", 2, 1, 120)});
     small.resize(143, 0x41);  // a partial third record
     folder.write(files::kRemarks, small);
     load();
@@ -519,7 +589,8 @@ TEST_F(RemarkFileTest, SaveWritesRemarksInPlace) {
     const int index = ra.monthWord(MonthWord::RemarkIndex, 1, 1);
     doc->remarks[static_cast<std::size_t>(index)].set("one changed", 2, 1, 120);
     doc->remarks.push_back(remark("three", 1, 1, 120));
-    ra.setMonthWord(MonthWord::RemarkIndex, 0, 1, static_cast<std::uint16_t>(doc->remarkCount() - 1));
+    ra.setMonthWord(MonthWord::RemarkIndex, 0, 1,
+                    static_cast<std::uint16_t>(doc->remarkCount() - 1));
     ASSERT_TRUE(save(*doc).ok);
     const auto file = recordsOf<RemarkRecord>(folder.read(files::kRemarks));
     ASSERT_EQ(file.size(), 4u);
@@ -554,9 +625,9 @@ TEST(RemarkMerge, SameKeyThenFirstEmptyThenAppended) {
 }
 
 TEST(RemarkMerge, CompactionRules) {
-    const std::vector<RemarkRecord> in = {remark("junk header", 1, 1, 99), remark("x", 2, 0, 120),
-                                          remark("y", 2, 1, 120), remark("x2", 2, 0, 120),
-                                          remark("ten", 2, 0, 10), remark("eleven", 2, 0, 11)};
+    const std::vector<RemarkRecord> in = {
+        remark("junk header", 1, 1, 99), remark("x", 2, 0, 120),  remark("y", 2, 1, 120),
+        remark("x2", 2, 0, 120),         remark("ten", 2, 0, 10), remark("eleven", 2, 0, 11)};
     const auto out = compactRemarks(in);
     ASSERT_EQ(out.size(), 4u);
     EXPECT_TRUE(out[0].isAllZero());
@@ -758,7 +829,8 @@ TEST_F(DataFilesTest, LateReportListIsRebuiltFromTheSixMonthsBefore) {
 TEST_F(DataFilesTest, LateReportListIsRebuiltUpTo200) {
     std::vector<PublisherRecord> rows = {headerRow()};
     for (int i = 0; i < 250; ++i) {
-        PublisherRecord p = person(static_cast<std::uint16_t>(100 + i), "P", "P" + std::to_string(i));
+        PublisherRecord p =
+            person(static_cast<std::uint16_t>(100 + i), "P", "P" + std::to_string(i));
         p.setMonthByte(MonthByte::CountedInMonth, 0, kSlot, kReportMonth + 1);
         rows.push_back(p);
     }
@@ -820,11 +892,11 @@ void writeUntidyFolder(const TestFolder& f) {
     a.setWord(PublisherRecord::kSpecialNeedsKey, 20);
     setReport(a, kReportMonth, kSlot, 3);
     f.write(files::kPublishers, test::tableFile({headerRow(), a, person(120, "Dup", "Id")}));
-    f.write(files::kRemarks, test::concat(std::vector<RemarkRecord>{
-                                 RemarkRecord{}, remark("x", 2, 1, 120), remark("y", 2, 1, 120),
-                                 remark("", 3, 1, 120)}));
-    f.write(files::kEmergency, test::concat(std::vector<EmergencyContact>{
-                                   emergency(11, "Unused"), emergency(10, "Used")}));
+    f.write(files::kRemarks,
+            test::concat(std::vector<RemarkRecord>{RemarkRecord{}, remark("x", 2, 1, 120),
+                                                   remark("y", 2, 1, 120), remark("", 3, 1, 120)}));
+    f.write(files::kEmergency, test::concat(std::vector<EmergencyContact>{emergency(11, "Unused"),
+                                                                          emergency(10, "Used")}));
     f.write(files::kSpecialNeeds,
             test::concat(std::vector<SpecialNeed>{need(20, "a"), need(20, "b")}));
     f.write(files::kUnderHour, FileBytes(32, 0));

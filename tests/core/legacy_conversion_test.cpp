@@ -137,7 +137,7 @@ FileBytes oldMeetings() {
     writeU16(out.data() + 32 + 6 * 24 + 1 * 2, 250);  // total, February
     writeText(out.data() + 224, 32, "Weekend");
     writeU16(out.data() + 224 + 32 + 5 * 24 + 11 * 2, 4);  // meetings held, December
-    writeU16(out.data() + 448 + 32, 999);                   // a third record is not used
+    writeU16(out.data() + 448 + 32, 999);                  // a third record is not used
     return out;
 }
 
@@ -184,7 +184,8 @@ void writeOldFolder(const TestFolder& f, std::uint8_t februaryCode = 25) {
 
 class LegacyConversionTest : public ::testing::Test {
 protected:
-    std::unique_ptr<CZelvoDoc> load(LoadMode mode = LoadMode::Live, const TestFolder* where = nullptr) {
+    std::unique_ptr<CZelvoDoc> load(LoadMode mode = LoadMode::Live,
+                                    const TestFolder* where = nullptr) {
         auto doc = std::make_unique<CZelvoDoc>();
         ScriptedPrompts prompts;
         doc->startUp((where ? *where : folder).str(), kToday, mode);

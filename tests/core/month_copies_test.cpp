@@ -27,7 +27,8 @@ constexpr Date kToday{2025, 3, 10};
 void setWriteTime(const fs::path& p, int year) {
     using namespace std::chrono;
     const sys_seconds day{sys_days{std::chrono::year{year} / June / 15}};
-    fs::last_write_time(p, time_point_cast<fs::file_time_type::duration>(file_clock::from_sys(day)));
+    fs::last_write_time(p,
+                        time_point_cast<fs::file_time_type::duration>(file_clock::from_sys(day)));
 }
 
 RemarkRecord remark(std::string_view text, int monthPlusOne, int slot, int id) {
@@ -114,7 +115,7 @@ TEST_F(MonthCopiesTest, ARecentCopyIsKept) {
         bool kept;
     };
     const Case cases[] = {
-        {816 * 2, 2025, true}, {501, 2025, true}, {816 * 2, 2026, true},
+        {816 * 2, 2025, true}, {501, 2025, true},      {816 * 2, 2026, true},
         {500, 2025, false},    {816 * 2, 2024, false},
     };
     auto doc = fullFolder();
@@ -134,7 +135,8 @@ TEST(BackupHistory, TheEleventhRecordPushesTheOldestOut) {
     TestFolder f;
     EXPECT_EQ(readBackupHistory(f.path()).size(), 10u);
     for (int k = 1; k <= 11; ++k)
-        ASSERT_TRUE(addBackupHistory(f.path(), "Backup " + std::to_string(k), "/b/" + std::to_string(k)));
+        ASSERT_TRUE(
+            addBackupHistory(f.path(), "Backup " + std::to_string(k), "/b/" + std::to_string(k)));
     const FileBytes file = f.read(files::kBackupHistory);
     ASSERT_EQ(file.size(), 5120u);
     EXPECT_EQ(readText(file.data(), 52), "Backup 11");
@@ -142,7 +144,8 @@ TEST(BackupHistory, TheEleventhRecordPushesTheOldestOut) {
     EXPECT_EQ(readText(file.data() + 9 * 512, 52), "Backup 2");
     EXPECT_EQ(readText(file.data() + 9 * 512 + 52, 460), "/b/2");
     const auto history = readBackupHistory(f.path());
-    for (int i = 0; i < 10; ++i) EXPECT_EQ(history[static_cast<std::size_t>(i)].text, "Backup " + std::to_string(11 - i));
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(history[static_cast<std::size_t>(i)].text, "Backup " + std::to_string(11 - i));
 }
 
 // ---------------------------------------------------------------- previous reports
@@ -203,7 +206,8 @@ TEST_F(MonthCopiesTest, OpeningACopyShowsItReadOnlyAndReturnsToLiveData) {
     EXPECT_EQ(doc->calendar.reportMonth, 1);
     EXPECT_EQ(doc->calendar.reportYear, 25);
     ASSERT_EQ(doc->publishers.size(), live.size());
-    for (std::size_t i = 0; i < live.size(); ++i) EXPECT_EQ(doc->publishers[i].bytes, live[i].bytes);
+    for (std::size_t i = 0; i < live.size(); ++i)
+        EXPECT_EQ(doc->publishers[i].bytes, live[i].bytes);
 }
 
 TEST_F(MonthCopiesTest, ChangedLiveDataAsksFirst) {

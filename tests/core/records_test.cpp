@@ -2,6 +2,7 @@
 // report values and sums, names, phones, ids, indexes, sorting, remarks and contact extras.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "resources/strings.h"
@@ -18,7 +19,9 @@ using test::addPeople;
 using test::person;
 using test::setReport;
 
-std::string greek(std::string_view utf8) { return cp1253::fromUtf8(utf8); }
+std::string greek(std::string_view utf8) {
+    return cp1253::fromUtf8(utf8);
+}
 
 // ---------------------------------------------------------------- layouts
 
@@ -70,14 +73,14 @@ TEST(PublisherRecordLayout, NumberFieldsAtTheirOffsets) {
         std::function<unsigned(const PublisherRecord&)> get;
     };
     const NumberAt fields[] = {
-        {179, 1, &PublisherRecord::consentGiven},   {180, 1, &PublisherRecord::hope},
-        {181, 1, &PublisherRecord::groupNumber},    {182, 2, &PublisherRecord::id},
-        {184, 2, &PublisherRecord::extraIndex},     {186, 2, &PublisherRecord::emergencyKey},
-        {188, 2, &PublisherRecord::householdKey},   {190, 2, &PublisherRecord::specialNeedsKey},
-        {192, 2, &PublisherRecord::statusSince},    {194, 2, &PublisherRecord::appointmentBits},
-        {196, 2, &PublisherRecord::monthMarks},     {200, 1, &PublisherRecord::kind},
-        {201, 1, &PublisherRecord::statusFlags},    {238, 1, &PublisherRecord::statusFlags2},
-        {239, 1, &PublisherRecord::privileges},     {192, 2, &PublisherRecord::lastEnteredId},
+        {179, 1, &PublisherRecord::consentGiven}, {180, 1, &PublisherRecord::hope},
+        {181, 1, &PublisherRecord::groupNumber},  {182, 2, &PublisherRecord::id},
+        {184, 2, &PublisherRecord::extraIndex},   {186, 2, &PublisherRecord::emergencyKey},
+        {188, 2, &PublisherRecord::householdKey}, {190, 2, &PublisherRecord::specialNeedsKey},
+        {192, 2, &PublisherRecord::statusSince},  {194, 2, &PublisherRecord::appointmentBits},
+        {196, 2, &PublisherRecord::monthMarks},   {200, 1, &PublisherRecord::kind},
+        {201, 1, &PublisherRecord::statusFlags},  {238, 1, &PublisherRecord::statusFlags2},
+        {239, 1, &PublisherRecord::privileges},   {192, 2, &PublisherRecord::lastEnteredId},
         {194, 2, &PublisherRecord::headerMonth},
     };
     for (const NumberAt& f : fields) {
@@ -97,12 +100,13 @@ TEST(PublisherRecordLayout, NumberFieldsAtTheirOffsets) {
 
 TEST(PublisherRecordLayout, MonthArraysAreIndexedByMonthThenSlot) {
     const std::pair<MonthWord, std::size_t> words[] = {
-        {MonthWord::Placements, 240},   {MonthWord::Videos, 312},
-        {MonthWord::Hours, 384},        {MonthWord::ReturnVisits, 456},
+        {MonthWord::Placements, 240},      {MonthWord::Videos, 312},
+        {MonthWord::Hours, 384},           {MonthWord::ReturnVisits, 456},
         {MonthWord::StudiesAndFlags, 528}, {MonthWord::RemarkIndex, 600},
         {MonthWord::CreditHours, 672}};
-    const std::pair<MonthByte, std::size_t> bytes[] = {
-        {MonthByte::PioneerKind, 202}, {MonthByte::SlotYear, 744}, {MonthByte::CountedInMonth, 780}};
+    const std::pair<MonthByte, std::size_t> bytes[] = {{MonthByte::PioneerKind, 202},
+                                                       {MonthByte::SlotYear, 744},
+                                                       {MonthByte::CountedInMonth, 780}};
     for (int m = 0; m < 12; ++m) {
         for (int s = 0; s < 3; ++s) {
             const auto cell = static_cast<std::size_t>(m * 3 + s);
@@ -176,8 +180,8 @@ TEST(SideRecordLayout, TotalsAndAttendanceOffsets) {
     a.setText(MeetingAttendance::kTitle, std::string(120, 'T'));
     EXPECT_EQ(a.bytes[95], 0);
     const MeetingAttendance::Array arrays[] = {
-        MeetingAttendance::Week1, MeetingAttendance::Week2, MeetingAttendance::Week3,
-        MeetingAttendance::Week4, MeetingAttendance::Week5, MeetingAttendance::Held,
+        MeetingAttendance::Week1, MeetingAttendance::Week2,  MeetingAttendance::Week3,
+        MeetingAttendance::Week4, MeetingAttendance::Week5,  MeetingAttendance::Held,
         MeetingAttendance::Total, MeetingAttendance::Average};
     for (std::size_t i = 0; i < 8; ++i) {
         MeetingAttendance m;
@@ -266,10 +270,14 @@ TEST(SideRecordLayout, AppointmentsWorthKeeping) {
         bool keep;
     };
     const Case cases[] = {
-        {120, 3, "Elder 2020", true},   {120, 3, "12345678", true},
-        {120, 3, "1234567", false},      {120, 3, "   1234567    ", false},
-        {120, 20, "", true},             {0, 3, "Long enough text", false},
-        {120, 0, "Long enough text", false}, {0, 20, "", false},
+        {120, 3, "Elder 2020", true},
+        {120, 3, "12345678", true},
+        {120, 3, "1234567", false},
+        {120, 3, "   1234567    ", false},
+        {120, 20, "", true},
+        {0, 3, "Long enough text", false},
+        {120, 0, "Long enough text", false},
+        {0, 20, "", false},
     };
     for (const Case& c : cases) {
         AppointmentRecord a;
@@ -342,9 +350,9 @@ TEST_F(DocTest, ReportValueByKind) {
 
 TEST_F(DocTest, WhatMakesAReport) {
     PublisherRecord p = person(120, "A", "B");
-    setReport(p, 0, 1, 1);              // hours
-    setReport(p, 1, 1, 0, 1);           // a quarter hour only
-    setReport(p, 2, 1, 0, 0, 0, true);  // bit 11 only
+    setReport(p, 0, 1, 1);                           // hours
+    setReport(p, 1, 1, 0, 1);                        // a quarter hour only
+    setReport(p, 2, 1, 0, 0, 0, true);               // bit 11 only
     p.setMonthWord(MonthWord::Placements, 3, 1, 5);  // values without hours
     p.setMonthWord(MonthWord::ReturnVisits, 3, 1, 5);
     p.setMonthWord(MonthWord::CreditHours, 3, 1, 5);
@@ -498,8 +506,8 @@ TEST_F(DocTest, FindByIdAndNextFreeId) {
 }
 
 TEST_F(DocTest, DuplicateIdsGiveTheLaterRowAFreshId) {
-    addPeople(doc, {person(150, "A", "First"), person(151, "B", "Other"),
-                    person(150, "C", "Later"), person(50, "D", "Low"), person(50, "E", "Low2")});
+    addPeople(doc, {person(150, "A", "First"), person(151, "B", "Other"), person(150, "C", "Later"),
+                    person(50, "D", "Low"), person(50, "E", "Low2")});
     ASSERT_EQ(doc.modified, 0);
     doc.renumberDuplicateIds();
     EXPECT_EQ(row(1).id(), 150);
@@ -513,6 +521,19 @@ TEST_F(DocTest, DuplicateIdsGiveTheLaterRowAFreshId) {
     doc.modified = 0;
     doc.renumberDuplicateIds();
     EXPECT_EQ(doc.modified, 0) << "nothing left to renumber";
+}
+
+TEST_F(DocTest, ThreeEqualIdsBecomeThreeDifferentOnes) {
+    addPeople(doc, {person(150, "A", "A"), person(150, "B", "B"), person(150, "C", "C"),
+                    person(151, "D", "D")});
+    doc.renumberDuplicateIds();
+    std::vector<int> ids;
+    for (int r = 1; r < doc.recordCount(); ++r) ids.push_back(row(r).id());
+    EXPECT_EQ(ids[0], 150);
+    EXPECT_EQ(ids[3], 151);
+    std::sort(ids.begin(), ids.end());
+    EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end()) << "ids are unique again";
+    for (int id : ids) EXPECT_GE(id, 150);
 }
 
 TEST_F(DocTest, IndexesAndTheCircuitOverseer) {
@@ -551,9 +572,9 @@ TEST_F(DocTest, SortingIgnoresCaseAndBlanksAndKeepsTheOverseerLast) {
         std::uint16_t id;
     };
     const P table[] = {
-        {"beta", "x", 0, 101},     {"alpha", "b", 2, 102},     {"Alpha", "b", 0, 103},
-        {"  gamma", "a", 0, 104},  {"Aaron", "z", 5, 105},     {"ALPHA", "b", 1, 106},
-        {"Βήτα", "a", 0, 107},     {"αλφα", "a", 0, 108},       {"Papas", "Nikos", 0, 109},
+        {"beta", "x", 0, 101},     {"alpha", "b", 2, 102}, {"Alpha", "b", 0, 103},
+        {"  gamma", "a", 0, 104},  {"Aaron", "z", 5, 105}, {"ALPHA", "b", 1, 106},
+        {"Βήτα", "a", 0, 107},     {"αλφα", "a", 0, 108},  {"Papas", "Nikos", 0, 109},
         {"Papas", "Anna", 0, 110},
     };
     for (const P& p : table) doc.publishers.push_back(person(p.id, "", "", p.kind));
@@ -565,6 +586,15 @@ TEST_F(DocTest, SortingIgnoresCaseAndBlanksAndKeepsTheOverseerLast) {
     std::vector<int> order;
     for (int r = 1; r < doc.recordCount(); ++r) order.push_back(row(r).id());
     EXPECT_EQ(order, (std::vector<int>{102, 103, 106, 101, 104, 110, 109, 108, 107, 105}));
+}
+
+TEST_F(DocTest, FirstNameOrderSortsByFirstName) {
+    doc.languageWord = "ptg";
+    doc.settings.languageOption = 1;
+    addPeople(doc, {person(120, "Zoe", "Adams"), person(121, "Anna", "Zorba")});
+    doc.sortRows();
+    EXPECT_EQ(row(1).id(), 121);
+    EXPECT_EQ(row(2).id(), 120);
 }
 
 TEST_F(DocTest, RemarkPresence) {

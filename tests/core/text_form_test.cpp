@@ -23,8 +23,8 @@ bool expectedToSurvive(unsigned c, std::size_t position, std::size_t exceptionBe
     const unsigned shifted = static_cast<unsigned>((c + position + 52) % 256);
     const bool excepted = position < exceptionBelow;
     if (excepted && c == 204) return true;
-    if (shifted == 0) return false;                 // would end the text
-    if (excepted && shifted == 204) return false;   // would come back as 204
+    if (shifted == 0) return false;                // would end the text
+    if (excepted && shifted == 204) return false;  // would come back as 204
     return true;
 }
 
@@ -50,7 +50,9 @@ struct FieldKind {
     std::size_t exceptionBelow;
 };
 
-void PrintTo(const FieldKind& k, std::ostream* os) { *os << k.name; }
+void PrintTo(const FieldKind& k, std::ostream* os) {
+    *os << k.name;
+}
 
 const FieldKind kFieldKinds[] = {
     {"firstName", 21, kNameShift, kEverywhere},
@@ -104,16 +106,16 @@ TEST_P(EveryCharacterAtEveryPosition, RepairChangesOnlyOffendingCharactersAndAlw
             const std::string text = textWith(ch, pos, k.width);
             const std::string repaired = repairForShift(text, k.form);
             auto fail = [&](const char* why) {
-                ADD_FAILURE() << k.name << " byte " << c << " at " << pos << ": " << why
-                              << " (got " << int(static_cast<unsigned char>(repaired[pos]))
-                              << ")";
+                ADD_FAILURE() << k.name << " byte " << c << " at " << pos << ": " << why << " (got "
+                              << int(static_cast<unsigned char>(repaired[pos])) << ")";
                 ++failures;
             };
             if (repaired.size() != text.size()) {
                 fail("length changed");
                 continue;
             }
-            if (roundTrip(repaired, k.width, k.form) != repaired || !survivesShift(repaired, k.form))
+            if (roundTrip(repaired, k.width, k.form) != repaired ||
+                !survivesShift(repaired, k.form))
                 fail("repaired text does not round-trip");
             for (std::size_t i = 0; i < text.size(); ++i)
                 if (i != pos && repaired[i] != text[i]) fail("a good character was changed");
@@ -249,8 +251,8 @@ TEST(PublisherRecordText, SetTextRepairsWhatTheFileCannotHold) {
 
 TEST(PublisherRecordText, ScrambleShiftsExactlyTheListedFieldsAndRoundTrips) {
     std::mt19937 rng(816);
-    const TextField shifted[] = {PublisherRecord::kFirstName,  PublisherRecord::kLastName,
-                                 PublisherRecord::kAddress,    PublisherRecord::kPhoneHome,
+    const TextField shifted[] = {PublisherRecord::kFirstName,   PublisherRecord::kLastName,
+                                 PublisherRecord::kAddress,     PublisherRecord::kPhoneHome,
                                  PublisherRecord::kPhoneMobile, PublisherRecord::kPhoneWork,
                                  PublisherRecord::kBaptismDate, PublisherRecord::kBirthDate};
     const std::size_t exceptions[] = {kEverywhere, kEverywhere, 30, 0, 0, 0, 0, 0};

@@ -928,7 +928,10 @@ void Builder::makeContactExtras() {
         e.setText(ContactExtra::kFullName, greek(p.first->greek) + " " + greek(middle.greek) + " " +
                                                greek(p.male ? f.name->male : f.name->female));
         std::string mail(p.first->latin.substr(0, 1));
-        mail += "." + std::string(f.name->latin) + std::to_string(rnd_.below(100)) + "@example.gr";
+        mail += '.';
+        mail += f.name->latin;
+        mail += std::to_string(rnd_.below(100));
+        mail += "@example.gr";
         e.setText(ContactExtra::kEmail, mail);
         if (rnd_.percent(50))
             e.setText(ContactExtra::kOtherContact,

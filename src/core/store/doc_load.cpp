@@ -185,7 +185,6 @@ void DocLoader::readPublisherTable() {
         h.setText(PublisherRecord::kFirstName, " ");
         h.bytes[PublisherRecord::kScrambleMarker] = 'A';
         doc_.publishers.push_back(h);
-        doc_.groups.setGroupCount(0);
     }
 }
 
