@@ -53,15 +53,18 @@ inline CurrentInput& currentInput() {
 
 // A failed check stops the run, so that libFuzzer (or the smoke driver) keeps the input. With
 // ZELVO_FUZZ_KEEP_GOING set, for the triage of a long run, each kind of failure (the message
-// up to its first colon) is reported once, its input kept as keep-going-N in the current
-// folder, and the run goes on.
+// with its numbers left out) keeps its first input as keep-going-N in the current folder, and
+// the run goes on.
 inline void fail(const std::string& what) {
     std::fprintf(stderr, "zelvo fuzz check failed: %s\n", what.c_str());
     std::fflush(stderr);
     static const bool keepGoing = std::getenv("ZELVO_FUZZ_KEEP_GOING") != nullptr;
     if (!keepGoing) std::abort();
+    std::string kind;
+    for (const char c : what)
+        if (c < '0' || c > '9') kind += c;
     static std::set<std::string> seen;
-    if (!seen.insert(what.substr(0, what.find(':'))).second) return;
+    if (!seen.insert(kind).second) return;
     const std::string name = "keep-going-" + std::to_string(seen.size());
     if (std::FILE* f = std::fopen(name.c_str(), "wb")) {
         const CurrentInput& input = currentInput();

@@ -3,6 +3,7 @@
 // points of the data-folder fuzzing and of the garbage-file tests.
 #pragma once
 
+#include <fstream>
 #include <map>
 #include <string>
 #include <system_error>
@@ -32,12 +33,14 @@ inline FolderBytes readFolder(const fs::path& folder) {
     return out;
 }
 
+// Plain writes: these folders are scratch copies, not worth a flush to disk per file.
 inline void writeFolder(const fs::path& folder, const FolderBytes& files) {
     for (const auto& [name, bytes] : files) {
         const fs::path path = folder / name;
         std::error_code ec;
         fs::create_directories(path.parent_path(), ec);
-        writeFileAtomic(path, bytes);
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
 }
 

@@ -35,6 +35,11 @@ private:
     // Reads a file of fixed-size records: at most `maxRecords`; notes a partial last record and
     // records beyond the capacity.
     std::vector<Bytes> readRecords(std::string_view name, std::size_t size, std::size_t maxRecords);
+    // The same as one block of whole records.
+    Bytes readRecordBytes(std::string_view name, std::size_t size, std::size_t maxRecords);
+    // A file of one fixed-size block: nothing when missing; a file of another size is noted and
+    // read as far as it goes (zero-filled), so what it holds is kept.
+    std::optional<Bytes> readBlock(std::string_view name, std::size_t size);
     void problem(std::string_view pattern, std::string_view a, std::string_view b = {}) {
         doc_.problems.push_back(res::format(pattern, a, b));
     }
@@ -61,22 +66,35 @@ LoadResult CZelvoDoc::load(UserPrompts& prompts, LoadMode mode) {
     return loader.run();
 }
 
-std::vector<Bytes> DocLoader::readRecords(std::string_view name, std::size_t size, std::size_t maxRecords) {
-    std::vector<Bytes> records;
-    const auto data = folder_.read(name, size * (maxRecords + 1));
-    if (!data) return records;
+Bytes DocLoader::readRecordBytes(std::string_view name, std::size_t size, std::size_t maxRecords) {
+    auto data = folder_.read(name, size * (maxRecords + 1));
+    if (!data) return {};
     const std::size_t whole = data->size() / size;
     if (whole > maxRecords) {
         problem(res::kProblemTooManyRecords, name, std::to_string(maxRecords));
     } else if (data->size() % size != 0) {
         problem(res::kProblemShortFile, name);
     }
-    const std::size_t n = std::min(whole, maxRecords);
-    records.reserve(n);
-    for (std::size_t i = 0; i < n; ++i)
-        records.emplace_back(data->begin() + static_cast<std::ptrdiff_t>(i * size),
-                             data->begin() + static_cast<std::ptrdiff_t>((i + 1) * size));
+    data->resize(std::min(whole, maxRecords) * size);
+    return *data;
+}
+
+std::vector<Bytes> DocLoader::readRecords(std::string_view name, std::size_t size, std::size_t maxRecords) {
+    const Bytes data = readRecordBytes(name, size, maxRecords);
+    std::vector<Bytes> records;
+    records.reserve(data.size() / size);
+    for (std::size_t at = 0; at < data.size(); at += size)
+        records.emplace_back(data.begin() + static_cast<std::ptrdiff_t>(at),
+                             data.begin() + static_cast<std::ptrdiff_t>(at + size));
     return records;
+}
+
+std::optional<Bytes> DocLoader::readBlock(std::string_view name, std::size_t size) {
+    auto data = folder_.read(name, size + 1);
+    if (!data) return std::nullopt;
+    if (data->size() != size) problem(res::kProblemBadSize, name);
+    data->resize(size, 0);
+    return data;
 }
 
 LoadResult DocLoader::run() {
@@ -102,7 +120,7 @@ LoadResult DocLoader::run() {
         doc_.sortRows();
         doc_.countKind(kPublisher);
         doc_.buildIndexes(&prompts_);
-        applyUnderHourFile(doc_, folder_);
+        applyUnderHourRecords(doc_, readRecordBytes(files::kUnderHour, UnderHourRecord::kSize, 4 * CZelvoDoc::kMaxRows));
     }
     // 4
     if (oldFormat_) {
@@ -148,8 +166,7 @@ LoadResult DocLoader::run() {
 }
 
 void DocLoader::readDisplayConfig() {
-    const auto data = folder_.read(files::kDisplayConfig, DisplayConfig::kSize);
-    if (data && data->size() == DisplayConfig::kSize)
+    if (const auto data = readBlock(files::kDisplayConfig, DisplayConfig::kSize))
         std::copy(data->begin(), data->end(), doc_.displayConfig.bytes.begin());
 }
 
@@ -209,9 +226,9 @@ void DocLoader::convertOldCompanions() {
     constexpr std::size_t kLimit = legacy::kOldRemarkSize * (CZelvoDoc::kRemarksLoaded + 1);
     std::vector<RemarkRecord> remarks(1);
     for (const bool previous : {false, true}) {
-        const auto file = folder_.read(previous ? files::kOldPreviousYearRemarks : files::kOldRemarks, kLimit);
-        if (!file) continue;
-        for (const RemarkRecord& r : legacy::convertRemarks(*file, codes, cal, previous))
+        const Bytes file = readRecordBytes(previous ? files::kOldPreviousYearRemarks : files::kOldRemarks,
+                                           legacy::kOldRemarkSize, kLimit / legacy::kOldRemarkSize);
+        for (const RemarkRecord& r : legacy::convertRemarks(file, codes, cal, previous))
             if (remarks.size() <= CZelvoDoc::kRemarksLoaded) remarks.push_back(r);
     }
     if (remarks.size() > 1) folder_.write(files::kRemarks, remarkFileBytes(remarks));
@@ -221,16 +238,16 @@ void DocLoader::convertOldCompanions() {
     if (current && current->size() == MonthTotals::kSize) std::copy(current->begin(), current->end(), totals.bytes.begin());
     bool merged = false;
     for (const bool previous : {false, true}) {
-        const auto file = folder_.read(previous ? files::kOldPreviousYearTotals : files::kOldTotals,
-                                       legacy::kOldTotalsSize);
-        if (!file || file->size() < legacy::kOldTotalsSize) continue;
+        const auto file = readBlock(previous ? files::kOldPreviousYearTotals : files::kOldTotals,
+                                    legacy::kOldTotalsSize);
+        if (!file) continue;
         legacy::mergeTotals(totals, *file, cal, previous);
         merged = true;
     }
     if (merged) folder_.write(files::kMonthTotals, Bytes(totals.bytes.begin(), totals.bytes.end()));
     // Late reports.
-    if (const auto late = folder_.read(files::kOldLateReports, legacy::kOldLateSize * legacy::kOldLateMax))
-        legacy::applyLateReports(doc_.publishers, *late, cal);
+    legacy::applyLateReports(doc_.publishers,
+                             readRecordBytes(files::kOldLateReports, legacy::kOldLateSize, legacy::kOldLateMax), cal);
 }
 
 void DocLoader::rebuildLateReports() {
@@ -250,13 +267,8 @@ void DocLoader::rebuildLateReports() {
 }
 
 void DocLoader::readMonthTotals() {
-    const auto data = folder_.read(files::kMonthTotals, MonthTotals::kSize);
-    if (!data) return;
-    if (data->size() != MonthTotals::kSize) {
-        problem(res::kProblemBadSize, files::kMonthTotals);
-        return;
-    }
-    std::copy(data->begin(), data->end(), doc_.monthTotals.bytes.begin());
+    if (const auto data = readBlock(files::kMonthTotals, MonthTotals::kSize))
+        std::copy(data->begin(), data->end(), doc_.monthTotals.bytes.begin());
 }
 
 void DocLoader::readGroups() {
@@ -271,11 +283,8 @@ void DocLoader::readGroups() {
         doc_.modified = 1;
         return;
     }
-    const auto data = folder_.read(files::kGroups, ServiceGroupTable::kSize);
-    if (!data || data->size() != ServiceGroupTable::kSize) {
-        problem(res::kProblemBadSize, files::kGroups);
-        return;
-    }
+    const auto data = readBlock(files::kGroups, ServiceGroupTable::kSize);
+    if (!data) return;
     std::copy(data->begin(), data->end(), doc_.groups.bytes.begin());
     doc_.groups.toggleScramble();
 }
@@ -358,10 +367,10 @@ void DocLoader::readSpecialNeeds() {
 }
 
 void DocLoader::convertOldMeetings() {
-    const auto file = folder_.read(files::kOldMeetings, legacy::kOldMeetingSize * legacy::kOldMeetingMax);
-    if (file && file->size() >= legacy::kOldMeetingSize) {
-        const auto meetings = legacy::convertMeetings(*file, doc_.calendar);
-        const std::size_t n = std::min<std::size_t>(2, file->size() / legacy::kOldMeetingSize);
+    const Bytes file = readRecordBytes(files::kOldMeetings, legacy::kOldMeetingSize, legacy::kOldMeetingMax);
+    if (!file.empty()) {
+        const auto meetings = legacy::convertMeetings(file, doc_.calendar);
+        const std::size_t n = std::min<std::size_t>(2, file.size() / legacy::kOldMeetingSize);
         Bytes out;
         for (std::size_t k = 0; k < n; ++k) out.insert(out.end(), meetings[k].bytes.begin(), meetings[k].bytes.end());
         folder_.write(files::kMeetings, out);

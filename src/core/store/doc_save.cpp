@@ -24,6 +24,7 @@ private:
     UserPrompts& prompts_;
     FolderAccess folder_;
     SaveResult result_;
+    Bytes underHour_;  // zlt15.dat as written
 
     void write(std::string_view name, const Bytes& data) {
         if (folder_.write(name, data)) return;
@@ -79,7 +80,7 @@ SaveResult DocSaver::run() {
     if (!ini.save(iniPath)) fail(files::kSettings);
     // 8
     doc_.modified = 0;
-    applyUnderHourFile(doc_, folder_);
+    applyUnderHourRecords(doc_, underHour_);
     return result_;
 }
 
@@ -103,9 +104,8 @@ void DocSaver::writeScrambledFiles() {
     for (PublisherRecord& r : doc_.publishers) scrambleRecord(r);
     if (doc_.header().bytes[PublisherRecord::kScrambleMarker] == 'u') {
         // zlt15.dat is written from the rows' marks before the rows themselves.
-        Bytes underHour;
         if (!folder_.remove(files::kUnderHour)) fail(files::kUnderHour);
-        if (moveUnderHourMarks(doc_, underHour)) write(files::kUnderHour, underHour);
+        if (moveUnderHourMarks(doc_, underHour_)) write(files::kUnderHour, underHour_);
         Bytes table;
         table.reserve(doc_.publishers.size() * PublisherRecord::kSize);
         for (const PublisherRecord& r : doc_.publishers) table.insert(table.end(), r.bytes.begin(), r.bytes.end());

@@ -3,21 +3,10 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "store/data_files.h"
-#include "store/folder_access.h"
 #include "store/side_records.h"
 #include "store/zelvo_doc.h"
 
 namespace zelvo {
-
-namespace {
-constexpr std::size_t kMaxRecords = 4 * CZelvoDoc::kMaxRows;
-}
-
-void applyUnderHourFile(CZelvoDoc& doc, const FolderAccess& folder) {
-    const auto data = folder.read(files::kUnderHour, UnderHourRecord::kSize * kMaxRecords);
-    if (data) applyUnderHourRecords(doc, *data);
-}
 
 void applyUnderHourRecords(CZelvoDoc& doc, const Bytes& file) {
     std::unordered_map<std::uint16_t, std::size_t> rowOfId;

@@ -7,11 +7,9 @@
 namespace zelvo {
 
 class CZelvoDoc;
-class FolderAccess;
 
 // Sets bit 11 for every flagged month and slot of a matching row that has no hours and no
 // quarter hours.
-void applyUnderHourFile(CZelvoDoc& doc, const FolderAccess& folder);
 void applyUnderHourRecords(CZelvoDoc& doc, const Bytes& file);
 
 // Moves the marks of months up to absolute month 284, or later than the report month, out of

@@ -165,10 +165,10 @@ std::string CZelvoDoc::bestPhone(int row) const {
 }
 
 std::optional<int> CZelvoDoc::findById(int id) const {
-    if (id <= 9) return std::nullopt;
-    for (const IndexEntry& e : masterIndex)
-        if (e.id == id) return e.recordIndex;
-    return std::nullopt;
+    if (id <= 9 || id >= static_cast<int>(rowOfId_.size())) return std::nullopt;
+    const int row = rowOfId_[static_cast<std::size_t>(id)];
+    if (row == 0) return std::nullopt;
+    return row;
 }
 
 int CZelvoDoc::nextFreeId(int start) const {
@@ -257,12 +257,19 @@ void CZelvoDoc::buildIndexes(UserPrompts* prompts) {
             circuitOverseerRow = static_cast<std::uint16_t>(row);
         }
     }
+    rebuildIdLookup();
     // Each kind list in master order, up to the kind's count.
     for (const IndexEntry& e : masterIndex) {
         if (e.kind >= 5) continue;
         auto& list = kindLists[e.kind];
         if (static_cast<int>(list.size()) < kindCounts[e.kind]) list.push_back(e);
     }
+}
+
+void CZelvoDoc::rebuildIdLookup() {
+    rowOfId_.assign(65536, 0);
+    for (const IndexEntry& e : masterIndex)
+        if (rowOfId_[e.id] == 0) rowOfId_[e.id] = e.recordIndex;
 }
 
 void CZelvoDoc::renumberDuplicateIds() {
@@ -280,6 +287,7 @@ void CZelvoDoc::renumberDuplicateIds() {
     }
     for (auto& list : kindLists)
         for (IndexEntry& e : list) e.id = publishers[e.recordIndex].id();
+    rebuildIdLookup();
 }
 
 void CZelvoDoc::sortRows() {

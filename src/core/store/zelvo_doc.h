@@ -207,7 +207,9 @@ public:
 
 private:
     bool readOnly_ = false;
-    bool loadedOldFormat_ = false;
+    // Row of each id as the master index lists it (the first row when ids repeat); 0 = none.
+    std::vector<std::uint16_t> rowOfId_;
+    void rebuildIdLookup();
 
     friend class DocLoader;
     friend class DocSaver;
