@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -36,7 +37,8 @@ inline void applySaveEffects(CZelvoDoc& doc) {
         for (int m = 0; m < 12; ++m)
             for (int s = 0; s < 3; ++s) {
                 if (r.monthByte(MonthByte::CountedInMonth, m, s) != countedIn) continue;
-                const bool keep = row != 0 && s == cal.slotOfMonth(m) && listed.count({r.id(), m}) != 0;
+                const bool keep =
+                    row != 0 && s == cal.slotOfMonth(m) && listed.count({r.id(), m}) != 0;
                 if (!keep) r.setMonthByte(MonthByte::CountedInMonth, m, s, 0);
             }
     }
@@ -45,7 +47,8 @@ inline void applySaveEffects(CZelvoDoc& doc) {
         PublisherRecord& r = doc.publishers[row];
         for (int s = 0; s < 2; ++s)
             for (int m = 0; m < 12; ++m) {
-                const bool moves = cal.absoluteMonthOf(m, s) <= kLastOldFormMonth || m > cal.reportMonth;
+                const bool moves =
+                    cal.absoluteMonthOf(m, s) <= kLastOldFormMonth || m > cal.reportMonth;
                 if (r.bit11(m, s) && moves && (r.hours(m, s) != 0 || r.quarters(m, s) != 0))
                     r.setMonthWord(MonthWord::StudiesAndFlags, m, s,
                                    static_cast<std::uint16_t>(r.studiesAndFlags(m, s) & ~kBit11));
@@ -58,6 +61,14 @@ inline void applySaveEffects(CZelvoDoc& doc) {
     });
     // Without groups there is no group file.
     if (doc.groups.groupCount() == 0) doc.groups = {};
+    // A name cut short may move its row: rows come back in the order a load sorts them into,
+    // by their file form first and then by their names.
+    for (PublisherRecord& r : doc.publishers) scrambleRecord(r);
+    doc.sortRows();
+    for (PublisherRecord& r : doc.publishers) unscrambleRecord(r);
+    doc.sortRows();
+    doc.countAllKinds();
+    doc.buildIndexes();
     // The settings pass through the INI file.
     doc.settings.earlyYear = cal.earlyYear;
     doc.settings.earlyMonth = cal.earlyMonth;
@@ -70,9 +81,11 @@ inline void applySaveEffects(CZelvoDoc& doc) {
 namespace detail {
 
 template <typename T, typename Same>
-std::string compareLists(const char* what, const std::vector<T>& a, const std::vector<T>& b, Same same) {
+std::string compareLists(const char* what, const std::vector<T>& a, const std::vector<T>& b,
+                         Same same) {
     if (a.size() != b.size())
-        return std::string(what) + ": " + std::to_string(a.size()) + " vs " + std::to_string(b.size());
+        return std::string(what) + ": " + std::to_string(a.size()) + " vs " +
+               std::to_string(b.size());
     for (std::size_t i = 0; i < a.size(); ++i)
         if (!same(a[i], b[i])) return std::string(what) + " [" + std::to_string(i) + "]";
     return {};
@@ -91,7 +104,8 @@ inline std::string firstDifference(const CZelvoDoc& a, const CZelvoDoc& b, bool 
     const auto equal = [](const auto& x, const auto& y) { return x == y; };
     std::string d;
     if (a.publishers.size() != b.publishers.size())
-        return "rows: " + std::to_string(a.publishers.size()) + " vs " + std::to_string(b.publishers.size());
+        return "rows: " + std::to_string(a.publishers.size()) + " vs " +
+               std::to_string(b.publishers.size());
     for (std::size_t row = 0; row < a.publishers.size(); ++row)
         for (std::size_t i = 0; i < PublisherRecord::kSize; ++i)
             if (a.publishers[row].bytes[i] != b.publishers[row].bytes[i])
@@ -99,15 +113,23 @@ inline std::string firstDifference(const CZelvoDoc& a, const CZelvoDoc& b, bool 
                        std::to_string(a.publishers[row].bytes[i]) + " vs " +
                        std::to_string(b.publishers[row].bytes[i]);
     if (!(d = compareLists("remarks", a.remarks, b.remarks, equal)).empty()) return d;
-    if (!(d = compareLists("appointments", a.appointments, b.appointments, equal)).empty()) return d;
-    if (!(d = compareLists("emergency records", a.emergencyRecords, b.emergencyRecords, equal)).empty())
+    if (!(d = compareLists("appointments", a.appointments, b.appointments, equal)).empty())
         return d;
-    if (!(d = compareLists("special needs", a.specialNeedRecords, b.specialNeedRecords, equal)).empty())
+    if (!(d = compareLists("emergency records", a.emergencyRecords, b.emergencyRecords, equal))
+             .empty())
         return d;
-    if (!(d = compareLists("contact extras", a.contactExtras, b.contactExtras, equal)).empty()) return d;
-    const auto sameKey = [](const KeySlot& x, const KeySlot& y) { return x.key == y.key && x.slot == y.slot; };
-    if (!(d = compareLists("emergency keys", a.emergencyKeys, b.emergencyKeys, sameKey)).empty()) return d;
-    if (!(d = compareLists("special-need keys", a.specialNeedsKeys, b.specialNeedsKeys, sameKey)).empty())
+    if (!(d = compareLists("special needs", a.specialNeedRecords, b.specialNeedRecords, equal))
+             .empty())
+        return d;
+    if (!(d = compareLists("contact extras", a.contactExtras, b.contactExtras, equal)).empty())
+        return d;
+    const auto sameKey = [](const KeySlot& x, const KeySlot& y) {
+        return x.key == y.key && x.slot == y.slot;
+    };
+    if (!(d = compareLists("emergency keys", a.emergencyKeys, b.emergencyKeys, sameKey)).empty())
+        return d;
+    if (!(d = compareLists("special-need keys", a.specialNeedsKeys, b.specialNeedsKeys, sameKey))
+             .empty())
         return d;
     if (!(d = compareLists("contact-extra keys", a.contactExtraKeys, b.contactExtraKeys,
                            [](const ContactExtraKey& x, const ContactExtraKey& y) {
@@ -115,16 +137,24 @@ inline std::string firstDifference(const CZelvoDoc& a, const CZelvoDoc& b, bool 
                            }))
              .empty())
         return d;
-    if (!(d = compareLists("late reports", a.lateReports, b.lateReports,
-                           [](const LateReportEntry& x, const LateReportEntry& y) {
-                               return x.publisherId == y.publisherId && x.month == y.month &&
-                                      x.countedIn == y.countedIn;
-                           }))
+    // The late-report list follows the order of the rows in the file, which a save may change.
+    const auto lateSet = [](const CZelvoDoc& doc) {
+        std::multiset<std::tuple<int, int, int>> out;
+        for (const LateReportEntry& e : doc.lateReports)
+            out.insert({e.publisherId, e.month, e.countedIn});
+        return out;
+    };
+    if (a.lateReports.size() != b.lateReports.size())
+        return "late reports: " + std::to_string(a.lateReports.size()) + " vs " +
+               std::to_string(b.lateReports.size());
+    if (lateSet(a) != lateSet(b)) return "late reports differ";
+    if (!(d = compareLists("master index", a.masterIndex, b.masterIndex, detail::sameIndex))
              .empty())
         return d;
-    if (!(d = compareLists("master index", a.masterIndex, b.masterIndex, detail::sameIndex)).empty()) return d;
     for (std::size_t k = 0; k < a.kindLists.size(); ++k)
-        if (!(d = compareLists("kind list", a.kindLists[k], b.kindLists[k], detail::sameIndex)).empty()) return d;
+        if (!(d = compareLists("kind list", a.kindLists[k], b.kindLists[k], detail::sameIndex))
+                 .empty())
+            return d;
     if (!(a.monthTotals == b.monthTotals)) return "month totals";
     if (!(a.groups == b.groups)) return "groups";
     if (a.meetingCount != b.meetingCount || !(a.meetings == b.meetings)) return "meetings";
@@ -135,7 +165,8 @@ inline std::string firstDifference(const CZelvoDoc& a, const CZelvoDoc& b, bool 
     if (a.circuitOverseerRow != b.circuitOverseerRow) return "circuit overseer row";
     if (a.reportTotals != b.reportTotals) return "report totals";
     if (a.previousMask != b.previousMask) return "previous mask";
-    if (a.calendar.reportMonth != b.calendar.reportMonth || a.calendar.reportYear != b.calendar.reportYear ||
+    if (a.calendar.reportMonth != b.calendar.reportMonth ||
+        a.calendar.reportYear != b.calendar.reportYear ||
         a.calendar.newReportForm != b.calendar.newReportForm)
         return "report month";
     if (withProblems) {

@@ -40,7 +40,8 @@ void checkRepair(std::string_view text, ShiftForm form, std::size_t spare) {
     std::copy(repaired.begin(), repaired.end(), field.begin());
     Bytes stored = field;
     shiftToFile(stored.data(), stored.size(), form);
-    check(fieldLength(stored.data(), stored.size()) == repaired.size(), "a repaired text lost bytes in its file form");
+    check(fieldLength(stored.data(), stored.size()) == repaired.size(),
+          "a repaired text lost bytes in its file form");
     shiftFromFile(stored.data(), stored.size(), form);
     check(stored == field, "a repaired text does not come back from its file form");
 }
@@ -62,17 +63,20 @@ void checkFileFormSettles(std::string_view text, ShiftForm form, std::size_t spa
 void checkRecords(std::string_view text) {
     // Texts set through the records read back unchanged from the file form.
     PublisherRecord person;
-    for (const TextField f : {PublisherRecord::kFirstName, PublisherRecord::kLastName, PublisherRecord::kAddress,
-                              PublisherRecord::kPhoneHome, PublisherRecord::kBirthDate})
+    for (const TextField f :
+         {PublisherRecord::kFirstName, PublisherRecord::kLastName, PublisherRecord::kAddress,
+          PublisherRecord::kPhoneHome, PublisherRecord::kBirthDate})
         person.setText(f, text);
     const PublisherRecord set = person;
     scrambleRecord(person);
     unscrambleRecord(person);
     check(person.bytes == set.bytes, "a person's texts do not survive the file form");
-    check(set.firstName() == fileSafeText(PublisherRecord::kFirstName, text), "setText stored another text");
+    check(set.firstName() == fileSafeText(PublisherRecord::kFirstName, text),
+          "setText stored another text");
 
     ContactExtra extra;
-    for (const TextField f : {ContactExtra::kFullName, ContactExtra::kEmail, ContactExtra::kOtherContact})
+    for (const TextField f :
+         {ContactExtra::kFullName, ContactExtra::kEmail, ContactExtra::kOtherContact})
         extra.setText(f, text);
     const ContactExtra extraSet = extra;
     extra.toFile();
@@ -134,7 +138,8 @@ std::vector<Seed> generateSeeds() {
     for (int c = 1; c < 256; ++c) everyByte.push_back(static_cast<char>(c));
     for (std::uint8_t form = 0; form < 3; ++form) {
         add(form, cp1253::fromUtf8("ΓΙΏΡΓΟΣ Παπαδόπουλος"));
-        add(static_cast<std::uint8_t>(form | 4), cp1253::fromUtf8("Λεωφόρος Βασιλίσσης Σοφίας 125, 11521 Αθήνα"));
+        add(static_cast<std::uint8_t>(form | 4),
+            cp1253::fromUtf8("Λεωφόρος Βασιλίσσης Σοφίας 125, 11521 Αθήνα"));
         add(static_cast<std::uint8_t>(form | 12), everyByte);
     }
     add(2, "gpap@example.gr");
@@ -149,7 +154,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) return 0;
     const ShiftForm form = kForms[data[0] & 3];
     const std::size_t spare = (data[0] >> 2) & 7;
-    const std::string_view text(reinterpret_cast<const char*>(data + 1), std::min(size - 1, kMaxText));
+    const std::string_view text(reinterpret_cast<const char*>(data + 1),
+                                std::min(size - 1, kMaxText));
     checkRepair(text, form, spare);
     checkFileFormSettles(text, form, spare);
 

@@ -40,14 +40,17 @@ inline void writeFolder(const fs::path& folder, const FolderBytes& files) {
         std::error_code ec;
         fs::create_directories(path.parent_path(), ec);
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
     }
 }
 
 // The date every sample is made for: its report month is December 2024.
 inline constexpr Date kSampleDate{2025, 1, 3};
 
-inline std::string greek(std::string_view utf8) { return cp1253::fromUtf8(utf8); }
+inline std::string greek(std::string_view utf8) {
+    return cp1253::fromUtf8(utf8);
+}
 
 // Today's format, written by CZelvoDoc::saveAll and the record-level writers: people of every
 // kind with two years of reports, remarks, a late report, an under-one-hour mark, groups,
@@ -118,8 +121,8 @@ inline void writeSampleFolder(const fs::path& folder, const Date& today = kSampl
     maria.setMonthWord(MonthWord::StudiesAndFlags, 5, 1, kBit11);
     // November's report, handed in late and counted in December.
     const int late = cal.reportMonth == 0 ? 11 : cal.reportMonth - 1;
-    doc.lateReports.push_back({102, static_cast<std::uint8_t>(late),
-                               static_cast<std::uint8_t>(cal.reportMonth + 1)});
+    doc.lateReports.push_back(
+        {102, static_cast<std::uint8_t>(late), static_cast<std::uint8_t>(cal.reportMonth + 1)});
     doc.header().setCollectionState(cal.reportMonth, 1);
     doc.countAllKinds();
     doc.buildIndexes();
@@ -153,10 +156,11 @@ inline void writeSampleFolder(const fs::path& folder, const Date& today = kSampl
         const auto [m, s] = walk.current();
         for (int k = 0; k < 2; ++k) {
             const auto base = static_cast<std::uint16_t>(40 + 10 * k + i);
-            doc.meetings[static_cast<std::size_t>(k)].setValue(MeetingAttendance::Week1, m, s, base);
+            doc.meetings[static_cast<std::size_t>(k)].setValue(MeetingAttendance::Week1, m, s,
+                                                               base);
             doc.meetings[static_cast<std::size_t>(k)].setValue(MeetingAttendance::Held, m, s, 4);
-            doc.meetings[static_cast<std::size_t>(k)].setValue(MeetingAttendance::Total, m, s,
-                                                               static_cast<std::uint16_t>(4 * base));
+            doc.meetings[static_cast<std::size_t>(k)].setValue(
+                MeetingAttendance::Total, m, s, static_cast<std::uint16_t>(4 * base));
         }
         doc.monthTotals.setValue(m, 0, 2, s, static_cast<std::uint16_t>(100 + i));
     }
@@ -169,7 +173,8 @@ inline void writeSampleFolder(const fs::path& folder, const Date& today = kSampl
     SpecialNeed need;
     need.setText(SpecialNeed::kText, greek("Χρειάζεται μεταφορά"));
     if (const auto key = doc.addSpecialNeed(need))
-        doc.publishers[2].setWord(PublisherRecord::kSpecialNeedsKey, static_cast<std::uint16_t>(*key));
+        doc.publishers[2].setWord(PublisherRecord::kSpecialNeedsKey,
+                                  static_cast<std::uint16_t>(*key));
     doc.contactExtraBuffer = ContactExtra{};
     doc.contactExtraBuffer.setPublisherId(101);
     doc.contactExtraBuffer.setText(ContactExtra::kFullName, greek("Γεώργιος Παπαδόπουλος"));
@@ -186,7 +191,8 @@ inline void writeSampleFolder(const fs::path& folder, const Date& today = kSampl
 }
 
 // An old row: texts in their shifted file form at the old offsets.
-inline Bytes oldRow(std::string_view first, std::string_view last, std::uint16_t id, std::uint8_t kind) {
+inline Bytes oldRow(std::string_view first, std::string_view last, std::uint16_t id,
+                    std::uint8_t kind) {
     Bytes row(legacy::kOldRowSize, 0);
     const struct {
         std::size_t offset, width;
@@ -205,11 +211,11 @@ inline Bytes oldRow(std::string_view first, std::string_view last, std::uint16_t
     row[200] = kind;
     row[215] = 0x20;
     for (std::size_t m = 0; m < 12; ++m) {
-        row[216 + m] = static_cast<Byte>(m + 1);  // placements
+        row[216 + m] = static_cast<Byte>(m + 1);   // placements
         row[240 + m] = static_cast<Byte>(10 + m);  // hours
-        row[252 + m] = static_cast<Byte>(m);  // return visits
-        row[264 + m] = 2;                      // studies
-        row[300 + m] = static_cast<Byte>(m % 4);  // quarter hours
+        row[252 + m] = static_cast<Byte>(m);       // return visits
+        row[264 + m] = 2;                          // studies
+        row[300 + m] = static_cast<Byte>(m % 4);   // quarter hours
     }
     return row;
 }
@@ -246,7 +252,8 @@ inline FolderBytes oldSampleFiles() {
     out[std::string(files::kOldRemarks)] = remarks(201);
     out[std::string(files::kOldPreviousYearRemarks)] = remarks(202);
     Bytes totals(legacy::kOldTotalsSize, 0);
-    for (std::size_t i = 0; i < totals.size(); i += 2) writeU16(totals.data() + i, static_cast<std::uint16_t>(i));
+    for (std::size_t i = 0; i < totals.size(); i += 2)
+        writeU16(totals.data() + i, static_cast<std::uint16_t>(i));
     out[std::string(files::kOldTotals)] = totals;
     out[std::string(files::kOldPreviousYearTotals)] = totals;
     out[std::string(files::kOldLateReports)] = {201 & 0xFF, 0, 10, 12, 202 & 0xFF, 0, 9, 12};
@@ -264,7 +271,8 @@ inline FolderBytes oldSampleFiles() {
     OldServiceGroupTable groups;
     groups.bytes[0] = 2;
     for (std::size_t g = 0; g < 2; ++g) {
-        writeText(groups.bytes.data() + OldServiceGroupTable::kOverseer + g * 24, 24, greek("Βασιλείου"));
+        writeText(groups.bytes.data() + OldServiceGroupTable::kOverseer + g * 24, 24,
+                  greek("Βασιλείου"));
         writeText(groups.bytes.data() + OldServiceGroupTable::kPlace + g * 24, 24, greek("Σπίτι"));
         writeText(groups.bytes.data() + OldServiceGroupTable::kTime + g * 9, 9, "10:00");
         groups.bytes[OldServiceGroupTable::kMeetingDay + g] = 6;

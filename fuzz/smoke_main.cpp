@@ -65,7 +65,8 @@ std::vector<std::size_t> boundaries(const SeedPart& part) {
     std::vector<std::size_t> out{0};
     const std::size_t size = part.bytes.size();
     for (std::size_t at = 1; at <= size && out.size() < kMaxBoundaries; ++at) {
-        const bool boundary = part.recordSize > 0 ? at % part.recordSize == 0 : part.bytes[at - 1] == '\n';
+        const bool boundary =
+            part.recordSize > 0 ? at % part.recordSize == 0 : part.bytes[at - 1] == '\n';
         if (boundary) out.push_back(at);
     }
     if (out.back() != size) out.push_back(size);
@@ -74,21 +75,27 @@ std::vector<std::size_t> boundaries(const SeedPart& part) {
 
 // Truncates, or grows by one byte when `size` is one past the end.
 void cutTo(SeedPart& part, std::size_t size) {
-    if (size <= part.bytes.size()) part.bytes.resize(size);
-    else part.bytes.push_back(0xA5);
+    if (size <= part.bytes.size())
+        part.bytes.resize(size);
+    else
+        part.bytes.push_back(0xA5);
 }
 
 class Mutator {
 public:
     explicit Mutator(std::uint32_t seed) : random_(seed) {}
 
-    std::size_t below(std::size_t n) { return n == 0 ? 0 : static_cast<std::size_t>(random_() % n); }
+    std::size_t below(std::size_t n) {
+        return n == 0 ? 0 : static_cast<std::size_t>(random_() % n);
+    }
 
     void mutate(Seed& seed) {
         const std::size_t steps = 1 + below(3);
         for (std::size_t i = 0; i < steps; ++i) {
-            if (seed.parts.empty() || below(6) == 0) mutateSeed(seed);
-            else mutatePart(seed.parts[below(seed.parts.size())]);
+            if (seed.parts.empty() || below(6) == 0)
+                mutateSeed(seed);
+            else
+                mutatePart(seed.parts[below(seed.parts.size())]);
         }
     }
 
@@ -106,7 +113,8 @@ private:
         switch (below(4)) {
             case 0:
                 if (!seed.parts.empty()) {
-                    seed.parts.erase(seed.parts.begin() + static_cast<std::ptrdiff_t>(below(seed.parts.size())));
+                    seed.parts.erase(seed.parts.begin() +
+                                     static_cast<std::ptrdiff_t>(below(seed.parts.size())));
                     break;
                 }
                 [[fallthrough]];
@@ -156,24 +164,29 @@ private:
                 const std::size_t n = 1 + below(std::min(2 * unit, b.size() - at));
                 const Bytes chunk(b.begin() + static_cast<std::ptrdiff_t>(at),
                                   b.begin() + static_cast<std::ptrdiff_t>(at + n));
-                b.insert(b.begin() + static_cast<std::ptrdiff_t>(below(b.size() + 1)), chunk.begin(), chunk.end());
+                b.insert(b.begin() + static_cast<std::ptrdiff_t>(below(b.size() + 1)),
+                         chunk.begin(), chunk.end());
                 break;
             }
             case 5:  // a huge file: the part repeated up to a few hundred kilobytes
-                if (!b.empty()) part.repeat = std::max<std::size_t>(2, 1 + below(kHugeBytes / b.size()));
+                if (!b.empty())
+                    part.repeat = std::max<std::size_t>(2, 1 + below(kHugeBytes / b.size()));
                 break;
             case 6: {  // bytes the formats give meaning to
-                static constexpr Byte kBytes[] = {0, 0xFF, 0x7F, 0x80, 204, 'A', 'u', ' ', '\n', '\r', '[', ']', '=', ';', 1};
+                static constexpr Byte kBytes[] = {0,    0xFF, 0x7F, 0x80, 204, 'A', 'u', ' ',
+                                                  '\n', '\r', '[',  ']',  '=', ';', 1};
                 for (std::size_t k = 1 + below(4); k > 0 && !b.empty(); --k)
                     b[below(b.size())] = kBytes[below(std::size(kBytes))];
                 break;
             }
             case 7: {  // a word the records give meaning to: ids, counts, capacities
-                static constexpr std::uint16_t kWords[] = {0, 1, 9, 10, 11, 12, 13, 284, 300, 1000, 1300,
-                                                           1500, 1509, 1510, 3898, 0x7FFF, 0x8000, 0xFFFF};
+                static constexpr std::uint16_t kWords[] = {
+                    0,    1,    9,    10,   11,   12,   13,     284,    300,
+                    1000, 1300, 1500, 1509, 1510, 3898, 0x7FFF, 0x8000, 0xFFFF};
                 if (b.size() < 2) break;
                 const std::size_t at = below(b.size() - 1) & ~std::size_t{1};
-                const std::uint16_t w = below(4) == 0 ? static_cast<std::uint16_t>(random_()) : kWords[below(std::size(kWords))];
+                const std::uint16_t w = below(4) == 0 ? static_cast<std::uint16_t>(random_())
+                                                      : kWords[below(std::size(kWords))];
                 zelvo::writeU16(b.data() + at, w);
                 break;
             }
@@ -215,7 +228,8 @@ int smoke(const char* program, std::size_t count, std::uint32_t seedValue) {
     Mutator mutator(seedValue);
     std::size_t done = 0;
     std::size_t nextCut = 0;
-    for (; done < seeds.size() && done < count; ++done) runOne(zelvo::fuzz::encodeSeed(seeds[done]));
+    for (; done < seeds.size() && done < count; ++done)
+        runOne(zelvo::fuzz::encodeSeed(seeds[done]));
     for (; done < count; ++done) {
         Seed input;
         if (done % 2 == 0 && nextCut < cuts.size()) {
@@ -229,8 +243,8 @@ int smoke(const char* program, std::size_t count, std::uint32_t seedValue) {
         runOne(zelvo::fuzz::encodeSeed(input));
     }
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-    std::printf("%s: %zu inputs (%zu seeds, %zu of %zu cuts, the rest mutations) in %.1f s\n", program, done,
-                seeds.size(), nextCut, cuts.size(), took.count());
+    std::printf("%s: %zu inputs (%zu seeds, %zu of %zu cuts, the rest mutations) in %.1f s\n",
+                program, done, seeds.size(), nextCut, cuts.size(), took.count());
     return 0;
 }
 
@@ -241,7 +255,8 @@ int writeSeeds(const char* program, const fs::path& folder) {
     for (std::size_t i = 0; i < seeds.size(); ++i) {
         const Bytes bytes = zelvo::fuzz::encodeSeed(seeds[i]);
         std::ofstream out(folder / ("seed-" + std::to_string(i)), std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.write(reinterpret_cast<const char*>(bytes.data()),
+                  static_cast<std::streamsize>(bytes.size()));
         if (!out) {
             std::fprintf(stderr, "%s: cannot write into %s\n", program, folder.c_str());
             return 1;
@@ -267,7 +282,8 @@ int runFile(const char* program, const fs::path& path) {
 int main(int argc, char** argv) {
     const char* program = argc > 0 ? argv[0] : "fuzz";
     const std::vector<std::string> args(argv + 1, argv + argc);
-    std::snprintf(gCrashPath, sizeof gCrashPath, "smoke-crash-%s", fs::path(program).filename().c_str());
+    std::snprintf(gCrashPath, sizeof gCrashPath, "smoke-crash-%s",
+                  fs::path(program).filename().c_str());
     std::signal(SIGABRT, keepCrashInput);
     if (args.empty()) {
         std::fprintf(stderr, "usage: %s --smoke N [SEED] | --seeds DIR | FILE...\n", program);
@@ -275,7 +291,9 @@ int main(int argc, char** argv) {
     }
     if (args[0] == "--smoke" && args.size() >= 2) {
         const auto count = static_cast<std::size_t>(std::strtoul(args[1].c_str(), nullptr, 10));
-        const auto seed = args.size() > 2 ? static_cast<std::uint32_t>(std::strtoul(args[2].c_str(), nullptr, 10)) : 1253u;
+        const auto seed =
+            args.size() > 2 ? static_cast<std::uint32_t>(std::strtoul(args[2].c_str(), nullptr, 10))
+                            : 1253u;
         return smoke(program, count, seed);
     }
     if (args[0] == "--seeds" && args.size() == 2) return writeSeeds(program, args[1]);

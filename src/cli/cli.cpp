@@ -25,6 +25,7 @@ constexpr const char* kUsage =
     "Εντολές:\n"
     "  check ΦΑΚΕΛΟΣ                         έλεγχος των δεδομένων (μόνο ανάγνωση)\n"
     "  dump ΦΑΚΕΛΟΣ [--copy K]               όλα τα δεδομένα ως JSON (μόνο ανάγνωση)\n"
+    "  status ΦΑΚΕΛΟΣ                        κατάσταση κάθε ευαγγελιζομένου ως JSON (μόνο ανάγνωση)\n"
     "  save ΦΑΚΕΛΟΣ                          φόρτωση και αποθήκευση όπως το πρόγραμμα\n"
     "  demo ΦΑΚΕΛΟΣ [--people N] [--seed S]  δημιουργία δοκιμαστικής εκκλησίας\n";
 
@@ -173,6 +174,14 @@ int commandDump(const Options& o, std::ostream& out, std::ostream& err) {
     return kExitOk;
 }
 
+int commandStatus(const Options& o, std::ostream& out, std::ostream& err) {
+    CZelvoDoc doc;
+    CliPrompts prompts(err, o.password);
+    if (const int rc = loadDocument(doc, o, LoadMode::ReadOnly, prompts, err); rc != kExitOk) return rc;
+    out << statusJson(doc) << "\n";
+    return kExitOk;
+}
+
 int commandSave(const Options& o, std::ostream& out, std::ostream& err) {
     CZelvoDoc doc;
     CliPrompts prompts(err, o.password);
@@ -188,7 +197,7 @@ int commandDemo(const Options& o, std::ostream& out, std::ostream& err) {
     demo::DemoOptions options;
     if (const auto it = o.numbers.find("people"); it != o.numbers.end()) options.people = it->second;
     if (const auto it = o.numbers.find("seed"); it != o.numbers.end()) options.seed = static_cast<unsigned>(it->second);
-    if (o.today) options.today = *o.today;
+    options.today = o.today ? *o.today : SystemClock().today();
     if (options.people < 1 || options.people > static_cast<int>(CZelvoDoc::kMaxRows - 1)) {
         err << "Το --people δέχεται 1 έως " << CZelvoDoc::kMaxRows - 1 << ".\n";
         return kExitUsage;
@@ -218,7 +227,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     using Command = int (*)(const Options&, std::ostream&, std::ostream&);
     static const std::map<std::string, Command> kCommands = {
-        {"check", commandCheck}, {"dump", commandDump}, {"save", commandSave}, {"demo", commandDemo}};
+        {"check", commandCheck}, {"dump", commandDump}, {"save", commandSave}, {"demo", commandDemo},
+        {"status", commandStatus}};
     const auto command = kCommands.find(options->command);
     if (command == kCommands.end()) {
         err << "Άγνωστη εντολή: " << options->command << "\n" << kUsage;

@@ -2,6 +2,7 @@
 
 #include "cli/json_writer.h"
 #include "store/cp1253.h"
+#include "store/publisher_status.h"
 #include "store/zelvo_doc.h"
 
 namespace zelvo::cli {
@@ -261,6 +262,29 @@ std::string documentJson(const CZelvoDoc& doc) {
     writeSettings(j, doc);
     j.field("previousMask", doc.previousMask);
     j.endObject();
+    return j.text();
+}
+
+std::string statusJson(const CZelvoDoc& doc) {
+    JsonWriter j;
+    j.beginArray();
+    for (const IndexEntry& e : doc.kindLists[kPublisher]) {
+        const int row = e.recordIndex;
+        j.beginObject();
+        j.field("row", row).field("id", int{e.id}).field("name", utf8(doc.displayName(row)));
+        j.field("inactiveCandidate", isInactiveCandidate(doc, row));
+        j.field("window5", statusWindow(doc, row, 5)).field("window7", statusWindow(doc, row, 7));
+        j.field("missed6", missedMonths(doc, row, 6)).field("irregularMask", irregularMask(doc, row));
+        for (const auto& [prefix, bits] : {std::pair{"new", 1}, std::pair{"react", 2}}) {
+            const std::string p(prefix);
+            j.field(p + "Recent", markMonthRecent(doc, row, bits));
+            j.field(p + "ThisYear", markMonthThisYear(doc, row, bits));
+            j.field(p + "Month", markMonth(doc, row, bits));
+            j.field(p + "WithSince", markMonthWithSince(doc, row, bits));
+        }
+        j.endObject();
+    }
+    j.endArray();
     return j.text();
 }
 

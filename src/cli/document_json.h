@@ -10,5 +10,7 @@ class CZelvoDoc;
 namespace zelvo::cli {
 
 std::string documentJson(const CZelvoDoc& doc);
+// The status rules applied to everyone on the active list, in list order.
+std::string statusJson(const CZelvoDoc& doc);
 
 }  // namespace zelvo::cli

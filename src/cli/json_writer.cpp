@@ -43,7 +43,7 @@ JsonWriter& JsonWriter::endArray() {
 
 JsonWriter& JsonWriter::key(std::string_view name) {
     separator();
-    value(name);
+    writeString(name);
     out_ += ':';
     afterKey_ = true;
     return *this;
@@ -51,6 +51,11 @@ JsonWriter& JsonWriter::key(std::string_view name) {
 
 JsonWriter& JsonWriter::value(std::string_view utf8) {
     separator();
+    writeString(utf8);
+    return *this;
+}
+
+void JsonWriter::writeString(std::string_view utf8) {
     out_ += '"';
     for (const char c : utf8) {
         const auto u = static_cast<unsigned char>(c);
@@ -71,7 +76,6 @@ JsonWriter& JsonWriter::value(std::string_view utf8) {
         }
     }
     out_ += '"';
-    return *this;
 }
 
 JsonWriter& JsonWriter::value(long long number) {

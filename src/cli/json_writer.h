@@ -37,6 +37,7 @@ private:
     bool afterKey_ = false;
 
     void separator();
+    void writeString(std::string_view utf8);
 };
 
 }  // namespace zelvo::cli

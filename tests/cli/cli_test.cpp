@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "cli/cli.h"
 #include "store/user_prompts.h"
@@ -25,6 +26,15 @@ CliRun cli(const std::vector<std::string>& args) {
     std::ostringstream out, err;
     const int code = zelvo::cli::run(args, out, err);
     return {code, out.str(), err.str()};
+}
+
+// Well-formed JSON, as Python's parser sees it.
+bool validJson(const std::string& text) {
+    const fs::path file = fs::temp_directory_path() / ("zelvo_cli_json_" + std::to_string(::getpid()));
+    std::ofstream(file, std::ios::binary) << text;
+    const int status = std::system(("python3 -m json.tool " + file.string() + " >/dev/null 2>&1").c_str());
+    fs::remove(file);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 class CliTest : public ::testing::Test {
@@ -79,6 +89,10 @@ TEST_F(CliTest, DemoThenCheckDumpAndSave) {
     EXPECT_EQ(dump.out.front(), '{');
     EXPECT_NE(dump.out.find("\"reportAbsMonth\":299"), std::string::npos);
     EXPECT_NE(dump.out.find("\"recordCount\":41"), std::string::npos);
+    EXPECT_TRUE(validJson(dump.out));
+    const CliRun status = cli({"--today", "2025-01-03", "status", folder.string()});
+    ASSERT_EQ(status.code, 0) << status.err;
+    EXPECT_TRUE(validJson(status.out));
     EXPECT_EQ(snapshot(), before) << "check and dump must write nothing";
 
     ASSERT_EQ(cli({"--today", "2025-01-03", "save", folder.string()}).code, 0);

@@ -26,7 +26,8 @@ struct FileKind {
 };
 
 constexpr FileKind kKinds[] = {
-    {files::kPublishers, PublisherRecord::kSize, CZelvoDoc::kMaxRows, Base::Today, PublisherRecord::kSize},
+    {files::kPublishers, PublisherRecord::kSize, CZelvoDoc::kMaxRows, Base::Today,
+     PublisherRecord::kSize},
     {files::kMonthTotals, MonthTotals::kSize, 1, Base::Today},
     {files::kGroups, ServiceGroupTable::kSize, 1, Base::Today},
     {files::kMeetings, MeetingAttendance::kSize, 2, Base::Today},
@@ -49,23 +50,36 @@ constexpr FileKind kKinds[] = {
     {files::kOldLateReports, legacy::kOldLateSize, legacy::kOldLateMax, Base::Old},
     {files::kOldMeetings, legacy::kOldMeetingSize, legacy::kOldMeetingMax, Base::Old},
     {files::kOldPreviousYearTotals, legacy::kOldTotalsSize, 1, Base::Old},
-    {files::kOldPreviousYearRemarks, legacy::kOldRemarkSize, CZelvoDoc::kRemarksLoaded + 1, Base::Old},
+    {files::kOldPreviousYearRemarks, legacy::kOldRemarkSize, CZelvoDoc::kRemarksLoaded + 1,
+     Base::Old},
     {files::kGroups, files::kOldGroupTableSize, 1, Base::Old},  // the previous generation's layout
 };
 
-enum class Damage { Empty, OneByte, RecordMinusOne, RecordPlusOne, RecordOfFF, RandomBytes, FarLarger };
-constexpr Damage kDamages[] = {Damage::Empty,      Damage::OneByte,     Damage::RecordMinusOne, Damage::RecordPlusOne,
-                               Damage::RecordOfFF, Damage::RandomBytes, Damage::FarLarger};
-constexpr const char* kDamageNames[] = {"Empty",      "OneByte",     "RecordMinusOne", "RecordPlusOne",
-                                        "RecordOfFF", "RandomBytes", "FarLarger"};
+enum class Damage {
+    Empty,
+    OneByte,
+    RecordMinusOne,
+    RecordPlusOne,
+    RecordOfFF,
+    RandomBytes,
+    FarLarger
+};
+constexpr Damage kDamages[] = {Damage::Empty,         Damage::OneByte,    Damage::RecordMinusOne,
+                               Damage::RecordPlusOne, Damage::RecordOfFF, Damage::RandomBytes,
+                               Damage::FarLarger};
+constexpr const char* kDamageNames[] = {"Empty",         "OneByte",    "RecordMinusOne",
+                                        "RecordPlusOne", "RecordOfFF", "RandomBytes",
+                                        "FarLarger"};
 
 // The two sample folders, made once through the core's own writers.
 const sample::FolderBytes& sampleFiles(Base base) {
     static const auto samples = [] {
-        const fs::path folder = fs::temp_directory_path() / ("zelvo_garbage_files_sample_" + std::to_string(::getpid()));
+        const fs::path folder = fs::temp_directory_path() /
+                                ("zelvo_garbage_files_sample_" + std::to_string(::getpid()));
         fs::remove_all(folder);
         sample::writeSampleFolder(folder);
-        std::array<sample::FolderBytes, 2> out{sample::readFolder(folder), sample::oldSampleFiles()};
+        std::array<sample::FolderBytes, 2> out{sample::readFolder(folder),
+                                               sample::oldSampleFiles()};
         fs::remove_all(folder);
         out[0].erase(std::string(files::kRemarkUndo));
         return out;
@@ -76,7 +90,8 @@ const sample::FolderBytes& sampleFiles(Base base) {
 Bytes damaged(const FileKind& kind, Damage damage, std::size_t seed) {
     const Bytes& file = sampleFiles(kind.base).at(std::string(kind.name));
     const std::size_t unit = kind.recordSize > 0 ? kind.recordSize : file.size();
-    Bytes record(file.begin() + static_cast<std::ptrdiff_t>(std::min(kind.keptHeader, file.size())), file.end());
+    Bytes record(file.begin() + static_cast<std::ptrdiff_t>(std::min(kind.keptHeader, file.size())),
+                 file.end());
     record.resize(unit, 0x5A);
     std::mt19937 random(static_cast<std::uint32_t>(1253 + seed));
     auto randomBytes = [&](std::size_t n) {
@@ -84,20 +99,30 @@ Bytes damaged(const FileKind& kind, Damage damage, std::size_t seed) {
         for (Byte& x : b) x = static_cast<Byte>(random());
         return b;
     };
-    Bytes out(file.begin(), file.begin() + static_cast<std::ptrdiff_t>(std::min(kind.keptHeader, file.size())));
+    Bytes out(file.begin(),
+              file.begin() + static_cast<std::ptrdiff_t>(std::min(kind.keptHeader, file.size())));
     Bytes body;
     switch (damage) {
-        case Damage::Empty: return {};
-        case Damage::OneByte: return {0x41};
-        case Damage::RecordMinusOne: body.assign(record.begin(), record.end() - 1); break;
+        case Damage::Empty:
+            return {};
+        case Damage::OneByte:
+            return {0x41};
+        case Damage::RecordMinusOne:
+            body.assign(record.begin(), record.end() - 1);
+            break;
         case Damage::RecordPlusOne:
             body = record;
             body.push_back(0x41);
             break;
-        case Damage::RecordOfFF: body.assign(unit, 0xFF); break;
-        case Damage::RandomBytes: body = randomBytes(3 * unit + unit / 2 + 1); break;
+        case Damage::RecordOfFF:
+            body.assign(unit, 0xFF);
+            break;
+        case Damage::RandomBytes:
+            body = randomBytes(3 * unit + unit / 2 + 1);
+            break;
         case Damage::FarLarger:
-            body = randomBytes(kind.recordSize > 0 ? unit * (2 * kind.capacity + 1) + 17 : kind.capacity + 17);
+            body = randomBytes(kind.recordSize > 0 ? unit * (2 * kind.capacity + 1) + 17
+                                                   : kind.capacity + 17);
             break;
     }
     out.insert(out.end(), body.begin(), body.end());

@@ -48,6 +48,7 @@ inline constexpr std::string_view kPasswordPrompt = "Δώσε τον Κωδικ�
 inline constexpr std::string_view kPasswordPromptOld = "Δώσε τον παλιό Κωδικό";
 inline constexpr std::string_view kPasswordWrong = "Συγνώμη, Λάθος Κωδικός ...";
 inline constexpr std::string_view kRollHistoryLine = "%s %d %d (Roll)";
+inline constexpr std::string_view kStatusDialogTitle = "Κατάσταση του  %1";
 
 // Problems found while reading the data folder (shown by the check and the start-up).
 inline constexpr std::string_view kProblemShortFile =

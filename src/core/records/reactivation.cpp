@@ -1,0 +1,71 @@
+#include "records/reactivation.h"
+
+#include "store/publisher_status.h"
+#include "store/zelvo_doc.h"
+
+namespace zelvo {
+
+namespace {
+
+// Head of household, male, female.
+constexpr std::uint8_t kKeptPrivileges = (1u << 2) | (1u << 5) | (1u << 6);
+
+void markReactivated(PublisherRecord& r, int monthIndex) {
+    const auto flags = static_cast<std::uint8_t>((monthIndex + 1) * 16 + kMarkReactivated);
+    r.setByte(PublisherRecord::kStatusFlags, flags);
+    r.setByte(PublisherRecord::kStatusFlags2, flags);
+    r.setByte(PublisherRecord::kPrivileges, static_cast<std::uint8_t>(r.privileges() & kKeptPrivileges));
+    r.setKind(kPublisher);
+}
+
+void clearMonth(CZelvoDoc& doc, PublisherRecord& r, int m, int s) {
+    for (MonthWord w : {MonthWord::Placements, MonthWord::Videos, MonthWord::Hours, MonthWord::ReturnVisits,
+                        MonthWord::StudiesAndFlags})
+        r.setMonthWord(w, m, s, 0);
+    const int remark = r.monthWord(MonthWord::RemarkIndex, m, s);
+    // The remark record is emptied too, so the next load drops it from remark9.dat.
+    if (remark >= 1 && remark < doc.remarkCount())
+        doc.remarks[static_cast<std::size_t>(remark)].setText(RemarkRecord::kText, "");
+    r.setMonthWord(MonthWord::RemarkIndex, m, s, 0);
+    r.setMonthByte(MonthByte::PioneerKind, m, s, 0);
+}
+
+void finish(CZelvoDoc& doc) {
+    doc.countAllKinds();
+    doc.buildIndexes();
+    doc.modified = 1;
+}
+
+}  // namespace
+
+int inactiveYear(int code) { return code < 201 ? 2000 + code : 1744 + code; }
+
+void reactivatePublisher(CZelvoDoc& doc, int row, int monthIndex) {
+    if (row <= 0 || row >= doc.recordCount() || monthIndex < 0 || monthIndex > 11) return;
+    PublisherRecord& r = doc.publishers[static_cast<std::size_t>(row)];
+    const CalendarState& cal = doc.calendar;
+
+    // When the person became inactive, from the marks as they stand before they change.
+    const int sinceMonth = statusMonth(r.statusFlags());
+    const int inactiveSince = (inactiveYear(r.statusFlags2()) - 2000) * 12 + (sinceMonth >= 1 ? sinceMonth - 1 : 0);
+    const int year = monthIndex > cal.reportMonth ? cal.reportYear - 1 : cal.reportYear;
+    const int reactivatedAt = absoluteMonth(year, monthIndex);
+
+    markReactivated(r, monthIndex);
+    r.setWord(PublisherRecord::kStatusSince, static_cast<std::uint16_t>(reactivatedAt));
+
+    MonthWalk walk(monthIndex, yearSlot(year));
+    for (int i = 0, abs = reactivatedAt; i < 24 && abs >= inactiveSince; ++i, --abs, walk.back())
+        clearMonth(doc, r, walk.current().month, walk.current().slot);
+    finish(doc);
+}
+
+void restoreDeletedPublisher(CZelvoDoc& doc, int row, int monthIndex) {
+    if (row <= 0 || row >= doc.recordCount() || monthIndex < 0 || monthIndex > 11) return;
+    PublisherRecord& r = doc.publishers[static_cast<std::size_t>(row)];
+    markReactivated(r, monthIndex);
+    r.setWord(PublisherRecord::kStatusSince, 0);
+    finish(doc);
+}
+
+}  // namespace zelvo
