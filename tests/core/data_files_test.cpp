@@ -816,12 +816,12 @@ TEST_F(DataFilesTest, LateReportListIsRebuiltFromTheSixMonthsBefore) {
     b.setMonthByte(MonthByte::CountedInMonth, 0, kSlot, kReportMonth + 1);
     writeTable({headerRow(), c, b, a});
     auto doc = load(LoadMode::ReadOnly);
-    // Month by month walking back, each month's rows in the order of the file.
+    // Month by month walking back, each month's rows in the order of the (sorted) table.
     ASSERT_EQ(doc->lateReports.size(), 3u);
-    EXPECT_EQ(doc->lateReports[0].publisherId, 122);
-    EXPECT_EQ(doc->lateReports[1].publisherId, 120);
-    EXPECT_EQ(doc->lateReports[1].month, 0);
-    EXPECT_EQ(doc->lateReports[1].countedIn, kReportMonth + 1);
+    EXPECT_EQ(doc->lateReports[0].publisherId, 120);
+    EXPECT_EQ(doc->lateReports[0].month, 0);
+    EXPECT_EQ(doc->lateReports[0].countedIn, kReportMonth + 1);
+    EXPECT_EQ(doc->lateReports[1].publisherId, 122);
     EXPECT_EQ(doc->lateReports[2].publisherId, 120);
     EXPECT_EQ(doc->lateReports[2].month, 7);
 }

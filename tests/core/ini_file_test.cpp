@@ -72,6 +72,12 @@ TEST(IniFile, GarbageInputParsesAndReachesAFixedPoint) {
     }
 }
 
+TEST(IniFile, EveryLeadingByteOrderMarkIsDropped) {
+    const IniFile ini = IniFile::parse("\xEF\xBB\xBF\xEF\xBB\xBF[Nag]\r\nkey=1\r\n");
+    EXPECT_EQ(ini.integer("Nag", "key", 0), 1);
+    EXPECT_EQ(IniFile::parse(ini.serialize()).serialize(), ini.serialize());
+}
+
 TEST(IniFile, FilesOnDisk) {
     const fs::path folder = fs::temp_directory_path() / "zelvo_ini_file_test";
     fs::remove_all(folder);

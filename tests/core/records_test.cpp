@@ -536,6 +536,21 @@ TEST_F(DocTest, ThreeEqualIdsBecomeThreeDifferentOnes) {
     for (int id : ids) EXPECT_GE(id, 150);
 }
 
+TEST_F(DocTest, IdsAtTheEdgesAreRenumberedToo) {
+    // Ids from 30000 up have no free id above them; ids up to 9 are never found.
+    addPeople(doc, {person(65535, "A", "A"), person(65535, "B", "B"), person(0, "C", "C"),
+                    person(9, "D", "D")});
+    doc.renumberDuplicateIds();
+    EXPECT_EQ(row(1).id(), 65535);
+    for (int r = 2; r <= 4; ++r) {
+        EXPECT_GE(row(r).id(), 100);
+        EXPECT_EQ(doc.findById(row(r).id()), r);
+    }
+    EXPECT_NE(row(2).id(), row(3).id());
+    EXPECT_NE(row(3).id(), row(4).id());
+    EXPECT_EQ(doc.problems.size(), 3u);
+}
+
 TEST_F(DocTest, IndexesAndTheCircuitOverseer) {
     ScriptedPrompts prompts;
     doc.publishers.push_back(person(120, "A", "Pub"));

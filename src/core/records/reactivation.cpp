@@ -1,5 +1,7 @@
 #include "records/reactivation.h"
 
+#include <algorithm>
+
 #include "store/publisher_status.h"
 #include "store/zelvo_doc.h"
 
@@ -54,8 +56,11 @@ void reactivatePublisher(CZelvoDoc& doc, int row, int monthIndex) {
     markReactivated(r, monthIndex);
     r.setWord(PublisherRecord::kStatusSince, static_cast<std::uint16_t>(reactivatedAt));
 
+    // Never past the oldest month the record holds: further back the places are the newest
+    // months again.
+    const int oldest = std::max(inactiveSince, cal.reportAbsMonth - 23);
     MonthWalk walk(monthIndex, yearSlot(year));
-    for (int i = 0, abs = reactivatedAt; i < 24 && abs >= inactiveSince; ++i, --abs, walk.back())
+    for (int i = 0, abs = reactivatedAt; i < 24 && abs >= oldest; ++i, --abs, walk.back())
         clearMonth(doc, r, walk.current().month, walk.current().slot);
     finish(doc);
 }

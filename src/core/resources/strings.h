@@ -59,6 +59,8 @@ inline constexpr std::string_view kProblemBadSize =
     "Το αρχείο %1 δεν έχει το αναμενόμενο μέγεθος και αγνοήθηκε.";
 inline constexpr std::string_view kProblemDuplicateId =
     "Διπλός αριθμός ευαγγελιζομένου %1· δόθηκε νέος αριθμός %2.";
+inline constexpr std::string_view kProblemInvalidId =
+    "Μη έγκυρος αριθμός ευαγγελιζομένου %1· δόθηκε νέος αριθμός %2.";
 inline constexpr std::string_view kProblemTableFull =
     "Ο πίνακας ευαγγελιζομένων γέμισε (%1 άτομα)· οι υπόλοιπες εγγραφές του %2 αγνοήθηκαν.";
 inline constexpr std::string_view kProblemRepairedText =

@@ -114,7 +114,6 @@ LoadResult DocLoader::run() {
         if ((doc_.header().headerMonth() & 0x0F) == doc_.calendar.reportMonth + 1)
             doc_.lastEnteredId = static_cast<std::int16_t>(doc_.header().lastEnteredId());
         if (oldFormat_) convertOldCompanions();
-        rebuildLateReports();
         readMonthTotals();
         readGroups();
         doc_.sortRows();
@@ -137,6 +136,8 @@ LoadResult DocLoader::run() {
     doc_.countAllKinds();
     doc_.buildIndexes(&prompts_);
     doc_.renumberDuplicateIds();
+    // After the renumbering, so that every entry names the row it belongs to.
+    if (tableToLoad) rebuildLateReports();
     // 6-7
     cleanEmergencyContacts();
     readSpecialNeeds();

@@ -44,7 +44,7 @@ bool isBlankLine(std::string_view line) {
 }  // namespace
 
 IniFile IniFile::parse(std::string_view text) {
-    if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
+    while (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
 
     IniFile ini;
     ini.sections_.emplace_back();  // lines before the first header
@@ -95,6 +95,9 @@ IniFile IniFile::load(const std::filesystem::path& path, bool* found) {
             const auto lastBreak = text.rfind('\n');
             text = lastBreak == std::string_view::npos ? std::string_view{}
                                                        : text.substr(0, lastBreak + 1);
+            IniFile partial = parse(text);
+            partial.complete_ = false;
+            return partial;
         }
     }
     return parse(text);
@@ -228,6 +231,8 @@ std::string IniFile::serialize() const {
 }
 
 bool IniFile::save(const std::filesystem::path& path) const {
+    // A file read only in part is never written back: that would lose the rest.
+    if (!complete_) return false;
     return writeFileAtomic(path, std::string_view(serialize()));
 }
 

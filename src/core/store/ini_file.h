@@ -31,7 +31,8 @@ public:
 
     // The file's text with CRLF line ends.
     std::string serialize() const;
-    // Atomic write (temporary file, then rename). Returns false when the file cannot be written.
+    // Atomic write (temporary file, then rename). Returns false when the file cannot be written,
+    // and for a file that was too large to be read whole (it is left as it is).
     bool save(const std::filesystem::path& path) const;
 
 private:
@@ -46,6 +47,7 @@ private:
         std::vector<Entry> entries;
     };
     std::vector<Section> sections_;  // section 0 with an empty name holds lines before any header
+    bool complete_ = true;           // false when the file was larger than we read
 
     const Section* findSection(std::string_view name) const;
     Section& sectionFor(std::string_view name);

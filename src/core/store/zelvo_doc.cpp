@@ -275,11 +275,13 @@ void CZelvoDoc::rebuildIdLookup() {
 void CZelvoDoc::renumberDuplicateIds() {
     std::vector<int> seen(65536, 0);
     for (IndexEntry& e : masterIndex) {
-        if (seen[e.id]++ == 0) continue;
-        const int fresh = nextFreeId(std::max<int>(e.id, 100));
+        // Ids up to 9 are never found, so such a row gets a number as a duplicate would.
+        if (seen[e.id]++ == 0 && e.id > 9) continue;
+        int fresh = nextFreeId(std::max<int>(e.id, 100));
+        if (fresh == 0) fresh = nextFreeId(100);
         if (fresh == 0) continue;
-        problems.push_back(res::format(res::kProblemDuplicateId, std::to_string(e.id),
-                                       std::to_string(fresh)));
+        problems.push_back(res::format(e.id > 9 ? res::kProblemDuplicateId : res::kProblemInvalidId,
+                                       std::to_string(e.id), std::to_string(fresh)));
         publishers[e.recordIndex].setId(static_cast<std::uint16_t>(fresh));
         e.id = static_cast<std::uint16_t>(fresh);
         ++seen[static_cast<std::size_t>(fresh)];
