@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "store/bytes.h"
+#include "store/raw_record.h"
 
 namespace zelvo {
 
@@ -42,8 +43,7 @@ inline constexpr std::uint16_t kStudiesMask = 0x03FF;
 inline constexpr std::uint16_t kBit11 = 0x0800;  // under one hour (old form) / participated (new)
 inline constexpr int kQuarterShift = 12;
 
-struct PublisherRecord {
-    static constexpr std::size_t kSize = 816;
+struct PublisherRecord : RawRecord<816> {
 
     static constexpr TextField kFirstName{2, 21};
     static constexpr TextField kLastName{23, 21};
@@ -76,16 +76,11 @@ struct PublisherRecord {
     static constexpr std::size_t kScrambleMarker = 23;
     static constexpr std::size_t kCollectionState = 137;
 
-    std::array<Byte, kSize> bytes{};
-
-    std::string text(TextField f) const { return readText(bytes.data() + f.offset, f.width); }
     // Texts of the shifted fields are stored in the form that reads back exactly: characters
     // the file form cannot hold are repaired (see fileSafeText).
     void setText(TextField f, std::string_view value);
     std::uint8_t byte(std::size_t offset) const { return bytes[offset]; }
     void setByte(std::size_t offset, std::uint8_t v) { bytes[offset] = v; }
-    std::uint16_t word(std::size_t offset) const { return readU16(bytes.data() + offset); }
-    void setWord(std::size_t offset, std::uint16_t v) { writeU16(bytes.data() + offset, v); }
 
     std::string firstName() const { return text(kFirstName); }
     std::string lastName() const { return text(kLastName); }
