@@ -25,7 +25,8 @@ constexpr const char* kUsage =
     "Εντολές:\n"
     "  check ΦΑΚΕΛΟΣ                         έλεγχος των δεδομένων (μόνο ανάγνωση)\n"
     "  dump ΦΑΚΕΛΟΣ [--copy K]               όλα τα δεδομένα ως JSON (μόνο ανάγνωση)\n"
-    "  status ΦΑΚΕΛΟΣ                        κατάσταση κάθε ευαγγελιζομένου ως JSON (μόνο ανάγνωση)\n"
+    "  status ΦΑΚΕΛΟΣ                        κατάσταση κάθε ευαγγελιζομένου ως JSON (μόνο "
+    "ανάγνωση)\n"
     "  save ΦΑΚΕΛΟΣ                          φόρτωση και αποθήκευση όπως το πρόγραμμα\n"
     "  demo ΦΑΚΕΛΟΣ [--people N] [--seed S]  δημιουργία δοκιμαστικής εκκλησίας\n";
 
@@ -98,14 +99,17 @@ bool folderReadable(const std::string& folder) {
 }
 
 int passwordExit(const CliPrompts& prompts, const Options& o, std::ostream& err) {
-    if (!o.password) err << "Απαιτείται κωδικός: δώστε τον με --password.\n";
-    else err << "Λάθος κωδικός.\n";
+    if (!o.password)
+        err << "Απαιτείται κωδικός: δώστε τον με --password.\n";
+    else
+        err << "Λάθος κωδικός.\n";
     (void)prompts;
     return kExitPassword;
 }
 
 // Loads the folder as the program does at start (without the windows).
-int loadDocument(CZelvoDoc& doc, const Options& o, LoadMode mode, CliPrompts& prompts, std::ostream& err) {
+int loadDocument(CZelvoDoc& doc, const Options& o, LoadMode mode, CliPrompts& prompts,
+                 std::ostream& err) {
     const Date today = o.today ? *o.today : SystemClock().today();
     doc.startUp(fs::absolute(o.folder).lexically_normal().string(), today, mode);
     const LoadResult result = doc.load(prompts, mode);
@@ -126,11 +130,13 @@ void printCheck(const CZelvoDoc& doc, std::ostream& out) {
     out << "Εγγραφές: " << doc.recordCount() - 1 << "\n";
     static constexpr const char* kKinds[] = {"Ευαγγελιζόμενοι", "Αδρανείς", "Μη ευαγγελιζόμενοι",
                                              "Μετακομισμένοι", "Διαγραμμένοι"};
-    for (std::size_t k = 0; k < 5; ++k) out << "  " << kKinds[k] << ": " << doc.kindCounts[k] << "\n";
+    for (std::size_t k = 0; k < 5; ++k)
+        out << "  " << kKinds[k] << ": " << doc.kindCounts[k] << "\n";
     out << "  Επίσκοπος περιοχής: " << (doc.circuitOverseerRow != 0 ? 1 : 0) << "\n";
     out << "Παρατηρήσεις: " << doc.remarkCount() - 1 << "\n";
     out << "Καθυστερημένες εκθέσεις: " << doc.lateReports.size() << "\n";
-    out << "Στοιχεία επικοινωνίας: " << (doc.contactExtras.empty() ? 0 : doc.contactExtras.size() - 1) << "\n";
+    out << "Στοιχεία επικοινωνίας: "
+        << (doc.contactExtras.empty() ? 0 : doc.contactExtras.size() - 1) << "\n";
     out << "Επαφές έκτακτης ανάγκης: " << doc.emergencyKeys.size() << "\n";
     out << "Ειδικές ανάγκες: " << doc.specialNeedsKeys.size() << "\n";
     out << "Διορισμοί: " << doc.appointments.size() << "\n";
@@ -150,7 +156,8 @@ void printCheck(const CZelvoDoc& doc, std::ostream& out) {
 int commandCheck(const Options& o, std::ostream& out, std::ostream& err) {
     CZelvoDoc doc;
     CliPrompts prompts(err, o.password);
-    if (const int rc = loadDocument(doc, o, LoadMode::ReadOnly, prompts, err); rc != kExitOk) return rc;
+    if (const int rc = loadDocument(doc, o, LoadMode::ReadOnly, prompts, err); rc != kExitOk)
+        return rc;
     printCheck(doc, out);
     return kExitOk;
 }
@@ -158,15 +165,16 @@ int commandCheck(const Options& o, std::ostream& out, std::ostream& err) {
 int commandDump(const Options& o, std::ostream& out, std::ostream& err) {
     CZelvoDoc doc;
     CliPrompts prompts(err, o.password);
-    if (const int rc = loadDocument(doc, o, LoadMode::ReadOnly, prompts, err); rc != kExitOk) return rc;
+    if (const int rc = loadDocument(doc, o, LoadMode::ReadOnly, prompts, err); rc != kExitOk)
+        return rc;
     if (const auto copy = o.numbers.find("copy"); copy != o.numbers.end()) {
         if (copy->second < 1 || copy->second > 6) {
             err << "Το --copy δέχεται 1 έως 6.\n";
             return kExitUsage;
         }
         if (!doc.viewMonthCopy(copy->second, prompts)) {
-            err << "Δεν υπάρχει αντίγραφο του μήνα " << res::monthName(doc.calendar.liveReportMonth - copy->second)
-                << ".\n";
+            err << "Δεν υπάρχει αντίγραφο του μήνα "
+                << res::monthName(doc.calendar.liveReportMonth - copy->second) << ".\n";
             return kExitFolder;
         }
     }
@@ -177,7 +185,8 @@ int commandDump(const Options& o, std::ostream& out, std::ostream& err) {
 int commandStatus(const Options& o, std::ostream& out, std::ostream& err) {
     CZelvoDoc doc;
     CliPrompts prompts(err, o.password);
-    if (const int rc = loadDocument(doc, o, LoadMode::ReadOnly, prompts, err); rc != kExitOk) return rc;
+    if (const int rc = loadDocument(doc, o, LoadMode::ReadOnly, prompts, err); rc != kExitOk)
+        return rc;
     out << statusJson(doc) << "\n";
     return kExitOk;
 }
@@ -195,8 +204,10 @@ int commandSave(const Options& o, std::ostream& out, std::ostream& err) {
 
 int commandDemo(const Options& o, std::ostream& out, std::ostream& err) {
     demo::DemoOptions options;
-    if (const auto it = o.numbers.find("people"); it != o.numbers.end()) options.people = it->second;
-    if (const auto it = o.numbers.find("seed"); it != o.numbers.end()) options.seed = static_cast<unsigned>(it->second);
+    if (const auto it = o.numbers.find("people"); it != o.numbers.end())
+        options.people = it->second;
+    if (const auto it = o.numbers.find("seed"); it != o.numbers.end())
+        options.seed = static_cast<unsigned>(it->second);
     options.today = o.today ? *o.today : SystemClock().today();
     if (options.people < 1 || options.people > static_cast<int>(CZelvoDoc::kMaxRows - 1)) {
         err << "Το --people δέχεται 1 έως " << CZelvoDoc::kMaxRows - 1 << ".\n";
@@ -226,9 +237,11 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kExitUsage;
     }
     using Command = int (*)(const Options&, std::ostream&, std::ostream&);
-    static const std::map<std::string, Command> kCommands = {
-        {"check", commandCheck}, {"dump", commandDump}, {"save", commandSave}, {"demo", commandDemo},
-        {"status", commandStatus}};
+    static const std::map<std::string, Command> kCommands = {{"check", commandCheck},
+                                                             {"dump", commandDump},
+                                                             {"save", commandSave},
+                                                             {"demo", commandDemo},
+                                                             {"status", commandStatus}};
     const auto command = kCommands.find(options->command);
     if (command == kCommands.end()) {
         err << "Άγνωστη εντολή: " << options->command << "\n" << kUsage;

@@ -6,7 +6,9 @@
 
 namespace zelvo::cli {
 
-void CliPrompts::showMessage(std::string_view text) { err_ << text << '\n'; }
+void CliPrompts::showMessage(std::string_view text) {
+    err_ << text << '\n';
+}
 
 Answer CliPrompts::askYesNoCancel(std::string_view text) {
     err_ << text << " -> Ακύρωση\n";
@@ -16,7 +18,8 @@ Answer CliPrompts::askYesNoCancel(std::string_view text) {
 bool CliPrompts::runPasswordCheck(PasswordCheck& check) {
     passwordAsked_ = true;
     if (password_) {
-        if (check.textChanged(*password_) == PasswordCheck::Outcome::Pending) check.okPressed(*password_);
+        if (check.textChanged(*password_) == PasswordCheck::Outcome::Pending)
+            check.okPressed(*password_);
     }
     if (check.outcome() == PasswordCheck::Outcome::Pending) check.cancelled();
     return check.outcome() == PasswordCheck::Outcome::Passed;

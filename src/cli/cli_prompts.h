@@ -19,7 +19,9 @@ public:
     Answer askYesNoCancel(std::string_view text) override;
     bool runPasswordCheck(PasswordCheck& check) override;
     void showStartupNotice(std::string_view) override {}
-    std::vector<std::string> chooseExportsToDelete(const std::vector<std::string>&) override { return {}; }
+    std::vector<std::string> chooseExportsToDelete(const std::vector<std::string>&) override {
+        return {};
+    }
 
     bool passwordAsked() const { return passwordAsked_; }
 

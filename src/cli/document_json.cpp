@@ -9,7 +9,9 @@ namespace zelvo::cli {
 
 namespace {
 
-std::string utf8(const std::string& text) { return cp1253::toUtf8(text); }
+std::string utf8(const std::string& text) {
+    return cp1253::toUtf8(text);
+}
 
 void writeCalendar(JsonWriter& j, const CZelvoDoc& doc) {
     const CalendarState& c = doc.calendar;
@@ -69,7 +71,8 @@ void writeRow(JsonWriter& j, const CZelvoDoc& doc, int row) {
     j.field("phoneMobile", utf8(r.phoneMobile())).field("phoneWork", utf8(r.phoneWork()));
     j.field("baptismDate", utf8(r.baptismDate())).field("birthDate", utf8(r.birthDate()));
     j.field("consentDate", utf8(r.consentDate())).field("consentGiven", int{r.consentGiven()});
-    j.field("hope", r.hope() == 0 ? std::string() : utf8(std::string(1, static_cast<char>(r.hope()))));
+    j.field("hope",
+            r.hope() == 0 ? std::string() : utf8(std::string(1, static_cast<char>(r.hope()))));
     j.field("groupNumber", int{r.groupNumber()}).field("extraIndex", int{r.extraIndex()});
     j.field("emergencyKey", int{r.emergencyKey()}).field("householdKey", int{r.householdKey()});
     j.field("specialNeedsKey", int{r.specialNeedsKey()}).field("statusSince", int{r.statusSince()});
@@ -85,7 +88,8 @@ void writeRow(JsonWriter& j, const CZelvoDoc& doc, int row) {
 }
 
 void writeLists(JsonWriter& j, const CZelvoDoc& doc) {
-    static constexpr const char* kNames[] = {"active", "inactive", "nonPublishers", "moved", "deleted"};
+    static constexpr const char* kNames[] = {"active", "inactive", "nonPublishers", "moved",
+                                             "deleted"};
     j.key("lists").beginObject();
     for (std::size_t k = 0; k < 5; ++k) {
         j.key(kNames[k]).beginArray();
@@ -121,7 +125,8 @@ void writeTotals(JsonWriter& j, const CZelvoDoc& doc) {
 }
 
 void writeMeetings(JsonWriter& j, const CZelvoDoc& doc) {
-    static constexpr const char* kArrays[] = {"week1", "week2", "week3", "week4", "week5", "held", "total", "average"};
+    static constexpr const char* kArrays[] = {"week1", "week2", "week3", "week4",
+                                              "week5", "held",  "total", "average"};
     j.key("meetings").beginArray();
     for (const MeetingAttendance& meeting : doc.meetings) {
         j.beginObject();
@@ -179,7 +184,8 @@ void writeSideRecords(JsonWriter& j, const CZelvoDoc& doc) {
         const EmergencyContact& e = doc.emergencyRecords[k.slot];
         j.beginObject();
         j.field("position", int{k.slot}).field("key", int{k.key});
-        j.field("name", utf8(e.text(EmergencyContact::kName))).field("info", utf8(e.text(EmergencyContact::kInfo)));
+        j.field("name", utf8(e.text(EmergencyContact::kName)))
+            .field("info", utf8(e.text(EmergencyContact::kInfo)));
         j.field("phoneHome", utf8(e.text(EmergencyContact::kPhoneHome)));
         j.field("phoneMobile", utf8(e.text(EmergencyContact::kPhoneMobile)));
         j.field("phoneWork", utf8(e.text(EmergencyContact::kPhoneWork)));
@@ -199,7 +205,8 @@ void writeSideRecords(JsonWriter& j, const CZelvoDoc& doc) {
     j.key("appointments").beginArray();
     for (const AppointmentRecord& a : doc.appointments) {
         j.beginObject();
-        j.field("publisherId", int{a.publisherId()}).field("appointmentKind", int{a.appointmentKind()});
+        j.field("publisherId", int{a.publisherId()})
+            .field("appointmentKind", int{a.appointmentKind()});
         j.field("text", utf8(a.appointmentText()));
         j.endObject();
     }
@@ -218,7 +225,8 @@ void writeSettings(JsonWriter& j, const CZelvoDoc& doc) {
     j.field("printGroups", s.printGroups).field("hideAverages", s.hideAverages);
     j.field("onePerPage", s.onePerPage).field("hideBirthDates", s.hideBirthDates);
     j.field("customCategoryEnabled", s.customCategoryEnabled);
-    j.field("customCategoryName", utf8(s.customCategoryName)).field("senderEmail", utf8(s.senderEmail));
+    j.field("customCategoryName", utf8(s.customCategoryName))
+        .field("senderEmail", utf8(s.senderEmail));
     j.field("earlyYear", s.earlyYear).field("earlyMonth", s.earlyMonth);
     j.endObject();
 }
@@ -241,14 +249,18 @@ std::string documentJson(const CZelvoDoc& doc) {
         const RemarkRecord& r = doc.remarks[i];
         j.beginObject();
         j.field("index", static_cast<int>(i)).field("text", utf8(r.remarkText()));
-        j.field("month", int{r.month()}).field("slot", int{r.slot()}).field("publisherId", int{r.publisherId()});
+        j.field("month", int{r.month()})
+            .field("slot", int{r.slot()})
+            .field("publisherId", int{r.publisherId()});
         j.endObject();
     }
     j.endArray();
     j.key("lateReports").beginArray();
     for (const LateReportEntry& e : doc.lateReports) {
         j.beginObject();
-        j.field("publisherId", int{e.publisherId}).field("month", int{e.month}).field("countedIn", int{e.countedIn});
+        j.field("publisherId", int{e.publisherId})
+            .field("month", int{e.month})
+            .field("countedIn", int{e.countedIn});
         j.endObject();
     }
     j.endArray();
@@ -274,7 +286,8 @@ std::string statusJson(const CZelvoDoc& doc) {
         j.field("row", row).field("id", int{e.id}).field("name", utf8(doc.displayName(row)));
         j.field("inactiveCandidate", isInactiveCandidate(doc, row));
         j.field("window5", statusWindow(doc, row, 5)).field("window7", statusWindow(doc, row, 7));
-        j.field("missed6", missedMonths(doc, row, 6)).field("irregularMask", irregularMask(doc, row));
+        j.field("missed6", missedMonths(doc, row, 6))
+            .field("irregularMask", irregularMask(doc, row));
         for (const auto& [prefix, bits] : {std::pair{"new", 1}, std::pair{"react", 2}}) {
             const std::string p(prefix);
             j.field(p + "Recent", markMonthRecent(doc, row, bits));

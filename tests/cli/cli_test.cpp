@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "cli/cli.h"
 #include "store/user_prompts.h"
@@ -30,9 +30,11 @@ CliRun cli(const std::vector<std::string>& args) {
 
 // Well-formed JSON, as Python's parser sees it.
 bool validJson(const std::string& text) {
-    const fs::path file = fs::temp_directory_path() / ("zelvo_cli_json_" + std::to_string(::getpid()));
+    const fs::path file =
+        fs::temp_directory_path() / ("zelvo_cli_json_" + std::to_string(::getpid()));
     std::ofstream(file, std::ios::binary) << text;
-    const int status = std::system(("python3 -m json.tool " + file.string() + " >/dev/null 2>&1").c_str());
+    const int status =
+        std::system(("python3 -m json.tool " + file.string() + " >/dev/null 2>&1").c_str());
     fs::remove(file);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
@@ -42,8 +44,8 @@ protected:
     fs::path folder;
     void SetUp() override {
         folder = fs::temp_directory_path() /
-                 ("zelvo_cli_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                 ("zelvo_cli_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                  "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
     }
     void TearDown() override { fs::remove_all(folder); }
@@ -76,7 +78,10 @@ TEST_F(CliTest, MissingFolderExitsFour) {
 }
 
 TEST_F(CliTest, DemoThenCheckDumpAndSave) {
-    ASSERT_EQ(cli({"--today", "2025-01-03", "demo", folder.string(), "--people", "40", "--seed", "7"}).code, 0);
+    ASSERT_EQ(
+        cli({"--today", "2025-01-03", "demo", folder.string(), "--people", "40", "--seed", "7"})
+            .code,
+        0);
     const auto before = snapshot();
 
     const CliRun check = cli({"--today", "2025-01-03", "check", folder.string()});
@@ -134,7 +139,8 @@ int runBinary(const std::string& args) {
 TEST_F(CliTest, BinaryHandlesGarbageFolder) {
     fs::create_directories(folder);
     const std::string bytes(5000, '\xCC');
-    for (const char* name : {"remark9.dat", "xten7.dat", "emerg.dat", "zelvog.ini", "bkstudy.dat", "zcard.dat"})
+    for (const char* name :
+         {"remark9.dat", "xten7.dat", "emerg.dat", "zelvog.ini", "bkstudy.dat", "zcard.dat"})
         std::ofstream(folder / name, std::ios::binary) << bytes;
     EXPECT_EQ(runBinary("check " + folder.string()), 0);
     EXPECT_EQ(runBinary("dump " + folder.string()), 0);

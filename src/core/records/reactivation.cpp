@@ -16,13 +16,14 @@ void markReactivated(PublisherRecord& r, int monthIndex) {
     const auto flags = static_cast<std::uint8_t>((monthIndex + 1) * 16 + kMarkReactivated);
     r.setByte(PublisherRecord::kStatusFlags, flags);
     r.setByte(PublisherRecord::kStatusFlags2, flags);
-    r.setByte(PublisherRecord::kPrivileges, static_cast<std::uint8_t>(r.privileges() & kKeptPrivileges));
+    r.setByte(PublisherRecord::kPrivileges,
+              static_cast<std::uint8_t>(r.privileges() & kKeptPrivileges));
     r.setKind(kPublisher);
 }
 
 void clearMonth(CZelvoDoc& doc, PublisherRecord& r, int m, int s) {
-    for (MonthWord w : {MonthWord::Placements, MonthWord::Videos, MonthWord::Hours, MonthWord::ReturnVisits,
-                        MonthWord::StudiesAndFlags})
+    for (MonthWord w : {MonthWord::Placements, MonthWord::Videos, MonthWord::Hours,
+                        MonthWord::ReturnVisits, MonthWord::StudiesAndFlags})
         r.setMonthWord(w, m, s, 0);
     const int remark = r.monthWord(MonthWord::RemarkIndex, m, s);
     // The remark record is emptied too, so the next load drops it from remark9.dat.
@@ -40,7 +41,9 @@ void finish(CZelvoDoc& doc) {
 
 }  // namespace
 
-int inactiveYear(int code) { return code < 201 ? 2000 + code : 1744 + code; }
+int inactiveYear(int code) {
+    return code < 201 ? 2000 + code : 1744 + code;
+}
 
 void reactivatePublisher(CZelvoDoc& doc, int row, int monthIndex) {
     if (row <= 0 || row >= doc.recordCount() || monthIndex < 0 || monthIndex > 11) return;
@@ -49,7 +52,8 @@ void reactivatePublisher(CZelvoDoc& doc, int row, int monthIndex) {
 
     // When the person became inactive, from the marks as they stand before they change.
     const int sinceMonth = statusMonth(r.statusFlags());
-    const int inactiveSince = (inactiveYear(r.statusFlags2()) - 2000) * 12 + (sinceMonth >= 1 ? sinceMonth - 1 : 0);
+    const int inactiveSince =
+        (inactiveYear(r.statusFlags2()) - 2000) * 12 + (sinceMonth >= 1 ? sinceMonth - 1 : 0);
     const int year = monthIndex > cal.reportMonth ? cal.reportYear - 1 : cal.reportYear;
     const int reactivatedAt = absoluteMonth(year, monthIndex);
 

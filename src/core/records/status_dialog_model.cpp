@@ -17,11 +17,16 @@ StatusDialogModel::StatusDialogModel(const CalendarState& calendar, const Publis
     if ((flags & 0x0F & (kMarkNew | kMarkTransferred | kMarkReactivated)) == 0 &&
         (record.statusFlags2() & 0x0F) != 0)
         flags = record.statusFlags2();
-    if (flags & kMarkNew) choice_ = kNewPublisher;
-    else if (flags & kMarkTransferred) choice_ = kTransferredRegular;
-    else if (flags & kMarkReactivated) choice_ = kReactivated;
-    else if (statusMonth(flags) != 0) choice_ = kTransferredIrregular;
-    else choice_ = kPutRight;
+    if (flags & kMarkNew)
+        choice_ = kNewPublisher;
+    else if (flags & kMarkTransferred)
+        choice_ = kTransferredRegular;
+    else if (flags & kMarkReactivated)
+        choice_ = kReactivated;
+    else if (statusMonth(flags) != 0)
+        choice_ = kTransferredIrregular;
+    else
+        choice_ = kPutRight;
 
     month_ = statusMonth(flags) <= 12 ? statusMonth(flags) : 0;
     year_ = defaultYearFor(month_);
@@ -32,7 +37,8 @@ StatusDialogModel::StatusDialogModel(const CalendarState& calendar, const Publis
     }
 }
 
-std::string StatusDialogModel::title(const std::string& firstNameUtf8, const std::string& lastNameUtf8) {
+std::string StatusDialogModel::title(const std::string& firstNameUtf8,
+                                     const std::string& lastNameUtf8) {
     return res::format(res::kStatusDialogTitle, firstNameUtf8 + " " + lastNameUtf8);
 }
 
@@ -55,7 +61,8 @@ bool StatusDialogModel::yearListVisible() const {
 }
 
 int StatusDialogModel::defaultYearFor(int monthNumber) const {
-    return monthNumber - 1 > calendar_.reportMonth ? calendar_.reportYear - 1 : calendar_.reportYear;
+    return monthNumber - 1 > calendar_.reportMonth ? calendar_.reportYear - 1
+                                                   : calendar_.reportYear;
 }
 
 void StatusDialogModel::setMonth(int monthNumber) {

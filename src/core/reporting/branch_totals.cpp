@@ -11,7 +11,8 @@ namespace {
 constexpr std::uint16_t kSpecialFullTimeServant = 1u << 7;
 constexpr std::uint16_t kFieldMissionary = 1u << 8;
 
-void addReport(ReportTotals& t, const PublisherRecord& r, int month, int slot, int category, bool newForm) {
+void addReport(ReportTotals& t, const PublisherRecord& r, int month, int slot, int category,
+               bool newForm) {
     auto& row = t[static_cast<std::size_t>(category)];
     row[8] += 1;
     for (int v : {0, 1, 2, 3, 4, 7}) {
@@ -19,12 +20,24 @@ void addReport(ReportTotals& t, const PublisherRecord& r, int month, int slot, i
         if (newForm && category == 0 && (v == 2 || v == 7)) continue;
         std::uint32_t value = 0;
         switch (v) {
-            case 0: value = r.monthWord(MonthWord::Placements, month, slot); break;
-            case 1: value = r.monthWord(MonthWord::Videos, month, slot); break;
-            case 2: value = r.hours(month, slot); break;
-            case 3: value = r.monthWord(MonthWord::ReturnVisits, month, slot); break;
-            case 4: value = static_cast<std::uint32_t>(r.bibleStudies(month, slot)); break;
-            default: value = static_cast<std::uint32_t>(r.quarters(month, slot)); break;
+            case 0:
+                value = r.monthWord(MonthWord::Placements, month, slot);
+                break;
+            case 1:
+                value = r.monthWord(MonthWord::Videos, month, slot);
+                break;
+            case 2:
+                value = r.hours(month, slot);
+                break;
+            case 3:
+                value = r.monthWord(MonthWord::ReturnVisits, month, slot);
+                break;
+            case 4:
+                value = static_cast<std::uint32_t>(r.bibleStudies(month, slot));
+                break;
+            default:
+                value = static_cast<std::uint32_t>(r.quarters(month, slot));
+                break;
         }
         row[static_cast<std::size_t>(v)] += value;
     }
@@ -43,7 +56,9 @@ void computeBranchTotals(CZelvoDoc& doc, bool excludeMarked) {
     for (const IndexEntry& e : doc.kindLists[kPublisher]) {
         const int row = e.recordIndex;
         const PublisherRecord& r = doc.publishers[static_cast<std::size_t>(row)];
-        if (excludeMarked && (r.appointmentBits() & (kSpecialFullTimeServant | kFieldMissionary)) != 0) continue;
+        if (excludeMarked &&
+            (r.appointmentBits() & (kSpecialFullTimeServant | kFieldMissionary)) != 0)
+            continue;
         for (const LateReportEntry& late : doc.lateReports) {
             if (late.publisherId != r.id() || late.month > 11) continue;
             const int lateSlot = cal.slotOfMonth(late.month);
@@ -51,7 +66,8 @@ void computeBranchTotals(CZelvoDoc& doc, bool excludeMarked) {
             const int category = doc.pioneerKindOf(row, late.month, lateSlot);
             if (category < 3) addReport(t, r, late.month, lateSlot, category, newForm);
         }
-        if (doc.hasReport(row, month, slot)) addReport(t, r, month, slot, doc.pioneerKindOf(row, month, slot), newForm);
+        if (doc.hasReport(row, month, slot))
+            addReport(t, r, month, slot, doc.pioneerKindOf(row, month, slot), newForm);
     }
     t[0][7] += static_cast<std::uint32_t>(doc.header().quarters(month, slot));
     t[0][5] = static_cast<std::uint32_t>(doc.kindLists[kPublisher].size());
@@ -60,7 +76,8 @@ void computeBranchTotals(CZelvoDoc& doc, bool excludeMarked) {
         for (int c = 0; c < 4; ++c)
             for (int v = 0; v < 9; ++v) {
                 if (v == 6) continue;  // not ours to write
-                const std::uint32_t value = std::min<std::uint32_t>(t[static_cast<std::size_t>(c)][static_cast<std::size_t>(v)], 0xFFFF);
+                const std::uint32_t value = std::min<std::uint32_t>(
+                    t[static_cast<std::size_t>(c)][static_cast<std::size_t>(v)], 0xFFFF);
                 doc.monthTotals.setValue(month, c, v, slot, static_cast<std::uint16_t>(value));
             }
     }

@@ -8,7 +8,7 @@ namespace zelvo::res {
 namespace {
 
 constexpr std::array<std::string_view, 12> kMonthNames = {
-    "Ιανουάριος", "Φεβρουάριος", "Μάρτιος",   "Απρίλιος", "Μάιος",     "Ιούνιος",
+    "Ιανουάριος", "Φεβρουάριος", "Μάρτιος",     "Απρίλιος",  "Μάιος",     "Ιούνιος",
     "Ιούλιος",    "Αύγουστος",   "Σεπτέμβριος", "Οκτώβριος", "Νοέμβριος", "Δεκέμβριος"};
 
 constexpr std::array<std::string_view, 12> kMonthAbbrevs = {
@@ -36,7 +36,8 @@ constexpr std::pair<int, std::string_view> kTable[] = {
 }  // namespace
 
 std::string_view text(int id) {
-    if (id >= kMonthJanuary && id < kMonthJanuary + 12) return kMonthNames[static_cast<std::size_t>(id - kMonthJanuary)];
+    if (id >= kMonthJanuary && id < kMonthJanuary + 12)
+        return kMonthNames[static_cast<std::size_t>(id - kMonthJanuary)];
     if (id >= kMonthAbbrevJanuary && id < kMonthAbbrevJanuary + 12)
         return kMonthAbbrevs[static_cast<std::size_t>(id - kMonthAbbrevJanuary)];
     for (const auto& [key, value] : kTable)
@@ -48,7 +49,8 @@ std::string format(std::string_view pattern, std::string_view arg1, std::string_
     std::string out;
     out.reserve(pattern.size() + arg1.size() + arg2.size());
     for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() &&
+            (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
             out += pattern[i + 1] == '1' ? arg1 : arg2;
             ++i;
         } else {
@@ -58,7 +60,9 @@ std::string format(std::string_view pattern, std::string_view arg1, std::string_
     return out;
 }
 
-std::string_view monthName(int monthIndex) { return text(kMonthJanuary + (monthIndex % 12 + 12) % 12); }
+std::string_view monthName(int monthIndex) {
+    return text(kMonthJanuary + (monthIndex % 12 + 12) % 12);
+}
 std::string_view monthAbbrev(int monthIndex) {
     return text(kMonthAbbrevJanuary + (monthIndex % 12 + 12) % 12);
 }

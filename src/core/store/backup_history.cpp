@@ -12,7 +12,8 @@ constexpr std::size_t kFileSize = kBackupHistoryRecords * kBackupHistoryRecordSi
 }
 
 std::vector<BackupHistoryEntry> readBackupHistory(const fs::path& dataFolder) {
-    Bytes data = readFileBytes(resolvePath(dataFolder, files::kBackupHistory), kFileSize).value_or(Bytes{});
+    Bytes data =
+        readFileBytes(resolvePath(dataFolder, files::kBackupHistory), kFileSize).value_or(Bytes{});
     data.resize(kFileSize, 0);
     std::vector<BackupHistoryEntry> entries;
     for (std::size_t i = 0; i < kBackupHistoryRecords; ++i) {

@@ -23,10 +23,9 @@ inline void writeU16(Byte* p, std::uint16_t value) {
 }
 
 inline std::int32_t readI32(const Byte* p) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(p[0]) |
-                                     (static_cast<std::uint32_t>(p[1]) << 8) |
-                                     (static_cast<std::uint32_t>(p[2]) << 16) |
-                                     (static_cast<std::uint32_t>(p[3]) << 24));
+    return static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+        (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24));
 }
 
 inline void writeI32(Byte* p, std::int32_t value) {
@@ -54,8 +53,7 @@ inline std::string readText(const Byte* field, std::size_t width) {
 // Writes at most width - 1 bytes of `text` and zero-fills the rest of the field.
 inline void writeText(Byte* field, std::size_t width, std::string_view text) {
     const std::size_t n = text.size() < width ? text.size() : width - 1;
-    for (std::size_t i = 0; i < width; ++i)
-        field[i] = i < n ? static_cast<Byte>(text[i]) : Byte{0};
+    for (std::size_t i = 0; i < width; ++i) field[i] = i < n ? static_cast<Byte>(text[i]) : Byte{0};
     // A zero inside `text` simply ends it, as it would in the file.
 }
 

@@ -14,8 +14,12 @@ struct Date {
 
 inline constexpr int kLastOldFormMonth = 284;  // September 2023
 
-inline int absoluteMonth(int twoDigitYear, int monthIndex) { return twoDigitYear * 12 + monthIndex; }
-inline int yearSlot(int twoDigitYear) { return twoDigitYear % 2; }
+inline int absoluteMonth(int twoDigitYear, int monthIndex) {
+    return twoDigitYear * 12 + monthIndex;
+}
+inline int yearSlot(int twoDigitYear) {
+    return twoDigitYear % 2;
+}
 
 // One month of the 24 kept in a record: month index and year slot.
 struct MonthSlot {

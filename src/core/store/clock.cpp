@@ -25,7 +25,8 @@ std::optional<Date> parseIsoDate(std::string_view text) {
     };
     const int y = number(0, 4), m = number(5, 2), d = number(8, 2);
     if (y < 2001 || y > 2099 || m < 1 || m > 12 || d < 1) return std::nullopt;
-    const std::chrono::year_month_day ymd{std::chrono::year{y}, std::chrono::month{static_cast<unsigned>(m)},
+    const std::chrono::year_month_day ymd{std::chrono::year{y},
+                                          std::chrono::month{static_cast<unsigned>(m)},
                                           std::chrono::day{static_cast<unsigned>(d)}};
     if (!ymd.ok()) return std::nullopt;
     return Date{y, m, d};

@@ -75,8 +75,10 @@ std::string fromUtf8(std::string_view utf8) {
         bool valid = i + len <= utf8.size();
         for (std::size_t k = 1; valid && k < len; ++k) {
             const auto c = static_cast<unsigned char>(utf8[i + k]);
-            if ((c & 0xC0) != 0x80) valid = false;
-            else cp = (cp << 6) | (c & 0x3F);
+            if ((c & 0xC0) != 0x80)
+                valid = false;
+            else
+                cp = (cp << 6) | (c & 0x3F);
         }
         if (!valid) {
             out += '?';
@@ -109,7 +111,13 @@ bool isUpper(unsigned char c) {
     if (c >= 'A' && c <= 'Z') return true;
     if (c >= 0xC1 && c <= 0xDB && c != 0xD2) return true;  // Α-Ω, Ϊ, Ϋ
     switch (c) {
-        case 0xA2: case 0xB8: case 0xB9: case 0xBA: case 0xBC: case 0xBE: case 0xBF:
+        case 0xA2:
+        case 0xB8:
+        case 0xB9:
+        case 0xBA:
+        case 0xBC:
+        case 0xBE:
+        case 0xBF:
             return true;  // Ά Έ Ή Ί Ό Ύ Ώ
         default:
             return false;
@@ -120,14 +128,22 @@ unsigned char toLower(unsigned char c) {
     if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
     if (c >= 0xC1 && c <= 0xDB && c != 0xD2) return static_cast<unsigned char>(c + 32);
     switch (c) {
-        case 0xA2: return 0xDC;  // Ά ά
-        case 0xB8: return 0xDD;  // Έ έ
-        case 0xB9: return 0xDE;  // Ή ή
-        case 0xBA: return 0xDF;  // Ί ί
-        case 0xBC: return 0xFC;  // Ό ό
-        case 0xBE: return 0xFD;  // Ύ ύ
-        case 0xBF: return 0xFE;  // Ώ ώ
-        default: return c;
+        case 0xA2:
+            return 0xDC;  // Ά ά
+        case 0xB8:
+            return 0xDD;  // Έ έ
+        case 0xB9:
+            return 0xDE;  // Ή ή
+        case 0xBA:
+            return 0xDF;  // Ί ί
+        case 0xBC:
+            return 0xFC;  // Ό ό
+        case 0xBE:
+            return 0xFD;  // Ύ ύ
+        case 0xBF:
+            return 0xFE;  // Ώ ώ
+        default:
+            return c;
     }
 }
 
@@ -136,14 +152,22 @@ unsigned char toUpper(unsigned char c) {
     if (c == 0xF2) return 0xD3;  // ς Σ
     if (c >= 0xE1 && c <= 0xFB) return static_cast<unsigned char>(c - 32);
     switch (c) {
-        case 0xDC: return 0xA2;
-        case 0xDD: return 0xB8;
-        case 0xDE: return 0xB9;
-        case 0xDF: return 0xBA;
-        case 0xFC: return 0xBC;
-        case 0xFD: return 0xBE;
-        case 0xFE: return 0xBF;
-        default: return c;
+        case 0xDC:
+            return 0xA2;
+        case 0xDD:
+            return 0xB8;
+        case 0xDE:
+            return 0xB9;
+        case 0xDF:
+            return 0xBA;
+        case 0xFC:
+            return 0xBC;
+        case 0xFD:
+            return 0xBE;
+        case 0xFE:
+            return 0xBF;
+        default:
+            return c;
     }
 }
 

@@ -41,7 +41,7 @@ inline constexpr std::size_t kRemarkCompactAbove = 143;
 
 // The files a month copy holds.
 inline constexpr std::string_view kMonthCopyFiles[] = {
-    kPublishers, kContactExtras, kRemarks, kAppointments, kEmergency, kMonthTotals,
-    kSpecialNeeds, kSettings, kDisplayConfig, kGroups, kMeetings, kUnderHour};
+    kPublishers,   kContactExtras, kRemarks,       kAppointments, kEmergency, kMonthTotals,
+    kSpecialNeeds, kSettings,      kDisplayConfig, kGroups,       kMeetings,  kUnderHour};
 
 }  // namespace zelvo::files

@@ -21,7 +21,8 @@ public:
     DocLoader(CZelvoDoc& doc, UserPrompts& prompts, LoadMode mode)
         : doc_(doc),
           prompts_(prompts),
-          folder_(doc.currentFolder(), mode == LoadMode::ReadOnly || doc.calendar.viewingPrevious != 0) {}
+          folder_(doc.currentFolder(),
+                  mode == LoadMode::ReadOnly || doc.calendar.viewingPrevious != 0) {}
 
     LoadResult run();
 
@@ -79,7 +80,8 @@ Bytes DocLoader::readRecordBytes(std::string_view name, std::size_t size, std::s
     return *data;
 }
 
-std::vector<Bytes> DocLoader::readRecords(std::string_view name, std::size_t size, std::size_t maxRecords) {
+std::vector<Bytes> DocLoader::readRecords(std::string_view name, std::size_t size,
+                                          std::size_t maxRecords) {
     const Bytes data = readRecordBytes(name, size, maxRecords);
     std::vector<Bytes> records;
     records.reserve(data.size() / size);
@@ -119,7 +121,8 @@ LoadResult DocLoader::run() {
         doc_.sortRows();
         doc_.countKind(kPublisher);
         doc_.buildIndexes(&prompts_);
-        applyUnderHourRecords(doc_, readRecordBytes(files::kUnderHour, UnderHourRecord::kSize, 4 * CZelvoDoc::kMaxRows));
+        applyUnderHourRecords(doc_, readRecordBytes(files::kUnderHour, UnderHourRecord::kSize,
+                                                    4 * CZelvoDoc::kMaxRows));
     }
     // 4
     if (oldFormat_) {
@@ -174,7 +177,8 @@ void DocLoader::readDisplayConfig() {
 void DocLoader::readContactExtras() {
     doc_.contactExtras.clear();
     doc_.contactExtraKeys.clear();
-    for (const Bytes& b : readRecords(files::kContactExtras, ContactExtra::kSize, CZelvoDoc::kMaxContactExtras)) {
+    for (const Bytes& b :
+         readRecords(files::kContactExtras, ContactExtra::kSize, CZelvoDoc::kMaxContactExtras)) {
         ContactExtra raw;
         std::copy(b.begin(), b.end(), raw.bytes.begin());
         ContactExtra plain = raw;
@@ -188,7 +192,8 @@ void DocLoader::readPublisherTable() {
     doc_.publishers.clear();
     const auto size = folder_.size(files::kPublishers);
     if (size && *size >= files::kMinPublisherFile) {
-        for (const Bytes& b : readRecords(files::kPublishers, PublisherRecord::kSize, CZelvoDoc::kMaxRows)) {
+        for (const Bytes& b :
+             readRecords(files::kPublishers, PublisherRecord::kSize, CZelvoDoc::kMaxRows)) {
             PublisherRecord r;
             std::copy(b.begin(), b.end(), r.bytes.begin());
             doc_.publishers.push_back(r);
@@ -207,7 +212,8 @@ void DocLoader::readPublisherTable() {
 }
 
 bool DocLoader::readOldPublishers() {
-    const auto rows = readRecords(files::kOldPublishers, legacy::kOldRowSize, CZelvoDoc::kOldKindFileRecords + 1);
+    const auto rows =
+        readRecords(files::kOldPublishers, legacy::kOldRowSize, CZelvoDoc::kOldKindFileRecords + 1);
     if (rows.empty()) return false;
     oldHeader_ = rows[0];
     const auto months = legacy::monthsToConvert(oldHeader_.data(), doc_.calendar);
@@ -227,8 +233,9 @@ void DocLoader::convertOldCompanions() {
     constexpr std::size_t kLimit = legacy::kOldRemarkSize * (CZelvoDoc::kRemarksLoaded + 1);
     std::vector<RemarkRecord> remarks(1);
     for (const bool previous : {false, true}) {
-        const Bytes file = readRecordBytes(previous ? files::kOldPreviousYearRemarks : files::kOldRemarks,
-                                           legacy::kOldRemarkSize, kLimit / legacy::kOldRemarkSize);
+        const Bytes file =
+            readRecordBytes(previous ? files::kOldPreviousYearRemarks : files::kOldRemarks,
+                            legacy::kOldRemarkSize, kLimit / legacy::kOldRemarkSize);
         for (const RemarkRecord& r : legacy::convertRemarks(file, codes, cal, previous))
             if (remarks.size() <= CZelvoDoc::kRemarksLoaded) remarks.push_back(r);
     }
@@ -236,7 +243,8 @@ void DocLoader::convertOldCompanions() {
     // Totals: merged into zcard.dat.
     const auto current = folder_.read(files::kMonthTotals, MonthTotals::kSize);
     MonthTotals totals;
-    if (current && current->size() == MonthTotals::kSize) std::copy(current->begin(), current->end(), totals.bytes.begin());
+    if (current && current->size() == MonthTotals::kSize)
+        std::copy(current->begin(), current->end(), totals.bytes.begin());
     bool merged = false;
     for (const bool previous : {false, true}) {
         const auto file = readBlock(previous ? files::kOldPreviousYearTotals : files::kOldTotals,
@@ -247,8 +255,9 @@ void DocLoader::convertOldCompanions() {
     }
     if (merged) folder_.write(files::kMonthTotals, Bytes(totals.bytes.begin(), totals.bytes.end()));
     // Late reports.
-    legacy::applyLateReports(doc_.publishers,
-                             readRecordBytes(files::kOldLateReports, legacy::kOldLateSize, legacy::kOldLateMax), cal);
+    legacy::applyLateReports(
+        doc_.publishers,
+        readRecordBytes(files::kOldLateReports, legacy::kOldLateSize, legacy::kOldLateMax), cal);
 }
 
 void DocLoader::rebuildLateReports() {
@@ -260,9 +269,11 @@ void DocLoader::rebuildLateReports() {
         const auto [m, s] = walk.current();
         for (std::size_t row = 1; row < doc_.publishers.size(); ++row) {
             const PublisherRecord& r = doc_.publishers[row];
-            if (r.kind() != kPublisher || r.monthByte(MonthByte::CountedInMonth, m, s) != countedIn) continue;
+            if (r.kind() != kPublisher || r.monthByte(MonthByte::CountedInMonth, m, s) != countedIn)
+                continue;
             if (doc_.lateReports.size() >= CZelvoDoc::kLateReportsRebuilt) return;
-            doc_.lateReports.push_back({r.id(), static_cast<std::uint8_t>(m), static_cast<std::uint8_t>(countedIn)});
+            doc_.lateReports.push_back(
+                {r.id(), static_cast<std::uint8_t>(m), static_cast<std::uint8_t>(countedIn)});
         }
     }
 }
@@ -292,11 +303,14 @@ void DocLoader::readGroups() {
 
 void DocLoader::appendOldKindFiles() {
     const std::pair<std::string_view, PublisherKind> kinds[] = {
-        {files::kOldInactive, kInactive}, {files::kOldMoved, kMoved},
-        {files::kOldNonPublishers, kNonPublisher}, {files::kOldDeleted, kDeleted}};
+        {files::kOldInactive, kInactive},
+        {files::kOldMoved, kMoved},
+        {files::kOldNonPublishers, kNonPublisher},
+        {files::kOldDeleted, kDeleted}};
     const auto months = legacy::monthsToConvert(oldHeader_.data(), doc_.calendar);
     for (const auto& [name, kind] : kinds) {
-        for (const Bytes& b : readRecords(name, legacy::kOldRowSize, CZelvoDoc::kOldKindFileRecords)) {
+        for (const Bytes& b :
+             readRecords(name, legacy::kOldRowSize, CZelvoDoc::kOldKindFileRecords)) {
             if (doc_.publishers.size() >= CZelvoDoc::kMaxRows) {
                 problem(res::kProblemTableFull, std::to_string(CZelvoDoc::kMaxRows - 1), name);
                 break;
@@ -310,7 +324,8 @@ void DocLoader::appendOldKindFiles() {
 
 void DocLoader::readAppointments() {
     doc_.appointments.clear();
-    for (const Bytes& b : readRecords(files::kAppointments, AppointmentRecord::kSize, CZelvoDoc::kMaxAppointments)) {
+    for (const Bytes& b :
+         readRecords(files::kAppointments, AppointmentRecord::kSize, CZelvoDoc::kMaxAppointments)) {
         AppointmentRecord a;
         std::copy(b.begin(), b.end(), a.bytes.begin());
         doc_.appointments.push_back(a);
@@ -320,11 +335,13 @@ void DocLoader::readAppointments() {
 void DocLoader::cleanEmergencyContacts() {
     doc_.emergencyKeys.clear();
     doc_.emergencyRecords.clear();
-    const auto records = readRecords(files::kEmergency, EmergencyContact::kSize, CZelvoDoc::kMaxEmergency);
+    const auto records =
+        readRecords(files::kEmergency, EmergencyContact::kSize, CZelvoDoc::kMaxEmergency);
     auto add = [&](const Bytes& b) {
         EmergencyContact e;
         std::copy(b.begin(), b.end(), e.bytes.begin());
-        doc_.emergencyKeys.push_back({e.key(), static_cast<std::uint16_t>(doc_.emergencyRecords.size())});
+        doc_.emergencyKeys.push_back(
+            {e.key(), static_cast<std::uint16_t>(doc_.emergencyRecords.size())});
         doc_.emergencyRecords.push_back(e);
     };
     if (doc_.calendar.viewingPrevious != 0) {
@@ -344,8 +361,10 @@ void DocLoader::cleanEmergencyContacts() {
     if (doc_.emergencyRecords.empty()) return;  // the file stays as it was
     Bytes out;
     out.reserve(doc_.emergencyRecords.size() * EmergencyContact::kSize);
-    for (const EmergencyContact& e : doc_.emergencyRecords) out.insert(out.end(), e.bytes.begin(), e.bytes.end());
-    if (records.size() != doc_.emergencyRecords.size() || folder_.size(files::kEmergency) != out.size())
+    for (const EmergencyContact& e : doc_.emergencyRecords)
+        out.insert(out.end(), e.bytes.begin(), e.bytes.end());
+    if (records.size() != doc_.emergencyRecords.size() ||
+        folder_.size(files::kEmergency) != out.size())
         folder_.write(files::kEmergency, out);
 }
 
@@ -356,29 +375,36 @@ void DocLoader::readSpecialNeeds() {
     for (std::size_t row = 1; row < doc_.publishers.size(); ++row)
         referenced.insert(doc_.publishers[row].specialNeedsKey());
     std::set<std::uint16_t> seen;
-    for (const Bytes& b : readRecords(files::kSpecialNeeds, SpecialNeed::kSize, CZelvoDoc::kMaxKeyList)) {
+    for (const Bytes& b :
+         readRecords(files::kSpecialNeeds, SpecialNeed::kSize, CZelvoDoc::kMaxKeyList)) {
         SpecialNeed n;
         std::copy(b.begin(), b.end(), n.bytes.begin());
         std::uint16_t key = n.key();
-        if (seen.count(key) != 0 || referenced.count(key) == 0) key = 0;
-        else seen.insert(key);
-        doc_.specialNeedsKeys.push_back({key, static_cast<std::uint16_t>(doc_.specialNeedRecords.size())});
+        if (seen.count(key) != 0 || referenced.count(key) == 0)
+            key = 0;
+        else
+            seen.insert(key);
+        doc_.specialNeedsKeys.push_back(
+            {key, static_cast<std::uint16_t>(doc_.specialNeedRecords.size())});
         doc_.specialNeedRecords.push_back(n);
     }
 }
 
 void DocLoader::convertOldMeetings() {
-    const Bytes file = readRecordBytes(files::kOldMeetings, legacy::kOldMeetingSize, legacy::kOldMeetingMax);
+    const Bytes file =
+        readRecordBytes(files::kOldMeetings, legacy::kOldMeetingSize, legacy::kOldMeetingMax);
     if (!file.empty()) {
         const auto meetings = legacy::convertMeetings(file, doc_.calendar);
         const std::size_t n = std::min<std::size_t>(2, file.size() / legacy::kOldMeetingSize);
         Bytes out;
-        for (std::size_t k = 0; k < n; ++k) out.insert(out.end(), meetings[k].bytes.begin(), meetings[k].bytes.end());
+        for (std::size_t k = 0; k < n; ++k)
+            out.insert(out.end(), meetings[k].bytes.begin(), meetings[k].bytes.end());
         folder_.write(files::kMeetings, out);
     }
     // The report month's collection: open when it was opened in the report year.
     const int m = doc_.calendar.reportMonth;
-    const bool open = doc_.header().collectionYear(m, doc_.calendar.reportSlot()) == doc_.calendar.reportYear;
+    const bool open =
+        doc_.header().collectionYear(m, doc_.calendar.reportSlot()) == doc_.calendar.reportYear;
     doc_.header().setCollectionState(m, open ? 1 : 2);
 }
 
@@ -396,7 +422,8 @@ void DocLoader::readRemarks() {
     folder_.copy(files::kRemarks, files::kRemarkUndo);
     for (std::size_t row = 1; row < doc_.publishers.size(); ++row)
         for (int m = 0; m < 12; ++m)
-            for (int s = 0; s < 3; ++s) doc_.publishers[row].setMonthWord(MonthWord::RemarkIndex, m, s, 0);
+            for (int s = 0; s < 3; ++s)
+                doc_.publishers[row].setMonthWord(MonthWord::RemarkIndex, m, s, 0);
 
     // Files far beyond the table are read in part and never compacted, so nothing is lost.
     const std::size_t limit = RemarkRecord::kSize * (CZelvoDoc::kMaxRemarks * 4);
@@ -405,7 +432,8 @@ void DocLoader::readRemarks() {
     if (!data) return;
     const bool whole = data->size() <= limit;
     if (!whole) {
-        problem(res::kProblemTooManyRecords, files::kRemarks, std::to_string(CZelvoDoc::kRemarksLoaded));
+        problem(res::kProblemTooManyRecords, files::kRemarks,
+                std::to_string(CZelvoDoc::kRemarksLoaded));
         data->resize(limit);
     } else if (data->size() % RemarkRecord::kSize != 0) {
         problem(res::kProblemShortFile, files::kRemarks);
@@ -415,13 +443,17 @@ void DocLoader::readRemarks() {
         records = compactRemarks(records);
         folder_.write(files::kRemarks, remarkFileBytes(records));
     }
-    for (std::size_t i = 1; i < records.size() && doc_.remarks.size() <= CZelvoDoc::kRemarksLoaded; ++i) {
+    for (std::size_t i = 1; i < records.size() && doc_.remarks.size() <= CZelvoDoc::kRemarksLoaded;
+         ++i) {
         const RemarkRecord& r = records[i];
-        if (trimmed(r.remarkText()).empty() || r.month() < 1 || r.month() > 12 || r.publisherId() <= 10) continue;
+        if (trimmed(r.remarkText()).empty() || r.month() < 1 || r.month() > 12 ||
+            r.publisherId() <= 10)
+            continue;
         const auto row = doc_.findById(r.publisherId());
         if (!row) continue;
         doc_.publishers[static_cast<std::size_t>(*row)].setMonthWord(
-            MonthWord::RemarkIndex, r.month() - 1, r.slot() & 1, static_cast<std::uint16_t>(doc_.remarks.size()));
+            MonthWord::RemarkIndex, r.month() - 1, r.slot() & 1,
+            static_cast<std::uint16_t>(doc_.remarks.size()));
         doc_.remarks.push_back(r);
     }
 }

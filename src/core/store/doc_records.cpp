@@ -28,7 +28,8 @@ std::optional<std::size_t> slotOfKey(const std::vector<KeySlot>& keys, int key) 
 
 // The first key from 10 up that is neither in the key list nor used by a person.
 template <typename KeyOfRow>
-int freeKey(const std::vector<KeySlot>& keys, const std::vector<PublisherRecord>& rows, KeyOfRow keyOf) {
+int freeKey(const std::vector<KeySlot>& keys, const std::vector<PublisherRecord>& rows,
+            KeyOfRow keyOf) {
     std::set<int> used;
     for (const KeySlot& k : keys) used.insert(k.key);
     for (std::size_t row = 1; row < rows.size(); ++row) used.insert(keyOf(rows[row]));
@@ -39,8 +40,9 @@ int freeKey(const std::vector<KeySlot>& keys, const std::vector<PublisherRecord>
 
 // Writes `record` under a new key: over the first key-list entry whose key is 0, else appended.
 template <typename Record>
-std::optional<int> addRecord(CZelvoDoc& doc, std::vector<KeySlot>& keys, std::vector<Record>& records,
-                             Record record, std::size_t capacity, std::string_view fileName, int key) {
+std::optional<int> addRecord(CZelvoDoc& doc, std::vector<KeySlot>& keys,
+                             std::vector<Record>& records, Record record, std::size_t capacity,
+                             std::string_view fileName, int key) {
     record.setKey(static_cast<std::uint16_t>(key));
     auto free = std::find_if(keys.begin(), keys.end(), [](const KeySlot& k) { return k.key == 0; });
     std::vector<Record> updated = records;
@@ -57,14 +59,16 @@ std::optional<int> addRecord(CZelvoDoc& doc, std::vector<KeySlot>& keys, std::ve
     FolderAccess folder(doc.dataFolder, doc.readOnly());
     if (doc.readOnly() || !folder.write(fileName, fileBytes(updated))) return std::nullopt;
     records.swap(updated);
-    if (free != keys.end()) *free = entry;
-    else keys.push_back(entry);
+    if (free != keys.end())
+        *free = entry;
+    else
+        keys.push_back(entry);
     return key;
 }
 
 template <typename Record>
-bool rewriteRecord(CZelvoDoc& doc, const std::vector<KeySlot>& keys, std::vector<Record>& records, int key,
-                   Record record, std::string_view fileName) {
+bool rewriteRecord(CZelvoDoc& doc, const std::vector<KeySlot>& keys, std::vector<Record>& records,
+                   int key, Record record, std::string_view fileName) {
     const auto slot = slotOfKey<Record>(keys, key);
     if (!slot || *slot >= records.size() || doc.readOnly()) return false;
     record.setKey(static_cast<std::uint16_t>(key));
@@ -89,8 +93,10 @@ bool CZelvoDoc::writeEmergency(int key, const EmergencyContact& record) {
 }
 
 std::optional<int> CZelvoDoc::addEmergency(EmergencyContact record) {
-    const int key = freeKey(emergencyKeys, publishers, [](const PublisherRecord& r) { return r.emergencyKey(); });
-    return addRecord(*this, emergencyKeys, emergencyRecords, record, kMaxEmergency, files::kEmergency, key);
+    const int key = freeKey(emergencyKeys, publishers,
+                            [](const PublisherRecord& r) { return r.emergencyKey(); });
+    return addRecord(*this, emergencyKeys, emergencyRecords, record, kMaxEmergency,
+                     files::kEmergency, key);
 }
 
 SpecialNeed CZelvoDoc::readSpecialNeed(int key) const {
@@ -100,17 +106,20 @@ SpecialNeed CZelvoDoc::readSpecialNeed(int key) const {
 }
 
 bool CZelvoDoc::writeSpecialNeed(int key, const SpecialNeed& record) {
-    return rewriteRecord(*this, specialNeedsKeys, specialNeedRecords, key, record, files::kSpecialNeeds);
+    return rewriteRecord(*this, specialNeedsKeys, specialNeedRecords, key, record,
+                         files::kSpecialNeeds);
 }
 
 std::optional<int> CZelvoDoc::addSpecialNeed(SpecialNeed record) {
-    const int key =
-        freeKey(specialNeedsKeys, publishers, [](const PublisherRecord& r) { return r.specialNeedsKey(); });
-    return addRecord(*this, specialNeedsKeys, specialNeedRecords, record, kMaxKeyList, files::kSpecialNeeds, key);
+    const int key = freeKey(specialNeedsKeys, publishers,
+                            [](const PublisherRecord& r) { return r.specialNeedsKey(); });
+    return addRecord(*this, specialNeedsKeys, specialNeedRecords, record, kMaxKeyList,
+                     files::kSpecialNeeds, key);
 }
 
 bool CZelvoDoc::readContactExtra(int recordNumber, int row) {
-    if (recordNumber <= 0 || static_cast<std::size_t>(recordNumber) >= contactExtras.size()) return false;
+    if (recordNumber <= 0 || static_cast<std::size_t>(recordNumber) >= contactExtras.size())
+        return false;
     if (row <= 0 || row >= recordCount()) return false;
     ContactExtra e = contactExtras[static_cast<std::size_t>(recordNumber)];
     if (e.publisherId() != publishers[static_cast<std::size_t>(row)].id()) return false;

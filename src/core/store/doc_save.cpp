@@ -16,7 +16,8 @@ namespace zelvo {
 
 class DocSaver {
 public:
-    DocSaver(CZelvoDoc& doc, UserPrompts& prompts) : doc_(doc), prompts_(prompts), folder_(doc.dataFolder, false) {}
+    DocSaver(CZelvoDoc& doc, UserPrompts& prompts)
+        : doc_(doc), prompts_(prompts), folder_(doc.dataFolder, false) {}
     SaveResult run();
 
 private:
@@ -65,13 +66,15 @@ SaveResult DocSaver::run() {
     // 4
     Bytes meetings;
     for (std::size_t k = 0; k < std::min<std::size_t>(doc_.meetingCount, 2); ++k)
-        meetings.insert(meetings.end(), doc_.meetings[k].bytes.begin(), doc_.meetings[k].bytes.end());
+        meetings.insert(meetings.end(), doc_.meetings[k].bytes.begin(),
+                        doc_.meetings[k].bytes.end());
     write(files::kMeetings, meetings);
     // 5-6
     writeAppointments();
     writeRemarks();
     // 7
-    write(files::kDisplayConfig, Bytes(doc_.displayConfig.bytes.begin(), doc_.displayConfig.bytes.end()));
+    write(files::kDisplayConfig,
+          Bytes(doc_.displayConfig.bytes.begin(), doc_.displayConfig.bytes.end()));
     const fs::path iniPath = folder_.pathOf(files::kSettings);
     IniFile ini = IniFile::load(iniPath);
     doc_.settings.earlyYear = cal.earlyYear;
@@ -95,8 +98,8 @@ void DocSaver::setLateReportMarks() {
     for (const LateReportEntry& e : doc_.lateReports) {
         const auto row = doc_.findById(e.publisherId);
         if (!row || e.month > 11) continue;
-        doc_.publishers[static_cast<std::size_t>(*row)].setMonthByte(MonthByte::CountedInMonth, e.month,
-                                                                     cal.slotOfMonth(e.month), e.countedIn);
+        doc_.publishers[static_cast<std::size_t>(*row)].setMonthByte(
+            MonthByte::CountedInMonth, e.month, cal.slotOfMonth(e.month), e.countedIn);
     }
 }
 
@@ -108,9 +111,11 @@ void DocSaver::writeScrambledFiles() {
         if (moveUnderHourMarks(doc_, underHour_)) write(files::kUnderHour, underHour_);
         Bytes table;
         table.reserve(doc_.publishers.size() * PublisherRecord::kSize);
-        for (const PublisherRecord& r : doc_.publishers) table.insert(table.end(), r.bytes.begin(), r.bytes.end());
+        for (const PublisherRecord& r : doc_.publishers)
+            table.insert(table.end(), r.bytes.begin(), r.bytes.end());
         write(files::kPublishers, table);
-        write(files::kMonthTotals, Bytes(doc_.monthTotals.bytes.begin(), doc_.monthTotals.bytes.end()));
+        write(files::kMonthTotals,
+              Bytes(doc_.monthTotals.bytes.begin(), doc_.monthTotals.bytes.end()));
         if (!folder_.remove(files::kGroups)) fail(files::kGroups);
         if (doc_.groups.groupCount() != 0) {
             ServiceGroupTable scrambled = doc_.groups;
@@ -127,7 +132,8 @@ void DocSaver::writeAppointments() {
     std::set<std::pair<std::uint16_t, std::uint16_t>> written;
     Bytes out;
     for (const AppointmentRecord& a : doc_.appointments) {
-        if (!a.worthKeeping() || !written.insert({a.publisherId(), a.appointmentKind()}).second) continue;
+        if (!a.worthKeeping() || !written.insert({a.publisherId(), a.appointmentKind()}).second)
+            continue;
         out.insert(out.end(), a.bytes.begin(), a.bytes.end());
     }
     write(files::kAppointments, out);
@@ -142,7 +148,8 @@ void DocSaver::writeRemarks() {
         return;
     }
     if (!existing && doc_.remarks.size() <= 1) return;
-    std::vector<RemarkRecord> file = existing ? parseRemarkFile(*existing) : std::vector<RemarkRecord>{};
+    std::vector<RemarkRecord> file =
+        existing ? parseRemarkFile(*existing) : std::vector<RemarkRecord>{};
     mergeRemarksIntoFile(file, doc_.remarks);
     write(files::kRemarks, remarkFileBytes(file));
 }

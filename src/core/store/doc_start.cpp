@@ -38,8 +38,10 @@ void CZelvoDoc::startUp(const std::string& folder, const Date& today, LoadMode m
     }
     if (!languageInfo(languageWord).keepsLanguageOption) settings.languageOption = 0;
 
-    const auto cfg = readFileBytes(resolvePath(folder, files::kDisplayConfig), DisplayConfig::kSize);
-    if (cfg && cfg->size() == DisplayConfig::kSize) std::copy(cfg->begin(), cfg->end(), displayConfig.bytes.begin());
+    const auto cfg =
+        readFileBytes(resolvePath(folder, files::kDisplayConfig), DisplayConfig::kSize);
+    if (cfg && cfg->size() == DisplayConfig::kSize)
+        std::copy(cfg->begin(), cfg->end(), displayConfig.bytes.begin());
 }
 
 void CZelvoDoc::showStartupNotice(UserPrompts& prompts) const {
@@ -63,13 +65,16 @@ void CZelvoDoc::tidyExports(UserPrompts& prompts) {
     std::vector<std::string> found;
     for (int m = 0; m < 12; ++m) {
         const std::string month(res::monthName(m));
-        if (auto csv = existing(month + ".csv")) found.push_back(*csv);
-        else if (auto rpt = existing(month + ".rpt")) found.push_back(*rpt);
+        if (auto csv = existing(month + ".csv"))
+            found.push_back(*csv);
+        else if (auto rpt = existing(month + ".rpt"))
+            found.push_back(*rpt);
     }
     if (!found.empty()) {
         if (auto xml = existing("publist.xml")) found.push_back(*xml);
         for (const std::string& name : prompts.chooseExportsToDelete(found))
-            if (std::find(found.begin(), found.end(), name) != found.end()) removeFile(folder / name);
+            if (std::find(found.begin(), found.end(), name) != found.end())
+                removeFile(folder / name);
     }
     for (const char* name : {"contact.tsv", "3rdparty.tsv", "cardhdr.tsv", "publist.xml"})
         removeFile(resolvePath(folder, name));

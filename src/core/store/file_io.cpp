@@ -80,7 +80,8 @@ std::optional<Bytes> readFileBytes(const fs::path& path, std::size_t limit) {
     if (!in) return std::nullopt;
     Bytes data;
     const auto size = fs::file_size(path, ec);
-    const std::size_t want = ec ? limit : static_cast<std::size_t>(std::min<std::uintmax_t>(size, limit));
+    const std::size_t want =
+        ec ? limit : static_cast<std::size_t>(std::min<std::uintmax_t>(size, limit));
     data.resize(want);
     in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(want));
     data.resize(static_cast<std::size_t>(in.gcount()));
@@ -105,7 +106,8 @@ bool writeFileAtomic(const fs::path& path, const Byte* data, std::size_t size) {
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) return false;
-        if (size > 0) out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+        if (size > 0)
+            out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
         out.flush();
         if (!out) {
             out.close();

@@ -15,7 +15,8 @@ namespace zelvo {
 
 class FolderAccess {
 public:
-    FolderAccess(fs::path folder, bool readOnly) : folder_(std::move(folder)), readOnly_(readOnly) {}
+    FolderAccess(fs::path folder, bool readOnly)
+        : folder_(std::move(folder)), readOnly_(readOnly) {}
 
     const fs::path& folder() const { return folder_; }
     bool readOnly() const { return readOnly_; }

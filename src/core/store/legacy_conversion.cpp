@@ -9,7 +9,8 @@ namespace {
 
 constexpr std::size_t kYearCodes = 202;
 
-void copyText(const Byte* old, std::size_t from, std::size_t width, PublisherRecord& r, TextField to) {
+void copyText(const Byte* old, std::size_t from, std::size_t width, PublisherRecord& r,
+              TextField to) {
     // Raw bytes: the texts may still be in their shifted file form.
     std::memcpy(r.bytes.data() + to.offset, old + from, std::min(width, to.width));
     r.bytes[to.offset + to.width - 1] = 0;
@@ -32,14 +33,14 @@ std::array<bool, 12> monthsToConvert(const Byte* oldHeaderRow, const CalendarSta
     const auto codes = yearCodes(oldHeaderRow);
     for (int m = 0; m < 12; ++m) {
         const int code = codes[static_cast<std::size_t>(m)];
-        take[static_cast<std::size_t>(m)] =
-            code >= cal.yearCode - 2 && code <= cal.yearCode &&
-            !(code == cal.yearCode && m > cal.calMonth - 1);
+        take[static_cast<std::size_t>(m)] = code >= cal.yearCode - 2 && code <= cal.yearCode &&
+                                            !(code == cal.yearCode && m > cal.calMonth - 1);
     }
     return take;
 }
 
-PublisherRecord convertOldRow(const Byte* o, const std::array<bool, 12>& months, const CalendarState& cal) {
+PublisherRecord convertOldRow(const Byte* o, const std::array<bool, 12>& months,
+                              const CalendarState& cal) {
     PublisherRecord r;
     copyText(o, 2, 21, r, PublisherRecord::kFirstName);
     copyText(o, 23, 21, r, PublisherRecord::kLastName);
@@ -64,13 +65,16 @@ PublisherRecord convertOldRow(const Byte* o, const std::array<bool, 12>& months,
         const int s = slotForMonth(m, cal);
         const Byte high = o[288 + i];
         r.setMonthByte(MonthByte::PioneerKind, m, s, static_cast<std::uint8_t>(o[202 + i] & 0x03));
-        r.setMonthWord(MonthWord::Placements, m, s, static_cast<std::uint16_t>(o[216 + i] | ((high >> 4) << 8)));
-        r.setMonthWord(MonthWord::Videos, m, s, static_cast<std::uint16_t>(o[228 + i] | ((high & 0x0F) << 8)));
+        r.setMonthWord(MonthWord::Placements, m, s,
+                       static_cast<std::uint16_t>(o[216 + i] | ((high >> 4) << 8)));
+        r.setMonthWord(MonthWord::Videos, m, s,
+                       static_cast<std::uint16_t>(o[228 + i] | ((high & 0x0F) << 8)));
         r.setMonthWord(MonthWord::Hours, m, s, o[240 + i]);
         r.setMonthWord(MonthWord::ReturnVisits, m, s,
                        static_cast<std::uint16_t>(o[252 + i] | (((o[276 + i] >> 6) & 0x03) << 8)));
         r.setMonthWord(MonthWord::StudiesAndFlags, m, s,
-                       static_cast<std::uint16_t>((o[264 + i] & 0x3F) | ((o[300 + i] & 0x03) << kQuarterShift)));
+                       static_cast<std::uint16_t>((o[264 + i] & 0x3F) |
+                                                  ((o[300 + i] & 0x03) << kQuarterShift)));
         r.setMonthWord(MonthWord::CreditHours, m, s, o[324 + i]);
     }
     return r;
@@ -82,12 +86,14 @@ PublisherRecord convertOldHeader(const Byte* o, const CalendarState& cal) {
     const auto codes = yearCodes(o);
     for (int m = 0; m < 12; ++m) {
         const int code = codes[static_cast<std::size_t>(m)];
-        r.setMonthWord(MonthWord::RemarkIndex, m, slotForMonth(m, cal), static_cast<std::uint16_t>(code));
+        r.setMonthWord(MonthWord::RemarkIndex, m, slotForMonth(m, cal),
+                       static_cast<std::uint16_t>(code));
     }
     return r;
 }
 
-std::vector<RemarkRecord> convertRemarks(const Bytes& file, const std::array<std::uint8_t, 12>& codes,
+std::vector<RemarkRecord> convertRemarks(const Bytes& file,
+                                         const std::array<std::uint8_t, 12>& codes,
                                          const CalendarState& cal, bool previousYear) {
     std::vector<RemarkRecord> out;
     for (std::size_t at = 0; at + kOldRemarkSize <= file.size(); at += kOldRemarkSize) {
@@ -97,7 +103,8 @@ std::vector<RemarkRecord> convertRemarks(const Bytes& file, const std::array<std
         const std::uint16_t id = readU16(o + 38);
         if (trimmed(text).empty() || monthPlusOne < 1 || monthPlusOne > 12 || id <= 10) continue;
         const int m = monthPlusOne - 1;
-        if (!previousYear && m == cal.reportMonth && codes[static_cast<std::size_t>(m)] != cal.reportYear)
+        if (!previousYear && m == cal.reportMonth &&
+            codes[static_cast<std::size_t>(m)] != cal.reportYear)
             continue;
         int slot = slotForMonth(m, cal);
         if (previousYear) slot ^= 1;
@@ -108,7 +115,8 @@ std::vector<RemarkRecord> convertRemarks(const Bytes& file, const std::array<std
     return out;
 }
 
-void mergeTotals(MonthTotals& totals, const Bytes& file, const CalendarState& cal, bool previousYear) {
+void mergeTotals(MonthTotals& totals, const Bytes& file, const CalendarState& cal,
+                 bool previousYear) {
     if (file.size() < kOldTotalsSize) return;
     for (int m = 0; m < 12; ++m) {
         int slot = slotForMonth(m, cal);
@@ -121,9 +129,11 @@ void mergeTotals(MonthTotals& totals, const Bytes& file, const CalendarState& ca
     }
 }
 
-void applyLateReports(std::vector<PublisherRecord>& rows, const Bytes& file, const CalendarState& cal) {
+void applyLateReports(std::vector<PublisherRecord>& rows, const Bytes& file,
+                      const CalendarState& cal) {
     std::size_t count = 0;
-    for (std::size_t at = 0; at + kOldLateSize <= file.size() && count < kOldLateMax; at += kOldLateSize, ++count) {
+    for (std::size_t at = 0; at + kOldLateSize <= file.size() && count < kOldLateMax;
+         at += kOldLateSize, ++count) {
         const std::uint16_t id = readU16(file.data() + at);
         const int month = file[at + 2];
         const int countedIn = file[at + 3];

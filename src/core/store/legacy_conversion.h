@@ -42,15 +42,18 @@ PublisherRecord convertOldHeader(const Byte* oldRow, const CalendarState& cal);
 
 // remark7.dat records as remark9.dat records (record 0 an empty header). A remark of the report
 // month is kept only when its collection was opened in the report year.
-std::vector<RemarkRecord> convertRemarks(const Bytes& file, const std::array<std::uint8_t, 12>& codes,
+std::vector<RemarkRecord> convertRemarks(const Bytes& file,
+                                         const std::array<std::uint8_t, 12>& codes,
                                          const CalendarState& cal, bool previousYear);
 
 // spcards.dat merged into the totals: this year's file into each month's slot, the previous
 // year's into the other.
-void mergeTotals(MonthTotals& totals, const Bytes& file, const CalendarState& cal, bool previousYear);
+void mergeTotals(MonthTotals& totals, const Bytes& file, const CalendarState& cal,
+                 bool previousYear);
 
 // oddmo7.dat: sets countedInMonth of each listed late report.
-void applyLateReports(std::vector<PublisherRecord>& rows, const Bytes& file, const CalendarState& cal);
+void applyLateReports(std::vector<PublisherRecord>& rows, const Bytes& file,
+                      const CalendarState& cal);
 
 // meeting.dat: the first two records become the midweek and weekend records, their months
 // spread back from the report month.

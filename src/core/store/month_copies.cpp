@@ -16,7 +16,9 @@ namespace {
 
 constexpr std::uintmax_t kMinCopiedTable = 500;
 
-std::string copyFolderName(int monthNumber) { return "Roll/Zv9_" + std::to_string(monthNumber); }
+std::string copyFolderName(int monthNumber) {
+    return "Roll/Zv9_" + std::to_string(monthNumber);
+}
 
 int lastWriteYear(const fs::path& path) {
     std::error_code ec;
@@ -39,7 +41,8 @@ void CZelvoDoc::makeMonthCopy(int monthIndex, const Date& today) {
     const fs::path target = resolvePath(data, copyFolderName(number));
     const fs::path copiedTable = resolvePath(target, files::kPublishers);
     const auto size = fileSize(copiedTable);
-    if (size && *size > kMinCopiedTable && lastWriteYear(copiedTable) >= 2000 + calendar.reportYear) return;
+    if (size && *size > kMinCopiedTable && lastWriteYear(copiedTable) >= 2000 + calendar.reportYear)
+        return;
 
     std::error_code ec;
     fs::create_directories(target, ec);
@@ -58,7 +61,8 @@ void CZelvoDoc::computePreviousMask() {
     previousMask = 0;
     for (int k = 1; k <= 6; ++k) {
         const int number = ((calendar.liveReportMonth - k) % 12 + 12) % 12 + 1;
-        if (fileExists(resolvePath(dataFolder, copyFolderName(number) + "/" + std::string(files::kPublishers))))
+        if (fileExists(resolvePath(dataFolder,
+                                   copyFolderName(number) + "/" + std::string(files::kPublishers))))
             previousMask |= 1 << k;
     }
 }
@@ -99,8 +103,8 @@ bool CZelvoDoc::viewMonthCopy(int monthsBack, UserPrompts& prompts) {
     calendar.viewingPrevious = 1;
     viewFolder = resolvePath(dataFolder, copyFolderName(m + 1)).string();
     calendar.viewMonth = static_cast<std::uint8_t>(m);
-    calendar.viewYear = static_cast<std::uint8_t>(m >= calendar.liveReportMonth ? calendar.liveReportYear - 1
-                                                                                : calendar.liveReportYear);
+    calendar.viewYear = static_cast<std::uint8_t>(
+        m >= calendar.liveReportMonth ? calendar.liveReportYear - 1 : calendar.liveReportYear);
     deriveReportMonth(calendar);
     modified = 0;
     const bool hasTable = fileExists(resolvePath(viewFolder, files::kPublishers));

@@ -41,7 +41,8 @@ void PublisherRecord::setText(TextField f, std::string_view value) {
 }
 
 void scrambleRecord(PublisherRecord& r) {
-    for (const auto& s : kShiftedFields) shiftToFile(r.bytes.data() + s.field.offset, s.field.width, s.form);
+    for (const auto& s : kShiftedFields)
+        shiftToFile(r.bytes.data() + s.field.offset, s.field.width, s.form);
 }
 
 void unscrambleRecord(PublisherRecord& r) {

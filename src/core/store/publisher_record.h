@@ -44,7 +44,6 @@ inline constexpr std::uint16_t kBit11 = 0x0800;  // under one hour (old form) / 
 inline constexpr int kQuarterShift = 12;
 
 struct PublisherRecord : RawRecord<816> {
-
     static constexpr TextField kFirstName{2, 21};
     static constexpr TextField kLastName{23, 21};
     static constexpr TextField kAddress{44, 63};
@@ -136,9 +135,7 @@ struct PublisherRecord : RawRecord<816> {
     int quarters(int m, int s) const { return studiesAndFlags(m, s) >> kQuarterShift; }
     int bibleStudies(int m, int s) const { return studiesAndFlags(m, s) & kStudiesMask; }
     bool bit11(int m, int s) const { return (studiesAndFlags(m, s) & kBit11) != 0; }
-    int pioneerKind(int m, int s) const {
-        return monthByte(MonthByte::PioneerKind, m, s) & 0x03;
-    }
+    int pioneerKind(int m, int s) const { return monthByte(MonthByte::PioneerKind, m, s) & 0x03; }
 
     // Header row (row 0).
     std::string password() const { return firstName(); }

@@ -13,10 +13,14 @@ const PublisherRecord* recordOf(const CZelvoDoc& doc, int row) {
     return &doc.publishers[static_cast<std::size_t>(row)];
 }
 
-bool hasMark(std::uint8_t flags, int bits) { return (flags & 0x0F & bits) != 0; }
+bool hasMark(std::uint8_t flags, int bits) {
+    return (flags & 0x0F & bits) != 0;
+}
 
 // How many months back from the report month month index `month` lies (0-11).
-int monthsBack(const CalendarState& cal, int month) { return ((cal.reportMonth - month) % 12 + 12) % 12; }
+int monthsBack(const CalendarState& cal, int month) {
+    return ((cal.reportMonth - month) % 12 + 12) % 12;
+}
 
 }  // namespace
 
@@ -95,7 +99,8 @@ int markMonth(const CZelvoDoc& doc, int row, int bits) {
 
 int markMonthWithSince(const CZelvoDoc& doc, int row, int bits) {
     const PublisherRecord* r = recordOf(doc, row);
-    if (r == nullptr || (!hasMark(r->statusFlags(), bits) && !hasMark(r->statusFlags2(), bits))) return 0;
+    if (r == nullptr || (!hasMark(r->statusFlags(), bits) && !hasMark(r->statusFlags2(), bits)))
+        return 0;
     const int since = r->statusSince();
     if (since != 0) {
         const int back = doc.calendar.reportAbsMonth - since;

@@ -10,13 +10,15 @@ class CZelvoDoc;
 
 // Status mark values of the low half of statusFlags.
 enum StatusMark : std::uint8_t {
-    kMarkNew = 1,            // first report ever
+    kMarkNew = 1,  // first report ever
     kMarkReactivated = 2,
-    kMarkTransferred = 4,    // transferred in as a regular publisher
+    kMarkTransferred = 4,  // transferred in as a regular publisher
 };
 
 // The month (index + 1) held in the high half of a status byte; 0 when none.
-inline int statusMonth(std::uint8_t flags) { return flags >> 4; }
+inline int statusMonth(std::uint8_t flags) {
+    return flags >> 4;
+}
 
 // Kind 0 and no report in the six months ending with the report month.
 bool isInactiveCandidate(const CZelvoDoc& doc, int row);

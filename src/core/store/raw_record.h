@@ -16,7 +16,9 @@ struct RawRecord {
     std::array<Byte, N> bytes{};
 
     std::string text(TextField f) const { return readText(bytes.data() + f.offset, f.width); }
-    void setText(TextField f, std::string_view v) { writeText(bytes.data() + f.offset, f.width, v); }
+    void setText(TextField f, std::string_view v) {
+        writeText(bytes.data() + f.offset, f.width, v);
+    }
     std::uint16_t word(std::size_t o) const { return readU16(bytes.data() + o); }
     void setWord(std::size_t o, std::uint16_t v) { writeU16(bytes.data() + o, v); }
     bool isAllZero() const {

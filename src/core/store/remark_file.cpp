@@ -10,7 +10,9 @@ namespace {
 
 using RemarkKey = std::tuple<int, int, int>;
 
-RemarkKey keyOf(const RemarkRecord& r) { return {r.month(), r.slot() & 1, r.publisherId()}; }
+RemarkKey keyOf(const RemarkRecord& r) {
+    return {r.month(), r.slot() & 1, r.publisherId()};
+}
 
 bool isEmptyRecord(const RemarkRecord& r) {
     return r.month() == 0 || r.publisherId() == 0 || r.remarkText().empty();
@@ -23,7 +25,8 @@ std::vector<RemarkRecord> parseRemarkFile(const Bytes& data) {
     out.reserve(data.size() / RemarkRecord::kSize);
     for (std::size_t at = 0; at + RemarkRecord::kSize <= data.size(); at += RemarkRecord::kSize) {
         RemarkRecord r;
-        std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(at), RemarkRecord::kSize, r.bytes.begin());
+        std::copy_n(data.begin() + static_cast<std::ptrdiff_t>(at), RemarkRecord::kSize,
+                    r.bytes.begin());
         out.push_back(r);
     }
     return out;

@@ -31,8 +31,8 @@ std::uint8_t ContactExtra::presence() const {
 
 void ContactExtra::setText(TextField f, std::string_view v) {
     std::string_view cut = v.substr(0, std::min(v.size(), f.width - 1));
-    RawRecord::setText(f, survivesShift(cut, kPlainShift) ? std::string(cut)
-                                                          : repairForShift(cut, kPlainShift));
+    RawRecord::setText(
+        f, survivesShift(cut, kPlainShift) ? std::string(cut) : repairForShift(cut, kPlainShift));
 }
 
 void ContactExtra::toFile() {
@@ -54,8 +54,8 @@ bool AppointmentRecord::worthKeeping() const {
 void ServiceGroupTable::toggleScramble() {
     const int n = groupCount() < kMaxGroups ? groupCount() : kMaxGroups;
     for (int g = 1; g <= n; ++g) {
-        for (const TextField f : {overseerField(g), assistantField(g), placeField(g),
-                                  labelNameField(g), timeField(g)})
+        for (const TextField f :
+             {overseerField(g), assistantField(g), placeField(g), labelNameField(g), timeField(g)})
             xorGroupText(bytes.data() + f.offset, f.width);
     }
 }
@@ -77,8 +77,10 @@ ServiceGroupTable OldServiceGroupTable::converted() const {
     t.setGroupCount(bytes[0] <= 20 ? bytes[0] : 20);
     for (int g = 1; g <= 20; ++g) {
         const auto i = static_cast<std::size_t>(g - 1);
-        t.setText(ServiceGroupTable::overseerField(g), readText(bytes.data() + kOverseer + i * 24, 24));
-        t.setText(ServiceGroupTable::assistantField(g), readText(bytes.data() + kAssistant + i * 24, 24));
+        t.setText(ServiceGroupTable::overseerField(g),
+                  readText(bytes.data() + kOverseer + i * 24, 24));
+        t.setText(ServiceGroupTable::assistantField(g),
+                  readText(bytes.data() + kAssistant + i * 24, 24));
         t.setText(ServiceGroupTable::placeField(g), readText(bytes.data() + kPlace + i * 24, 24));
         t.setText(ServiceGroupTable::timeField(g), readText(bytes.data() + kTime + i * 9, 9));
         t.setMeetingDay(g, bytes[kMeetingDay + i]);

@@ -19,7 +19,8 @@ struct RemarkRecord : RawRecord<48> {
     std::uint8_t month() const { return bytes[44]; }
     std::uint8_t slot() const { return bytes[45]; }
     std::uint16_t publisherId() const { return word(46); }
-    void set(std::string_view t, std::uint8_t monthPlusOne, std::uint8_t slotBit, std::uint16_t id) {
+    void set(std::string_view t, std::uint8_t monthPlusOne, std::uint8_t slotBit,
+             std::uint16_t id) {
         setText(kText, t);
         bytes[44] = monthPlusOne;
         bytes[45] = slotBit;
@@ -96,9 +97,13 @@ struct ServiceGroupTable : RawRecord<2141> {
     void setGroupCount(std::uint8_t n) { bytes[0] = n; }
     // Group n (1-based) is array position n - 1.
     static TextField overseerField(int n) { return {kOverseer + pos(n) * kNameWidth, kNameWidth}; }
-    static TextField assistantField(int n) { return {kAssistant + pos(n) * kNameWidth, kNameWidth}; }
+    static TextField assistantField(int n) {
+        return {kAssistant + pos(n) * kNameWidth, kNameWidth};
+    }
     static TextField placeField(int n) { return {kPlace + pos(n) * kNameWidth, kNameWidth}; }
-    static TextField labelNameField(int n) { return {kLabelName + pos(n) * kNameWidth, kNameWidth}; }
+    static TextField labelNameField(int n) {
+        return {kLabelName + pos(n) * kNameWidth, kNameWidth};
+    }
     static TextField timeField(int n) { return {kTime + pos(n) * kTimeWidth, kTimeWidth}; }
     std::uint8_t meetingDay(int n) const { return bytes[kMeetingDay + pos(n)]; }
     std::uint8_t useLabel(int n) const { return bytes[kUseLabel + pos(n)]; }
@@ -128,16 +133,23 @@ struct OldServiceGroupTable : RawRecord<1881> {
 struct MeetingAttendance : RawRecord<672> {
     static constexpr TextField kTitle{0, 96};
     enum Array : std::size_t {
-        Week1 = 0, Week2, Week3, Week4, Week5, Held, Total, Average, kArrays
+        Week1 = 0,
+        Week2,
+        Week3,
+        Week4,
+        Week5,
+        Held,
+        Total,
+        Average,
+        kArrays
     };
-    std::uint16_t value(Array a, int month, int slot) const {
-        return word(offset(a, month, slot));
-    }
+    std::uint16_t value(Array a, int month, int slot) const { return word(offset(a, month, slot)); }
     void setValue(Array a, int month, int slot, std::uint16_t v) {
         setWord(offset(a, month, slot), v);
     }
     static std::size_t offset(Array a, int month, int slot) {
-        return 96 + static_cast<std::size_t>(a) * 72 + static_cast<std::size_t>(month * 3 + slot) * 2;
+        return 96 + static_cast<std::size_t>(a) * 72 +
+               static_cast<std::size_t>(month * 3 + slot) * 2;
     }
 };
 
@@ -152,7 +164,9 @@ struct MonthTotals : RawRecord<1728> {
         setWord(offset(month, category, v, slot), x);
     }
     static std::size_t offset(int month, int category, int v, int slot) {
-        return static_cast<std::size_t>(((month * kCategories + category) * kValues + v) * 2 + slot) * 2;
+        return static_cast<std::size_t>(((month * kCategories + category) * kValues + v) * 2 +
+                                        slot) *
+               2;
     }
 };
 
@@ -177,7 +191,9 @@ struct DisplayConfig : RawRecord<7> {
 struct UnderHourRecord : RawRecord<32> {
     std::uint16_t publisherId() const { return word(0); }
     void setPublisherId(std::uint16_t id) { setWord(0, id); }
-    bool flag(int month, int slot) const { return bytes[2 + static_cast<std::size_t>(month * 2 + slot)] != 0; }
+    bool flag(int month, int slot) const {
+        return bytes[2 + static_cast<std::size_t>(month * 2 + slot)] != 0;
+    }
     void setFlag(int month, int slot) { bytes[2 + static_cast<std::size_t>(month * 2 + slot)] = 1; }
 };
 

@@ -10,10 +10,13 @@ namespace zelvo {
 
 void applyUnderHourRecords(CZelvoDoc& doc, const Bytes& file) {
     std::unordered_map<std::uint16_t, std::size_t> rowOfId;
-    for (std::size_t row = 1; row < doc.publishers.size(); ++row) rowOfId.try_emplace(doc.publishers[row].id(), row);
-    for (std::size_t at = 0; at + UnderHourRecord::kSize <= file.size(); at += UnderHourRecord::kSize) {
+    for (std::size_t row = 1; row < doc.publishers.size(); ++row)
+        rowOfId.try_emplace(doc.publishers[row].id(), row);
+    for (std::size_t at = 0; at + UnderHourRecord::kSize <= file.size();
+         at += UnderHourRecord::kSize) {
         UnderHourRecord u;
-        std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(at), UnderHourRecord::kSize, u.bytes.begin());
+        std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(at), UnderHourRecord::kSize,
+                    u.bytes.begin());
         const auto it = rowOfId.find(u.publisherId());
         if (it == rowOfId.end()) continue;
         PublisherRecord& r = doc.publishers[it->second];

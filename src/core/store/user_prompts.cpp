@@ -21,7 +21,8 @@ bool ScriptedPrompts::runPasswordCheck(PasswordCheck& check) {
     return check.outcome() == PasswordCheck::Outcome::Passed;
 }
 
-std::vector<std::string> ScriptedPrompts::chooseExportsToDelete(const std::vector<std::string>& files) {
+std::vector<std::string> ScriptedPrompts::chooseExportsToDelete(
+    const std::vector<std::string>& files) {
     exportsOffered = files;
     return deleteOfferedExports ? files : std::vector<std::string>{};
 }

@@ -24,7 +24,8 @@ public:
     virtual void showStartupNotice(std::string_view text) = 0;
     // The warning about unencrypted exports left in the data folder: returns the file names the
     // user chose to delete (all are offered preselected); empty when cancelled.
-    virtual std::vector<std::string> chooseExportsToDelete(const std::vector<std::string>& files) = 0;
+    virtual std::vector<std::string> chooseExportsToDelete(
+        const std::vector<std::string>& files) = 0;
     // A wait notice shown while a long operation runs (the saving notice).
     virtual void beginWait(std::string_view text) { (void)text; }
     virtual void endWait() {}
@@ -36,7 +37,7 @@ class ScriptedPrompts : public UserPrompts {
 public:
     std::vector<std::string> messages;
     std::vector<std::string> questions;
-    std::vector<Answer> answers;  // consumed in order; Cancel when they run out
+    std::vector<Answer> answers;                // consumed in order; Cancel when they run out
     std::vector<std::string> passwordAttempts;  // typed and confirmed with OK, one by one
     bool noticeShown = false;
     std::vector<std::string> exportsOffered;

@@ -31,32 +31,42 @@ CZelvoDoc::CZelvoDoc() {
 // ---------------------------------------------------------------- report values
 
 std::uint16_t CZelvoDoc::reportValue(int row, int month, int kind, int slot) const {
-    if (row < 0 || row >= recordCount() || month < 0 || month > 11 || slot < 0 || slot > 2) return 0;
+    if (row < 0 || row >= recordCount() || month < 0 || month > 11 || slot < 0 || slot > 2)
+        return 0;
     const PublisherRecord& r = publishers[static_cast<std::size_t>(row)];
     switch (kind) {
-        case 0: return r.monthWord(MonthWord::Placements, month, slot);
-        case 1: return r.monthWord(MonthWord::Videos, month, slot);
-        case 2: return r.monthWord(MonthWord::Hours, month, slot);
-        case 3: return r.monthWord(MonthWord::ReturnVisits, month, slot);
-        case 4: return static_cast<std::uint16_t>(r.bibleStudies(month, slot));
-        default: return 0;
+        case 0:
+            return r.monthWord(MonthWord::Placements, month, slot);
+        case 1:
+            return r.monthWord(MonthWord::Videos, month, slot);
+        case 2:
+            return r.monthWord(MonthWord::Hours, month, slot);
+        case 3:
+            return r.monthWord(MonthWord::ReturnVisits, month, slot);
+        case 4:
+            return static_cast<std::uint16_t>(r.bibleStudies(month, slot));
+        default:
+            return 0;
     }
 }
 
 int CZelvoDoc::pioneerKindOf(int row, int month, int slot) const {
-    if (row <= 0 || row >= recordCount() || month < 0 || month > 11 || slot < 0 || slot > 2) return 0;
+    if (row <= 0 || row >= recordCount() || month < 0 || month > 11 || slot < 0 || slot > 2)
+        return 0;
     return publishers[static_cast<std::size_t>(row)].pioneerKind(month, slot);
 }
 
 bool CZelvoDoc::hasHours(int row, int month, int slot) const {
-    if (row < 0 || row >= recordCount() || month < 0 || month > 11 || slot < 0 || slot > 2) return false;
+    if (row < 0 || row >= recordCount() || month < 0 || month > 11 || slot < 0 || slot > 2)
+        return false;
     const PublisherRecord& r = publishers[static_cast<std::size_t>(row)];
     return (row != 0 && r.hours(month, slot) > 0) || r.quarters(month, slot) > 0;
 }
 
 bool CZelvoDoc::hasReport(int row, int month, int slot) const {
     if (hasHours(row, month, slot)) return true;
-    if (row < 0 || row >= recordCount() || month < 0 || month > 11 || slot < 0 || slot > 2) return false;
+    if (row < 0 || row >= recordCount() || month < 0 || month > 11 || slot < 0 || slot > 2)
+        return false;
     return publishers[static_cast<std::size_t>(row)].bit11(month, slot);
 }
 
@@ -121,9 +131,12 @@ std::optional<int> CZelvoDoc::rowOf(int value) const {
     if (value <= 0) return std::nullopt;
     const auto v = static_cast<std::uint32_t>(value);
     const std::vector<IndexEntry>* list = nullptr;
-    if (v & kNonPublisherPosition) list = &kindLists[kNonPublisher];
-    else if (v & kInactivePosition) list = &kindLists[kInactive];
-    else if (v & kMovedPosition) list = &kindLists[kMoved];
+    if (v & kNonPublisherPosition)
+        list = &kindLists[kNonPublisher];
+    else if (v & kInactivePosition)
+        list = &kindLists[kInactive];
+    else if (v & kMovedPosition)
+        list = &kindLists[kMoved];
     if (list != nullptr) {
         const std::size_t pos = v & kPositionMask;
         if (pos >= list->size()) return std::nullopt;
@@ -221,7 +234,8 @@ bool CZelvoDoc::hasRemark(int row, int month, int slot, UserPrompts* prompts) co
         return false;
     }
     if (row < 0 || row >= recordCount() || month < 0 || month > 11) return false;
-    const int index = publishers[static_cast<std::size_t>(row)].monthWord(MonthWord::RemarkIndex, month, slot);
+    const int index =
+        publishers[static_cast<std::size_t>(row)].monthWord(MonthWord::RemarkIndex, month, slot);
     if (index < 1 || index >= remarkCount()) return false;
     return !remarks[static_cast<std::size_t>(index)].remarkText().empty();
 }
@@ -305,9 +319,12 @@ void CZelvoDoc::sortRows() {
     for (std::size_t row = 1; row < publishers.size(); ++row) {
         const PublisherRecord& r = publishers[row];
         std::string name;
-        if (!lastFirst) name = r.firstName() + " " + r.lastName();
-        else if (languageWord == "hun") name = r.lastName() + " " + r.firstName();
-        else name = r.lastName() + ", " + r.firstName();
+        if (!lastFirst)
+            name = r.firstName() + " " + r.lastName();
+        else if (languageWord == "hun")
+            name = r.lastName() + " " + r.firstName();
+        else
+            name = r.lastName() + ", " + r.firstName();
         keys.push_back({r.kind() == kCircuitOverseer, cp1253::toLower(trimmed(name)), row});
     }
     std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
