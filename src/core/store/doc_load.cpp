@@ -120,7 +120,8 @@ LoadResult DocLoader::run() {
         readGroups();
         doc_.sortRows();
         doc_.countKind(kPublisher);
-        doc_.buildIndexes(&prompts_);
+        // The duplicate-overseer message waits for the index of the final order below.
+        doc_.buildIndexes(nullptr);
         applyUnderHourRecords(doc_, readRecordBytes(files::kUnderHour, UnderHourRecord::kSize,
                                                     4 * CZelvoDoc::kMaxRows));
     }
