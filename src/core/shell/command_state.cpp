@@ -1,0 +1,26 @@
+#include "shell/command_state.h"
+
+#include "store/cp1253.h"
+#include "store/zelvo_doc.h"
+
+namespace zelvo::shell {
+
+CommandState commandState(const CZelvoDoc& doc, ViewMode mode) {
+    CommandState s;
+    s.monthCopyOpen = doc.calendar.viewingPrevious != 0;
+    s.modified = doc.modified != 0;
+    s.recordCount = doc.recordCount();
+    s.deletedCount = static_cast<int>(doc.kindLists[kDeleted].size());
+    s.viewMode = mode;
+    s.customCategoryEnabled = doc.settings.customCategoryEnabled != 0;
+    s.customCategoryName = cp1253::toUtf8(doc.settings.customCategoryName);
+    s.noticeOff = doc.settings.noticeOff == 1;
+    s.previousMask = doc.previousMask;
+    s.liveReportMonth = doc.calendar.liveReportMonth;
+    s.reportMonth = doc.calendar.reportMonth;
+    // Deleting late reports is not available yet, so there is never anything for it to delete.
+    s.lateReportsToDelete = false;
+    return s;
+}
+
+}  // namespace zelvo::shell

@@ -1,0 +1,114 @@
+// Every command of the main window in one table: its text, where it sits in the menus, the
+// toolbar and the dashboard, when it is enabled or checked, and whether it does anything yet.
+// Menus, toolbar and dashboard are all built from here, so no rule is written twice.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "shell/command_state.h"
+
+namespace zelvo::shell {
+
+// Command ids the shell handles itself.
+namespace cmd {
+inline constexpr int kPasswordChange = 32786;
+inline constexpr int kReturnToDashboard = 32787;
+inline constexpr int kNoticeToggle = 32850;
+inline constexpr int kAutoCapitalizeToggle = 32883;
+inline constexpr int kPreviousReportFirst = 32895;  // 1 month back
+inline constexpr int kPreviousReportLast = 32900;   // 6 months back
+inline constexpr int kSave = 57603;
+inline constexpr int kPrintSetup = 57606;
+inline constexpr int kPrint = 57607;
+inline constexpr int kPrintPreview = 57609;
+inline constexpr int kAbout = 57664;
+inline constexpr int kExit = 57665;
+inline constexpr int kHelpContents = 57666;
+inline constexpr int kHelpIndex = 57667;
+inline constexpr int kContextHelp = 57669;
+// The dashboard's return-to-live-month button acts as a command of its own.
+inline constexpr int kReturnToLiveData = 129;
+}  // namespace cmd
+
+enum class EnableRule {
+    Always,
+    LiveData,         // no month copy is open
+    MonthCopyOpen,    // a month copy is open
+    SaveAllowed,      // modified, and no month copy is open
+    PeopleLive,       // at least one person, and no month copy is open
+    People,           // at least one person
+    DeletedLive,      // the deleted list is not empty, and no month copy is open
+    CustomCategory,   // the custom category is in use
+    LateReports,      // the late-report deletion has something to delete
+    PreviousReport,   // the month copy of this command's month exists
+    ReportShown,      // the view shows a report
+};
+
+enum class CheckRule { None, CustomCategoryEnabled, NoticeOff };
+
+enum class TextRule {
+    Fixed,
+    CustomCategoryName,   // the custom category's name; the fixed text while it has none
+    PreviousReportMonth,  // full name of the month this command reopens
+    LiveMonthArrow,       // "%1 ->" with the live report month
+};
+
+struct Command {
+    int id = 0;
+    std::string_view text;  // UTF-8, with its & mnemonic ("&&" is a literal ampersand)
+    EnableRule enable = EnableRule::Always;
+    bool built = false;  // false: shown but disabled until its feature exists
+    CheckRule check = CheckRule::None;
+    TextRule textRule = TextRule::Fixed;
+    std::string_view shortcut = {};  // portable key text, e.g. "Ctrl+S"
+};
+
+// The menu bar as an outline: each entry one level deeper than the menu it belongs to.
+struct MenuEntry {
+    enum class Kind { Menu, Command, Separator };
+    Kind kind = Kind::Command;
+    int depth = 0;           // 0: a menu of the menu bar
+    std::string_view text;   // menus only
+    int command = 0;         // commands only
+    std::string_view name;   // menus only: a stable name for the widget
+};
+
+// A button of the dashboard and the command it runs. The dashboard has its own enabling rules.
+struct DashboardButton {
+    int id = 0;
+    std::string_view label;  // empty: the text comes from the command (button 129)
+    int command = 0;
+    EnableRule enable = EnableRule::Always;
+    int section = 0;  // index into dashboardSections()
+};
+
+inline constexpr int kToolbarGap = 0;
+inline constexpr std::string_view kPreviousReportsMenuName = "menuPreviousReports";
+
+std::span<const Command> commands();
+const Command* findCommand(int id);
+std::span<const MenuEntry> menuOutline();
+std::span<const int> toolbarLayout();  // command ids in order, kToolbarGap between groups
+std::span<const DashboardButton> dashboardButtons();
+std::span<const std::string_view> dashboardSections();  // titles; an empty one has none
+const DashboardButton* findDashboardButton(int id);
+
+// 1-6 for the previous-reports commands, 0 for any other.
+int monthsBackOf(int commandId);
+
+bool ruleHolds(EnableRule rule, const CommandState& state, int commandId);
+bool commandEnabled(const Command& command, const CommandState& state);
+bool commandChecked(const Command& command, const CommandState& state);
+std::string commandText(const Command& command, const CommandState& state);
+
+bool buttonEnabled(const DashboardButton& button, const CommandState& state);
+// Buttons whose rule ties them to the month copy are hidden rather than greyed.
+bool buttonVisible(const DashboardButton& button, const CommandState& state);
+std::string buttonText(const DashboardButton& button, const CommandState& state);
+
+// The previous-reports submenu is left out when no month copy exists.
+bool previousReportsMenuShown(const CommandState& state);
+
+}  // namespace zelvo::shell

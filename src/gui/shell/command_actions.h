@@ -1,0 +1,42 @@
+// The commands of the main window as QActions, with the menu bar and the toolbar built from the
+// command table, and the refresh that applies its enabling, check-mark and text rules.
+#pragma once
+
+#include <QObject>
+#include <map>
+
+#include "shell/command_state.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QToolBar;
+class QWidget;
+
+namespace zelvo::gui {
+
+class CommandActions : public QObject {
+    Q_OBJECT
+public:
+    // One action per command of the table, owned by `owner` so that their shortcuts work
+    // while the window has the focus. Object names are "action" + id.
+    explicit CommandActions(QWidget* owner);
+
+    void fillMenuBar(QMenuBar* bar);
+    void fillToolBar(QToolBar* bar);
+
+    QAction* action(int id) const;
+    QMenu* previousReportsMenu() const { return previousReports_; }
+
+    // Applies every rule of the table to the actions and the menus.
+    void refresh(const shell::CommandState& state);
+
+signals:
+    void triggered(int id);
+
+private:
+    std::map<int, QAction*> actions_;
+    QMenu* previousReports_ = nullptr;
+};
+
+}  // namespace zelvo::gui

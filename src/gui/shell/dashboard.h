@@ -1,0 +1,37 @@
+// The dashboard: the panel of large buttons from which every daily task is reached. Its buttons,
+// their sections and their rules come from the command table.
+#pragma once
+
+#include <QWidget>
+#include <map>
+
+#include "shell/command_state.h"
+
+class QPushButton;
+
+namespace zelvo::gui {
+
+class Dashboard : public QWidget {
+    Q_OBJECT
+public:
+    explicit Dashboard(QWidget* parent = nullptr);
+
+    // Enabling, visibility and texts of every button.
+    void refresh(const shell::CommandState& state);
+    // The return-to-live-month button alone: shown only while a month copy is open.
+    void refreshReturnButton(const shell::CommandState& state);
+
+    QPushButton* button(int id) const;
+    // The first button that can take the focus, for a freshly shown dashboard.
+    QPushButton* firstEnabledButton() const;
+
+signals:
+    // A button was pressed; the id is that of the command it runs.
+    void commandRequested(int commandId);
+
+private:
+    std::map<int, QPushButton*> buttons_;
+    void applyRules(int id, const shell::CommandState& state);
+};
+
+}  // namespace zelvo::gui

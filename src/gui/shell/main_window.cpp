@@ -1,0 +1,272 @@
+#include "gui/shell/main_window.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "gui/shell/command_actions.h"
+#include "gui/shell/dashboard.h"
+#include "gui/shell/help_commands.h"
+#include "gui/shell/password_change_dialog.h"
+#include "gui/shell/qt_text.h"
+#include "gui/shell/toolbar_icons.h"
+#include "gui/shell/zelvo_view.h"
+#include "resources/strings.h"
+#include "shell/command_table.h"
+#include "store/cp1253.h"
+#include "store/zelvo_doc.h"
+
+namespace zelvo::gui {
+
+namespace {
+
+constexpr int kPaneMargin = 16;
+
+}  // namespace
+
+CMainFrame::CMainFrame(CZelvoDoc& doc, UserPrompts& prompts, QWidget* parent)
+    : QMainWindow(parent),
+      doc_(doc),
+      prompts_(prompts),
+      actions_(new CommandActions(this)),
+      view_(new CZelvoView(this)),
+      pane0_(new QLabel(this)),
+      pane1_(new QLabel(this)),
+      openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowIcon(programIcon());
+    menuBar()->setObjectName(QStringLiteral("menuBar"));
+    actions_->fillMenuBar(menuBar());
+    // Menus show the state of the moment they open.
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly))
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
+
+    auto* toolBar = addToolBar(qtText(res::kToolbarTitle));
+    toolBar->setObjectName(QStringLiteral("toolBar"));
+    toolBar->setMovable(false);
+    toolBar->setIconSize(QSize(24, 24));
+    actions_->fillToolBar(toolBar);
+
+    setCentralWidget(view_);
+    buildStatusBar();
+
+    connect(actions_, &CommandActions::triggered, this, &CMainFrame::runCommand);
+    connect(view_->dashboard(), &Dashboard::commandRequested, this, &CMainFrame::runCommand);
+    connect(view_, &CZelvoView::modeChanged, this, &CMainFrame::updateCommands);
+    // The two refreshes are posted, so they run once the current command has finished.
+    connect(this, &CMainFrame::dashboardRefreshRequested, this, &CMainFrame::showDashboardAndMonth,
+            Qt::QueuedConnection);
+    connect(this, &CMainFrame::returnButtonUpdateRequested, this, &CMainFrame::updateReturnButton,
+            Qt::QueuedConnection);
+    connect(this, &CMainFrame::statusPaneTextRequested, this, &CMainFrame::setStatusPaneText);
+
+    updateCommands();
+    // Sized to the dashboard, within the screen.
+    QSize size = sizeHint().expandedTo(QSize(960, 680));
+    if (const QScreen* s = screen()) size = size.boundedTo(s->availableSize() * 0.95);
+    resize(size);
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QLabel* CMainFrame::statusPane(int pane) const {
+    return pane == 0 ? pane0_ : pane1_;
+}
+
+void CMainFrame::buildStatusBar() {
+    statusBar()->setObjectName(QStringLiteral("statusBar"));
+    pane0_->setObjectName(QStringLiteral("statusPane0"));
+    pane1_->setObjectName(QStringLiteral("statusPane1"));
+    pane0_->setText(qtText(res::kStatusReady));
+    pane1_->setAlignment(Qt::AlignCenter);
+    statusBar()->addWidget(pane0_, 1);
+    statusBar()->addPermanentWidget(pane1_);
+}
+
+shell::CommandState CMainFrame::commandState() const {
+    return shell::commandState(doc_, view_->mode());
+}
+
+void CMainFrame::updateCommands() {
+    const shell::CommandState state = commandState();
+    actions_->refresh(state);
+    view_->dashboard()->refresh(state);
+    const std::string name = cp1253::toUtf8(doc_.settings.congregationName);
+    setWindowTitle(name.empty() ? qtText(res::kProgramName)
+                                : qtText(res::format(res::kWindowTitle, name)));
+}
+
+void CMainFrame::postDashboardRefresh() {
+    emit dashboardRefreshRequested();
+    emit returnButtonUpdateRequested();
+}
+
+void CMainFrame::showDashboardAndMonth() {
+    view_->showDashboard();
+    emit statusPaneTextRequested(
+        1, qtText(res::format(res::kStatusReportMonth, res::monthName(doc_.calendar.reportMonth))));
+    updateCommands();
+    // Keep the focus on the dashboard unless it sits on a button that has just gone.
+    QWidget* focus = focusWidget();
+    if (focus == nullptr || !focus->isEnabled() || focus->isHidden())
+        if (QPushButton* b = view_->dashboard()->firstEnabledButton()) b->setFocus();
+}
+
+void CMainFrame::updateReturnButton() {
+    view_->dashboard()->refreshReturnButton(commandState());
+}
+
+void CMainFrame::setStatusPaneText(int pane, const QString& text) {
+    QLabel* label = statusPane(pane);
+    label->setText(text);
+    if (label == pane1_)
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(text) + kPaneMargin);
+}
+
+void CMainFrame::bringToFront() {
+    if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void CMainFrame::runCommand(int id) {
+    const shell::Command* command = shell::findCommand(id);
+    // Nothing runs that its rules do not allow at this moment (a shortcut may race a refresh).
+    if (command == nullptr || !shell::commandEnabled(*command, commandState())) return;
+    if (const int k = shell::monthsBackOf(id); k != 0) {
+        openPreviousReport(k);
+    } else {
+        switch (id) {
+            case shell::cmd::kSave:
+                save();
+                break;
+            case shell::cmd::kExit:
+                close();
+                return;
+            case shell::cmd::kReturnToDashboard:
+                view_->showDashboard();
+                break;
+            case shell::cmd::kReturnToLiveData:
+                returnToLiveData();
+                break;
+            case shell::cmd::kPasswordChange:
+                runPasswordChange(this, doc_, prompts_);
+                break;
+            case shell::cmd::kNoticeToggle:
+                toggleNotice();
+                break;
+            case shell::cmd::kAutoCapitalizeToggle:
+                toggleAutoCapitalize();
+                break;
+            case shell::cmd::kAbout:
+                showAboutBox(this, qtText(doc_.dataFolder));
+                break;
+            case shell::cmd::kHelpContents:
+            case shell::cmd::kHelpIndex:
+            case shell::cmd::kContextHelp:
+                openUserGuide();
+                break;
+            default:
+                break;
+        }
+    }
+    if (abandoned_) return;
+    updateCommands();
+}
+
+bool CMainFrame::save() {
+    const SaveResult result = doc_.saveAll(prompts_);
+    updateCommands();
+    return result.ok;
+}
+
+void CMainFrame::toggleNotice() {
+    doc_.settings.noticeOff = doc_.settings.noticeOff == 1 ? 0 : 1;
+    doc_.modified = 1;
+}
+
+void CMainFrame::toggleAutoCapitalize() {
+    doc_.settings.autoCapitalize = doc_.settings.autoCapitalize == 0 ? 1 : 0;
+    doc_.modified = 1;
+}
+
+void CMainFrame::openPreviousReport(int monthsBack) {
+    prompts_.forget();
+    doc_.openMonthCopy(monthsBack, prompts_);
+    // A copy that could not be shown brings the live data back, through the password gate.
+    if (doc_.calendar.viewingPrevious == 0 && prompts_.lastCheckRefused()) {
+        leaveAfterLostData();
+        return;
+    }
+    postDashboardRefresh();
+}
+
+void CMainFrame::returnToLiveData() {
+    prompts_.forget();
+    const LoadResult result = doc_.returnToLiveData(prompts_);
+    if (result.passwordRefused) {
+        leaveAfterLostData();
+        return;
+    }
+    postDashboardRefresh();
+}
+
+// The document is empty now: working on, or saving it, would put an empty table in place of
+// the congregation's data. The program ends as it does when the password is refused at start.
+void CMainFrame::leaveAfterLostData() {
+    abandoned_ = true;
+    close();
+}
+
+void CMainFrame::openUserGuide() {
+    QString failed;
+    const QUrl page = userGuidePage(userGuidePath(), &failed);
+    if (page.isEmpty()) {
+        prompts_.showMessage(res::format(res::kHelpUnavailable, utf8Text(failed)));
+        return;
+    }
+    if (!openUrl_(page))
+        prompts_.showMessage(res::format(res::kHelpUnavailable, utf8Text(page.toLocalFile())));
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (view_->printing()) {
+        prompts_.showMessage(res::kUseCloseButton);
+        event->ignore();
+        return;
+    }
+    if (!closeDocument()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+bool CMainFrame::closeDocument() {
+    if (documentClosed_) return true;
+    if (!abandoned_ && doc_.modified != 0 && !doc_.readOnly()) {
+        switch (prompts_.askYesNoCancel(res::text(res::kSaveChanges))) {
+            case Answer::Yes:
+                // A save that failed keeps the window open, so nothing is lost unnoticed.
+                if (!save()) return false;
+                break;
+            case Answer::No:
+                doc_.discardRemarkChanges();
+                break;
+            case Answer::Cancel:
+                return false;
+        }
+    }
+    doc_.closeDocument();
+    documentClosed_ = true;
+    return true;
+}
+
+}  // namespace zelvo::gui

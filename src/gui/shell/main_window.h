@@ -1,0 +1,85 @@
+// CMainFrame: the main window. Menu bar, toolbar, the two-pane status bar and the view; it routes
+// every command, keeps them enabled by the command table's rules, and guards the way out.
+#pragma once
+
+#include <QMainWindow>
+#include <QUrl>
+#include <functional>
+
+#include "gui/shell/password_gate_watch.h"
+#include "shell/command_state.h"
+
+class QLabel;
+
+namespace zelvo {
+class CZelvoDoc;
+class UserPrompts;
+}  // namespace zelvo
+
+namespace zelvo::gui {
+
+class CommandActions;
+class CZelvoView;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    // Borrows the loaded document and the prompts for the life of the window.
+    CMainFrame(CZelvoDoc& doc, UserPrompts& prompts, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    CZelvoView* view() const { return view_; }
+    CommandActions* commandActions() const { return actions_; }
+    QLabel* statusPane(int pane) const;
+
+    // Runs a command of the table (menus, toolbar and dashboard all come here).
+    void runCommand(int id);
+    // Applies the enabling, check-mark and text rules to menus, toolbar and dashboard.
+    void updateCommands();
+    // Posts the two dashboard refreshes: show the dashboard with the report month, and the
+    // return-to-live-month button.
+    void postDashboardRefresh();
+    // A second start of the program asks this one to come to the front.
+    void bringToFront();
+
+    // How a help page is opened; the desktop's browser unless a test says otherwise.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+    void setUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
+
+signals:
+    void dashboardRefreshRequested();                           // show dashboard, report month
+    void returnButtonUpdateRequested();                         // the return-to-live button
+    void statusPaneTextRequested(int pane, const QString& text);  // set a status pane's text
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    CZelvoDoc& doc_;
+    PasswordGateWatch prompts_;
+    CommandActions* actions_;
+    CZelvoView* view_;
+    QLabel* pane0_;
+    QLabel* pane1_;
+    UrlOpener openUrl_;
+    bool documentClosed_ = false;
+    bool abandoned_ = false;  // the live data could not be reloaded: leave without a question
+
+    shell::CommandState commandState() const;
+    void buildStatusBar();
+    void showDashboardAndMonth();
+    void updateReturnButton();
+    void setStatusPaneText(int pane, const QString& text);
+
+    bool save();
+    // The document's side of closing: the save question, then the end of the session.
+    bool closeDocument();
+    void toggleNotice();
+    void toggleAutoCapitalize();
+    void openPreviousReport(int monthsBack);
+    void returnToLiveData();
+    void leaveAfterLostData();
+    void openUserGuide();
+};
+
+}  // namespace zelvo::gui

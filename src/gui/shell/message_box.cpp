@@ -1,0 +1,88 @@
+#include "gui/shell/message_box.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <initializer_list>
+
+#include "gui/shell/qt_text.h"
+#include "resources/strings.h"
+
+namespace zelvo::gui {
+
+namespace {
+
+enum class Button { Ok, Yes, No, Cancel };
+
+struct ButtonSpec {
+    Button button;
+    std::string_view text;
+    const char* objectName;
+    QMessageBox::ButtonRole role;
+};
+
+constexpr ButtonSpec kButtons[] = {
+    {Button::Ok, res::kButtonOk, "okButton", QMessageBox::AcceptRole},
+    {Button::Yes, res::kButtonYes, "yesButton", QMessageBox::YesRole},
+    {Button::No, res::kButtonNo, "noButton", QMessageBox::NoRole},
+    {Button::Cancel, res::kButtonCancel, "cancelButton", QMessageBox::RejectRole},
+};
+
+const ButtonSpec& specOf(Button b) {
+    for (const ButtonSpec& s : kButtons)
+        if (s.button == b) return s;
+    return kButtons[0];
+}
+
+// Runs one box; the first button is the default, `escape` the answer to Escape and the close box.
+Button run(QWidget* parent, QMessageBox::Icon icon, const QString& text,
+           std::initializer_list<Button> buttons, Button escape) {
+    QMessageBox box(parent);
+    box.setIcon(icon);
+    box.setWindowTitle(qtText(res::kProgramName));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    QAbstractButton* escapeButton = nullptr;
+    QList<QPair<QAbstractButton*, Button>> added;
+    for (Button b : buttons) {
+        const ButtonSpec& spec = specOf(b);
+        QPushButton* button = box.addButton(qtText(spec.text), spec.role);
+        button->setObjectName(QString::fromLatin1(spec.objectName));
+        if (added.isEmpty()) box.setDefaultButton(button);
+        if (b == escape) escapeButton = button;
+        added.append({button, b});
+    }
+    box.setEscapeButton(escapeButton);
+    box.exec();
+    for (const auto& [button, b] : added)
+        if (box.clickedButton() == button) return b;
+    return escape;
+}
+
+}  // namespace
+
+void showInformation(QWidget* parent, const QString& text) {
+    run(parent, QMessageBox::Information, text, {Button::Ok}, Button::Ok);
+}
+
+void showWarning(QWidget* parent, const QString& text) {
+    run(parent, QMessageBox::Warning, text, {Button::Ok}, Button::Ok);
+}
+
+Answer askYesNoCancel(QWidget* parent, const QString& text) {
+    switch (run(parent, QMessageBox::Question, text, {Button::Yes, Button::No, Button::Cancel},
+                Button::Cancel)) {
+        case Button::Yes:
+            return Answer::Yes;
+        case Button::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
+bool askYesNo(QWidget* parent, const QString& text) {
+    return run(parent, QMessageBox::Question, text, {Button::Yes, Button::No}, Button::No) ==
+           Button::Yes;
+}
+
+}  // namespace zelvo::gui

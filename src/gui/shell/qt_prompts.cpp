@@ -1,0 +1,59 @@
+#include "gui/shell/qt_prompts.h"
+
+#include "gui/shell/exports_dialog.h"
+#include "gui/shell/message_box.h"
+#include "gui/shell/password_dialog.h"
+#include "gui/shell/qt_text.h"
+#include "gui/shell/wait_notice.h"
+#include "store/password_check.h"
+
+namespace zelvo::gui {
+
+QtPrompts::QtPrompts(QWidget* parent) : parent_(parent) {}
+
+QtPrompts::~QtPrompts() {
+    delete wait_;
+}
+
+void QtPrompts::setParentWidget(QWidget* parent) {
+    parent_ = parent;
+}
+
+void QtPrompts::showMessage(std::string_view text) {
+    showInformation(parent_, qtText(text));
+}
+
+Answer QtPrompts::askYesNoCancel(std::string_view text) {
+    return gui::askYesNoCancel(parent_, qtText(text));
+}
+
+bool QtPrompts::runPasswordCheck(PasswordCheck& check) {
+    if (check.outcome() == PasswordCheck::Outcome::Pending) {
+        PasswordDialog dialog(check, parent_);
+        dialog.exec();
+        check.cancelled();  // a dialog closed without a decision refuses
+    }
+    return check.outcome() == PasswordCheck::Outcome::Passed;
+}
+
+void QtPrompts::showStartupNotice(std::string_view text) {
+    showInformation(parent_, qtText(text));
+}
+
+std::vector<std::string> QtPrompts::chooseExportsToDelete(const std::vector<std::string>& files) {
+    ExportsDialog dialog(files, parent_);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.chosenFiles();
+}
+
+void QtPrompts::beginWait(std::string_view text) {
+    delete wait_;
+    wait_ = new WaitNotice(qtText(text), parent_);
+    wait_->showNow();
+}
+
+void QtPrompts::endWait() {
+    delete wait_;
+}
+
+}  // namespace zelvo::gui

@@ -1,0 +1,353 @@
+// The main window over a loaded document: the enabling rules on the real menus, toolbar and
+// dashboard, the month copy and the way back, save, the notice toggle, help, and the exit path.
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolBar>
+#include <memory>
+
+#include "gui/shell/command_actions.h"
+#include "gui/shell/dashboard.h"
+#include "gui/shell/help_commands.h"
+#include "gui/shell/main_window.h"
+#include "gui/shell/qt_text.h"
+#include "gui/shell/zelvo_view.h"
+#include "resources/strings.h"
+#include "shell_fixture.h"
+#include "store/data_files.h"
+
+using namespace zelvo;
+using zelvo::gui::CMainFrame;
+
+namespace {
+
+// A document loaded as the program loads it, with its window on the dashboard.
+struct Session {
+    ScriptedPrompts prompts;
+    CZelvoDoc doc;
+    std::unique_ptr<CMainFrame> window;
+
+    explicit Session(const test::DataFolder& folder,
+                     const std::function<void(CZelvoDoc&)>& beforeWindow = {},
+                     const std::string& password = {}) {
+        if (!password.empty()) prompts.passwordAttempts = {password};
+        doc.startUp(folder.str(), test::kToday, LoadMode::Live);
+        loaded = doc.load(prompts, LoadMode::Live).ok;
+        if (beforeWindow) beforeWindow(doc);
+        window = std::make_unique<CMainFrame>(doc, prompts);
+        window->show();
+        window->activateWindow();
+        loaded = QTest::qWaitForWindowActive(window.get()) && loaded;
+        window->postDashboardRefresh();
+        QCoreApplication::processEvents();
+    }
+    bool loaded = false;
+    QAction* action(int id) const { return window->commandActions()->action(id); }
+    QPushButton* button(int id) const { return window->view()->dashboard()->button(id); }
+    QString statusMonth() const { return window->statusPane(1)->text(); }
+    bool hasQuestion(std::string_view text) const {
+        return std::find(prompts.questions.begin(), prompts.questions.end(), text) !=
+               prompts.questions.end();
+    }
+    bool hasMessage(std::string_view text) const {
+        return std::find(prompts.messages.begin(), prompts.messages.end(), text) !=
+               prompts.messages.end();
+    }
+};
+
+// Commands whose features are not there yet: present, and disabled whatever the data.
+constexpr int kNotYetBuilt[] = {32769, 32777, 32781, 32782, 32833, 32881, 32829, 32906, 32768,
+                                32770, 32778, 32834, 57606, 57607, 57609, 32891, 32863};
+
+QString month(int index) {
+    return gui::qtText(res::monthName(index));
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // --- the rules on the real widgets ---
+
+    void liveDataEnablesOnlyWhatIsBuilt() {
+        test::DataFolder folder(60);
+        Session s(folder);
+        QVERIFY(s.doc.recordCount() >= 2);
+        QVERIFY(!s.doc.kindLists[kDeleted].empty());
+        for (int id : kNotYetBuilt) QVERIFY2(!s.action(id)->isEnabled(), qPrintable(QString::number(id)));
+        QVERIFY(s.action(32786)->isEnabled());   // password: live data
+        QVERIFY(s.action(32850)->isEnabled());   // notice: always
+        QVERIFY(s.action(57665)->isEnabled());
+        QVERIFY(s.action(57664)->isEnabled());
+        QVERIFY(!s.action(57603)->isEnabled());  // nothing changed yet
+        QVERIFY(!s.action(32787)->isEnabled());  // the dashboard is already shown
+        QVERIFY(!s.button(108)->isEnabled());
+        QVERIFY(s.button(110)->isEnabled());
+        QVERIFY(s.button(129)->isHidden());
+        QCOMPARE(s.button(108)->text(), QStringLiteral("Καταχώρηση Δελτίων"));
+        // No month copy yet, so no previous-reports submenu.
+        QVERIFY(!s.window->commandActions()->previousReportsMenu()->menuAction()->isVisible());
+    }
+
+    void recordCountAndDeletedListNeverFakeAFeature() {
+        test::DataFolder empty;
+        Session none(empty);
+        QCOMPARE(none.doc.recordCount(), 1);
+        QVERIFY(none.doc.kindLists[kDeleted].empty());
+        for (int id : kNotYetBuilt) QVERIFY(!none.action(id)->isEnabled());
+        QVERIFY(none.action(32786)->isEnabled());
+        QVERIFY(none.button(110)->isEnabled());
+    }
+
+    void saveFollowsTheModifiedFlag() {
+        test::DataFolder folder(20);
+        Session s(folder);
+        QVERIFY(!s.action(57603)->isEnabled());
+        s.action(32850)->trigger();  // the notice toggle marks the data modified
+        QVERIFY(s.action(57603)->isEnabled());
+        QCOMPARE(s.action(57603)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        QTest::keySequence(s.window.get(), QKeySequence::Save);
+        QCOMPARE(s.doc.modified, 0);
+        QVERIFY(!s.action(57603)->isEnabled());
+    }
+
+    void reportModeEnablesReturnToDashboard() {
+        test::DataFolder folder(5);
+        Session s(folder);
+        auto* toolBar = s.window->findChild<QToolBar*>(QStringLiteral("toolBar"));
+        QVERIFY(toolBar != nullptr);
+        QCOMPARE(toolBar->actions().first(), s.action(32787));
+        s.window->view()->showReport(3);
+        QVERIFY(s.action(32787)->isEnabled());
+        QVERIFY(!s.action(57607)->isEnabled());  // printing comes with the reports
+        s.action(32787)->trigger();
+        QCOMPARE(s.window->view()->mode(), shell::ViewMode::Dashboard);
+        QVERIFY(!s.action(32787)->isEnabled());
+
+        s.window->view()->showReport(3);
+        QTest::keyClick(s.window->view(), Qt::Key_Escape);
+        QCOMPARE(s.window->view()->mode(), shell::ViewMode::Dashboard);
+        QVERIFY(!s.action(32787)->isEnabled());
+    }
+
+    void noticeAndAutoCapitalizeToggleAndAreSaved() {
+        test::DataFolder folder(5);
+        {
+            Session s(folder);
+            QVERIFY(!s.action(32850)->isChecked());
+            s.action(32850)->trigger();
+            QVERIFY(s.action(32850)->isChecked());
+            QCOMPARE(s.doc.settings.noticeOff, 1);
+            s.window->runCommand(32883);
+            QCOMPARE(s.doc.settings.autoCapitalize, 0);
+            s.action(57603)->trigger();
+        }
+        Session again(folder);
+        QCOMPARE(again.doc.settings.noticeOff, 1);
+        QCOMPARE(again.doc.settings.autoCapitalize, 0);
+        QVERIFY(again.action(32850)->isChecked());
+    }
+
+    // --- month copies ---
+
+    void monthCopyRoundTrip() {
+        test::DataFolder folder(30);
+        // The copies of October and September, as the month initialization makes them.
+        Session s(folder, [](CZelvoDoc& doc) {
+            doc.makeMonthCopy(test::kLiveReportMonth, test::kToday);
+            doc.makeMonthCopy(test::kLiveReportMonth - 1, test::kToday);
+            doc.computePreviousMask();
+        });
+        QCOMPARE(s.statusMonth(), QStringLiteral("Μήνας Εργασίας = ") + month(10));
+        QMenu* previous = s.window->commandActions()->previousReportsMenu();
+        QVERIFY(previous->menuAction()->isVisible());
+        QCOMPARE(s.action(32895)->text(), month(9));
+        QCOMPARE(s.action(32896)->text(), month(8));
+        QVERIFY(s.action(32895)->isEnabled());
+        QVERIFY(s.action(32896)->isEnabled());
+        QVERIFY(!s.action(32897)->isEnabled());
+        QVERIFY(s.doc.modified != 0);  // making the copies marked the data modified
+
+        s.prompts.answers = {Answer::No};
+        s.action(32895)->trigger();
+        QVERIFY(s.hasQuestion(res::text(res::kSaveChanges)));
+        QCOMPARE(s.doc.calendar.viewingPrevious, 1);
+        QTRY_COMPARE(s.statusMonth(), QStringLiteral("Μήνας Εργασίας = ") + month(9));
+        QTRY_VERIFY(!s.button(129)->isHidden());
+        QCOMPARE(s.button(129)->text(), month(10) + QStringLiteral(" ->"));
+        QVERIFY(s.button(129)->isEnabled());
+        // Nothing that changes data while a copy is open.
+        QVERIFY(!s.action(57603)->isEnabled());
+        QVERIFY(!s.action(32786)->isEnabled());
+        QVERIFY(s.action(32850)->isEnabled());
+        // Another copy opens straight away, without a question.
+        const auto asked = s.prompts.questions.size();
+        s.action(32896)->trigger();
+        QCOMPARE(s.prompts.questions.size(), asked);
+        QTRY_COMPARE(s.statusMonth(), QStringLiteral("Μήνας Εργασίας = ") + month(8));
+        QCOMPARE(s.button(129)->text(), month(10) + QStringLiteral(" ->"));
+        // Menu texts stay the live data's months.
+        QCOMPARE(s.action(32895)->text(), month(9));
+
+        QTest::mouseClick(s.button(129), Qt::LeftButton);
+        QCOMPARE(s.doc.calendar.viewingPrevious, 0);
+        QTRY_COMPARE(s.statusMonth(), QStringLiteral("Μήνας Εργασίας = ") + month(10));
+        QTRY_VERIFY(s.button(129)->isHidden());
+        QVERIFY(s.action(32786)->isEnabled());
+        QVERIFY(s.action(32895)->isEnabled());
+    }
+
+    void cancellingTheSaveQuestionKeepsTheLiveData() {
+        test::DataFolder folder(10);
+        Session s(folder, [](CZelvoDoc& doc) {
+            doc.makeMonthCopy(test::kLiveReportMonth, test::kToday);
+            doc.computePreviousMask();
+        });
+        s.prompts.answers = {Answer::Cancel};
+        s.action(32895)->trigger();
+        QCOMPARE(s.doc.calendar.viewingPrevious, 0);
+        QVERIFY(s.doc.modified != 0);
+        QVERIFY(s.action(57603)->isEnabled());
+        QVERIFY(s.button(129)->isHidden());
+    }
+
+    void refusingThePasswordOnTheWayBackEndsTheProgram() {
+        test::DataFolder folder(10);
+        folder.setPassword("abc");
+        Session s(folder, {}, "abc");
+        QVERIFY(s.loaded);
+        QVERIFY(s.doc.recordCount() > 1);
+        s.doc.makeMonthCopy(test::kLiveReportMonth, test::kToday);
+        s.doc.saveAll(s.prompts);
+        s.doc.computePreviousMask();
+        s.window->updateCommands();
+        s.action(32895)->trigger();  // the copy's own password is asked and given
+        QCOMPARE(s.doc.calendar.viewingPrevious, 1);
+
+        s.prompts.passwordAttempts = {"wrong"};
+        QTest::mouseClick(s.button(129), Qt::LeftButton);
+        QVERIFY(!s.window->isVisible());
+        QVERIFY(s.prompts.questions.empty() ||
+                !s.hasQuestion(res::text(res::kSaveChanges)));  // nothing offered to save
+    }
+
+    // --- the way out ---
+
+    void exitAsksToSaveAndCancelStays() {
+        test::DataFolder folder(10);
+        Session s(folder);
+        s.action(32850)->trigger();
+        s.prompts.answers = {Answer::Cancel};
+        QVERIFY(!s.window->close());
+        QVERIFY(s.window->isVisible());
+        QVERIFY(s.hasQuestion(res::text(res::kSaveChanges)));
+        QVERIFY(folder.exists(QStringLiteral("rmkundo.dat")));
+    }
+
+    void exitWithNoRestoresTheRemarksAndDoesNotSave() {
+        test::DataFolder folder(30);
+        QFile remarks(folder.file(QStringLiteral("remark9.dat")));
+        QVERIFY(remarks.open(QIODevice::ReadOnly));
+        const QByteArray before = remarks.readAll();
+        remarks.close();
+        Session s(folder);
+        // Something the remark file does not hold at start, as an editor would leave it.
+        QFile::remove(folder.file(QStringLiteral("remark9.dat")));
+        s.action(32850)->trigger();
+        s.prompts.answers = {Answer::No};
+        QTest::mouseClick(s.button(110), Qt::LeftButton);
+        QVERIFY(!s.window->isVisible());
+        QVERIFY(remarks.open(QIODevice::ReadOnly));
+        QCOMPARE(remarks.readAll(), before);
+        QVERIFY(!folder.exists(QStringLiteral("rmkundo.dat")));
+        Session again(folder);
+        QCOMPARE(again.doc.settings.noticeOff, 0);  // not saved
+    }
+
+    void exitWithYesSaves() {
+        test::DataFolder folder(10);
+        Session s(folder);
+        s.action(32850)->trigger();
+        s.prompts.answers = {Answer::Yes};
+        s.action(57665)->trigger();
+        QVERIFY(!s.window->isVisible());
+        QCOMPARE(s.doc.modified, 0);
+        QVERIFY(!folder.exists(QStringLiteral("rmkundo.dat")));
+        Session again(folder);
+        QCOMPARE(again.doc.settings.noticeOff, 1);
+    }
+
+    void exitWithoutChangesAsksNothing() {
+        test::DataFolder folder(10);
+        Session s(folder);
+        QVERIFY(s.window->close());
+        QVERIFY(s.prompts.questions.empty());
+        QVERIFY(!folder.exists(QStringLiteral("rmkundo.dat")));
+    }
+
+    void noClosingWhilePrinting() {
+        test::DataFolder folder(5);
+        Session s(folder);
+        s.window->view()->setPrinting(true);
+        QVERIFY(!s.window->close());
+        QVERIFY(s.window->isVisible());
+        QVERIFY(s.hasMessage(res::kUseCloseButton));
+        QVERIFY(s.prompts.questions.empty());
+        s.window->view()->setPrinting(false);
+        QVERIFY(s.window->close());
+    }
+
+    // --- help ---
+
+    void helpOpensTheGuideAsAPage() {
+        test::DataFolder folder(5);
+        Session s(folder);
+        QUrl opened;
+        s.window->setUrlOpener([&](const QUrl& url) {
+            opened = url;
+            return true;
+        });
+        s.action(57666)->trigger();
+        QVERIFY(opened.isLocalFile());
+        QFile page(opened.toLocalFile());
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QVERIFY(QString::fromUtf8(page.readAll()).contains(QStringLiteral("Πίνακας Εργασίας")));
+        QVERIFY(s.prompts.messages.empty());
+
+        s.window->setUrlOpener([](const QUrl&) { return false; });
+        s.action(57669)->trigger();
+        QCOMPARE(s.prompts.messages.size(), std::size_t{1});
+        QVERIFY(s.prompts.messages[0].find("Ο οδηγός χρήσης δεν άνοιξε") == 0);
+    }
+
+    void aboutBoxShowsTheVersion() {
+        test::DataFolder folder(5);
+        Session s(folder);
+        QString text;
+        test::whenModal([&](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            QVERIFY(box != nullptr);
+            QCOMPARE(box->objectName(), QStringLiteral("aboutBox"));
+            text = box->text();
+            QTest::mouseClick(box->findChild<QPushButton*>(QStringLiteral("okButton")),
+                              Qt::LeftButton);
+        });
+        s.action(57664)->trigger();
+        QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$"))
+                    .match(gui::programVersion())
+                    .hasMatch());
+        QVERIFY(text.contains(gui::programVersion()));
+        QVERIFY(text.contains(folder.path()));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
