@@ -95,9 +95,9 @@ TEST(CommandTable, OutlineIsWellFormed) {
         }
         depth = e.depth;
     }
-    EXPECT_EQ(topMenus, (std::vector<std::string_view>{"&Αρχείο", "&Επεξεργασία", "Καταχώρηση",
-                                                       "Προβολή", "Εκθέσεις", "Γραμματοσειρές",
-                                                       "Επιλογές", "Βοήθεια"}));
+    EXPECT_EQ(topMenus,
+              (std::vector<std::string_view>{"&Αρχείο", "&Επεξεργασία", "Καταχώρηση", "Προβολή",
+                                             "Εκθέσεις", "Γραμματοσειρές", "Επιλογές", "Βοήθεια"}));
 }
 
 TEST(CommandTable, PreviousReportsSubmenuIsAtPosition5OfTheSeventhMenu) {
@@ -129,8 +129,8 @@ TEST(CommandTable, PreviousReportsSubmenuIsAtPosition5OfTheSeventhMenu) {
 TEST(CommandTable, ToolbarOrder) {
     const auto bar = toolbarLayout();
     EXPECT_EQ(std::vector<int>(bar.begin(), bar.end()),
-              (std::vector<int>{32787, 0, 57603, 0, 57607, 57609, 0, 32769, 32777, 32778, 0, 32768,
-                                32770, 0, 32773, 32774, 32782, 0, 57664, 57669}));
+              (std::vector<int>{32787, 0,     57603, 0, 57607, 57609, 0,     32769, 32777, 32778,
+                                0,     32768, 32770, 0, 32773, 32774, 32782, 0,     57664, 57669}));
     for (int id : bar)
         if (id != kToolbarGap) {
             EXPECT_NE(findCommand(id), nullptr) << id;
@@ -144,8 +144,8 @@ TEST(CommandTable, EveryDashboardButtonRunsACommand) {
         EXPECT_NE(findCommand(b.command), nullptr) << b.id;
         EXPECT_LT(static_cast<std::size_t>(b.section), dashboardSections().size()) << b.id;
     }
-    EXPECT_EQ(ids, (std::set<int>{106, 108, 109, 110, 111, 112, 113, 114, 115, 116, 117, 118, 119,
-                                  120, 121, 122, 123, 124, 125, 126, 127, 128, 129}));
+    EXPECT_EQ(ids, (std::set<int>{106, 108, 109, 110, 111, 112, 113, 114, 115, 116, 117, 118,
+                                  119, 120, 121, 122, 123, 124, 125, 126, 127, 128, 129}));
     EXPECT_EQ(findDashboardButton(108)->command, 32777);  // the same as Entry > Reports
     EXPECT_EQ(findDashboardButton(110)->command, cmd::kExit);
     EXPECT_EQ(findDashboardButton(129)->command, cmd::kReturnToLiveData);
@@ -223,8 +223,8 @@ TEST(EnablingRules, DeletedList) {
 }
 
 TEST(EnablingRules, LiveDataOnly) {
-    for (int id : {32768, 32770, 32778, 32786, 32839, 32863, 32864, 32878, 32887, 32911, 32912,
-                   32834}) {
+    for (int id :
+         {32768, 32770, 32778, 32786, 32839, 32863, 32864, 32878, 32887, 32911, 32912, 32834}) {
         CommandState s;  // no people, nothing modified
         EXPECT_TRUE(rule(id, s)) << id;
         s.monthCopyOpen = true;
@@ -323,9 +323,8 @@ TEST(CommandRules, DynamicTexts) {
 
 TEST(CommandStateFromDoc, ReadsTheStore) {
     test::TestFolder folder;
-    folder.write("zdat9.bin",
-                 test::tableFile({test::headerRow(), test::person(20, "Άννα", "Βέρα"),
-                                  test::person(21, "Γιώργος", "Δέλτα", kDeleted)}));
+    folder.write("zdat9.bin", test::tableFile({test::headerRow(), test::person(20, "Άννα", "Βέρα"),
+                                               test::person(21, "Γιώργος", "Δέλτα", kDeleted)}));
     folder.writeText("zelvog.ini", cp1253::fromUtf8("[Προσαρμοσμένη Κατηγορία]\r\n"
                                                     "Ενεργοποιημένο=1\r\n"
                                                     "Προσαρμοσμένη Κατηγορία=Ομάδα Α\r\n"

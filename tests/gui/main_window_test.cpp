@@ -82,9 +82,10 @@ private slots:
         Session s(folder);
         QVERIFY(s.doc.recordCount() >= 2);
         QVERIFY(!s.doc.kindLists[kDeleted].empty());
-        for (int id : kNotYetBuilt) QVERIFY2(!s.action(id)->isEnabled(), qPrintable(QString::number(id)));
-        QVERIFY(s.action(32786)->isEnabled());   // password: live data
-        QVERIFY(s.action(32850)->isEnabled());   // notice: always
+        for (int id : kNotYetBuilt)
+            QVERIFY2(!s.action(id)->isEnabled(), qPrintable(QString::number(id)));
+        QVERIFY(s.action(32786)->isEnabled());  // password: live data
+        QVERIFY(s.action(32850)->isEnabled());  // notice: always
         QVERIFY(s.action(57665)->isEnabled());
         QVERIFY(s.action(57664)->isEnabled());
         QVERIFY(!s.action(57603)->isEnabled());  // nothing changed yet

@@ -22,7 +22,8 @@ class StartupTest : public QObject {
     Q_OBJECT
 
 private:
-    static ZelvoApplication::Start startWith(ZelvoApplication& app, const test::DataFolder& folder) {
+    static ZelvoApplication::Start startWith(ZelvoApplication& app,
+                                             const test::DataFolder& folder) {
         return app.start(folder.path(), test::kToday);
     }
 
@@ -39,9 +40,9 @@ private slots:
         QVERIFY(window->isVisible());
         QCOMPARE(window->view()->mode(), shell::ViewMode::Dashboard);
         QTRY_COMPARE(window->statusPane(1)->text(), QStringLiteral("Μήνας Εργασίας = Νοέμβριος"));
-        QVERIFY(window->statusPane(1)->minimumWidth() >=
-                window->statusPane(1)->fontMetrics().horizontalAdvance(
-                    window->statusPane(1)->text()));
+        QVERIFY(
+            window->statusPane(1)->minimumWidth() >=
+            window->statusPane(1)->fontMetrics().horizontalAdvance(window->statusPane(1)->text()));
         const std::string name = cp1253::toUtf8(app.doc().settings.congregationName);
         QVERIFY(!name.empty());
         QCOMPARE(window->windowTitle(), gui::qtText("Zelvo - " + name));

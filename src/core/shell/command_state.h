@@ -22,9 +22,9 @@ struct CommandState {
     bool customCategoryEnabled = false;
     std::string customCategoryName;  // UTF-8
     bool noticeOff = false;
-    int previousMask = 0;      // bit k: the month copy of k months back exists
-    int liveReportMonth = 0;   // month index of the live data's report month
-    int reportMonth = 0;       // month index of the data shown (a month copy's while one is open)
+    int previousMask = 0;     // bit k: the month copy of k months back exists
+    int liveReportMonth = 0;  // month index of the live data's report month
+    int reportMonth = 0;      // month index of the data shown (a month copy's while one is open)
     bool lateReportsToDelete = false;
 };
 

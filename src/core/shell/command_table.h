@@ -34,16 +34,16 @@ inline constexpr int kReturnToLiveData = 129;
 
 enum class EnableRule {
     Always,
-    LiveData,         // no month copy is open
-    MonthCopyOpen,    // a month copy is open
-    SaveAllowed,      // modified, and no month copy is open
-    PeopleLive,       // at least one person, and no month copy is open
-    People,           // at least one person
-    DeletedLive,      // the deleted list is not empty, and no month copy is open
-    CustomCategory,   // the custom category is in use
-    LateReports,      // the late-report deletion has something to delete
-    PreviousReport,   // the month copy of this command's month exists
-    ReportShown,      // the view shows a report
+    LiveData,        // no month copy is open
+    MonthCopyOpen,   // a month copy is open
+    SaveAllowed,     // modified, and no month copy is open
+    PeopleLive,      // at least one person, and no month copy is open
+    People,          // at least one person
+    DeletedLive,     // the deleted list is not empty, and no month copy is open
+    CustomCategory,  // the custom category is in use
+    LateReports,     // the late-report deletion has something to delete
+    PreviousReport,  // the month copy of this command's month exists
+    ReportShown,     // the view shows a report
 };
 
 enum class CheckRule { None, CustomCategoryEnabled, NoticeOff };
@@ -69,10 +69,10 @@ struct Command {
 struct MenuEntry {
     enum class Kind { Menu, Command, Separator };
     Kind kind = Kind::Command;
-    int depth = 0;           // 0: a menu of the menu bar
-    std::string_view text;   // menus only
-    int command = 0;         // commands only
-    std::string_view name;   // menus only: a stable name for the widget
+    int depth = 0;          // 0: a menu of the menu bar
+    std::string_view text;  // menus only
+    int command = 0;        // commands only
+    std::string_view name;  // menus only: a stable name for the widget
 };
 
 // A button of the dashboard and the command it runs. The dashboard has its own enabling rules.

@@ -90,7 +90,7 @@ void PasswordChange::finishSecond(const std::string& typed) {
         return;
     }
     if (removesPassword(typed)) {
-        newPassword_ = kNoPassword;
+        newPassword_ = std::string(kNoPassword);
         result_ = Result::Removed;
     } else {
         newPassword_ = cp1253::fromUtf8(typed);

@@ -79,9 +79,11 @@ int runZelvo(QApplication& app, QtPrompts& prompts) {
         std::fprintf(stderr, "%s\n", res::kUsageDesktop.data());
         return kExitUsage;
     }
-    const QString folder = args.size() == 2 ? args[1] : QDir::currentPath();
+    const QString folder = QDir(args.size() == 2 ? args[1] : QDir::currentPath()).absolutePath();
     if (!QDir(folder).exists()) {
-        prompts.showMessage(res::format(res::kFolderMissing, utf8Text(folder)));
+        const std::string message = res::format(res::kFolderMissing, utf8Text(folder));
+        std::fprintf(stderr, "%s\n", message.c_str());
+        prompts.showMessage(message);
         return kExitFolder;
     }
     // Files the program opens by bare name (and the file dialogs) start in the data folder.
@@ -94,8 +96,7 @@ int runZelvo(QApplication& app, QtPrompts& prompts) {
     if (zelvo.start(folder, todayFromEnvironment()) == ZelvoApplication::Start::Refused) return 0;
     CMainFrame* window = zelvo.mainWindow();
     prompts.setParentWidget(window);
-    QObject::connect(&instance, &SingleInstance::raiseRequested, window,
-                     &CMainFrame::bringToFront);
+    QObject::connect(&instance, &SingleInstance::raiseRequested, window, &CMainFrame::bringToFront);
     if (qEnvironmentVariableIntValue("ZELVO_EXIT_AFTER_SHOWN") == 1) {
         QWindow* handle = window->windowHandle();
         if (handle != nullptr && !handle->isExposed())

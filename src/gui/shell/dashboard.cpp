@@ -62,8 +62,8 @@ Dashboard::Dashboard(QWidget* parent) : QWidget(parent) {
             if (d.command == shell::cmd::kExit) footer->addStretch(1);
             footer->addWidget(b);
         }
-        const int command = d.command;
-        connect(b, &QPushButton::clicked, this, [this, command] { emit commandRequested(command); });
+        const int id = d.id;
+        connect(b, &QPushButton::clicked, this, [this, id] { emit buttonPressed(id); });
         buttons_[d.id] = b;
     }
     for (QVBoxLayout* layout : sectionLayouts)

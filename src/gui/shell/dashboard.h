@@ -26,8 +26,8 @@ public:
     QPushButton* firstEnabledButton() const;
 
 signals:
-    // A button was pressed; the id is that of the command it runs.
-    void commandRequested(int commandId);
+    // A button was pressed (its own id, "button" + id).
+    void buttonPressed(int buttonId);
 
 private:
     std::map<int, QPushButton*> buttons_;

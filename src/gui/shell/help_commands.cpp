@@ -50,7 +50,8 @@ void showAboutBox(QWidget* parent, const QString& dataFolder) {
     box.setObjectName(QStringLiteral("aboutBox"));
     box.setWindowTitle(qtText(res::kAboutTitle));
     box.setIconPixmap(programIcon().pixmap(64, 64));
-    box.setText(qtText(res::format(res::kAboutText, utf8Text(programVersion()), utf8Text(dataFolder))));
+    box.setText(
+        qtText(res::format(res::kAboutText, utf8Text(programVersion()), utf8Text(dataFolder))));
     QPushButton* ok = box.addButton(qtText(res::kButtonOk), QMessageBox::AcceptRole);
     ok->setObjectName(QStringLiteral("okButton"));
     box.setDefaultButton(ok);

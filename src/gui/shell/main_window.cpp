@@ -57,7 +57,7 @@ CMainFrame::CMainFrame(CZelvoDoc& doc, UserPrompts& prompts, QWidget* parent)
     buildStatusBar();
 
     connect(actions_, &CommandActions::triggered, this, &CMainFrame::runCommand);
-    connect(view_->dashboard(), &Dashboard::commandRequested, this, &CMainFrame::runCommand);
+    connect(view_->dashboard(), &Dashboard::buttonPressed, this, &CMainFrame::pressDashboardButton);
     connect(view_, &CZelvoView::modeChanged, this, &CMainFrame::updateCommands);
     // The two refreshes are posted, so they run once the current command has finished.
     connect(this, &CMainFrame::dashboardRefreshRequested, this, &CMainFrame::showDashboardAndMonth,
@@ -140,6 +140,17 @@ void CMainFrame::runCommand(int id) {
     const shell::Command* command = shell::findCommand(id);
     // Nothing runs that its rules do not allow at this moment (a shortcut may race a refresh).
     if (command == nullptr || !shell::commandEnabled(*command, commandState())) return;
+    execute(id);
+}
+
+void CMainFrame::pressDashboardButton(int buttonId) {
+    // The dashboard has rules of its own, which may allow what the menu entry would not.
+    const shell::DashboardButton* button = shell::findDashboardButton(buttonId);
+    if (button == nullptr || !shell::buttonEnabled(*button, commandState())) return;
+    execute(button->command);
+}
+
+void CMainFrame::execute(int id) {
     if (const int k = shell::monthsBackOf(id); k != 0) {
         openPreviousReport(k);
     } else {

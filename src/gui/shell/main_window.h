@@ -32,8 +32,10 @@ public:
     CommandActions* commandActions() const { return actions_; }
     QLabel* statusPane(int pane) const;
 
-    // Runs a command of the table (menus, toolbar and dashboard all come here).
+    // Runs a command of the table when its rule allows it (menus, toolbar and shortcuts).
     void runCommand(int id);
+    // Runs the command of a dashboard button when the button's own rule allows it.
+    void pressDashboardButton(int buttonId);
     // Applies the enabling, check-mark and text rules to menus, toolbar and dashboard.
     void updateCommands();
     // Posts the two dashboard refreshes: show the dashboard with the report month, and the
@@ -47,8 +49,8 @@ public:
     void setUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
 
 signals:
-    void dashboardRefreshRequested();                           // show dashboard, report month
-    void returnButtonUpdateRequested();                         // the return-to-live button
+    void dashboardRefreshRequested();                             // show dashboard, report month
+    void returnButtonUpdateRequested();                           // the return-to-live button
     void statusPaneTextRequested(int pane, const QString& text);  // set a status pane's text
 
 protected:
@@ -66,6 +68,7 @@ private:
     bool abandoned_ = false;  // the live data could not be reloaded: leave without a question
 
     shell::CommandState commandState() const;
+    void execute(int id);
     void buildStatusBar();
     void showDashboardAndMonth();
     void updateReturnButton();

@@ -1,7 +1,7 @@
 #include "gui/shell/single_instance.h"
 
-#include <QLocalSocket>
 #include <unistd.h>
+#include <QLocalSocket>
 
 #include "gui/shell/qt_text.h"
 #include "resources/language_table.h"

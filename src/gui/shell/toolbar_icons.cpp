@@ -48,7 +48,8 @@ QIcon ownIcon(const char* file) {
 QIcon commandIcon(int commandId) {
     for (const CommandIcon& icon : kIcons) {
         if (icon.id != commandId) continue;
-        if (icon.theme[0] != '\0') return QIcon::fromTheme(QLatin1String(icon.theme), ownIcon(icon.file));
+        if (icon.theme[0] != '\0')
+            return QIcon::fromTheme(QLatin1String(icon.theme), ownIcon(icon.file));
         return ownIcon(icon.file);
     }
     return {};
