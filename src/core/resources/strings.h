@@ -111,4 +111,14 @@ inline constexpr std::string_view kUsageDesktop = "Χρήση: zelvo [ΦΑΚΕΛ
 inline constexpr std::string_view kLoadProblems =
     "Κατά την ανάγνωση των αρχείων δεδομένων βρέθηκαν τα εξής:\n\n%1";
 
+// The report view.
+inline constexpr std::string_view kPrinted = "Τυπώθηκε";
+inline constexpr std::string_view kHeadingName = "Όνομα";
+inline constexpr std::string_view kHeadingPlacements = "Εκδ.";
+inline constexpr std::string_view kHeadingVideos = "Βίντεο";
+inline constexpr std::string_view kHeadingHours = "Ώρες";
+inline constexpr std::string_view kHeadingReturnVisits = "Επαν.";
+inline constexpr std::string_view kHeadingStudies = "Γρ.Μελ";
+inline constexpr std::string_view kGroupCaption = "Όμιλος #";
+
 }  // namespace zelvo::res
