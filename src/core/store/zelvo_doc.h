@@ -74,7 +74,7 @@ public:
 
     CZelvoDoc();
 
-    // --- tables (Part of the data model, in the order the model lists them) ---
+    // --- tables, in the order of the data model ---
     std::array<MeetingAttendance, 2> meetings{};
     std::uint16_t meetingCount = 2;
     OldServiceGroupTable groupsOld{};
