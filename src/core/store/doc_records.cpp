@@ -18,7 +18,6 @@ Bytes fileBytes(const std::vector<Record>& records) {
     return out;
 }
 
-template <typename Record>
 std::optional<std::size_t> slotOfKey(const std::vector<KeySlot>& keys, int key) {
     if (key == 0) return std::nullopt;
     for (const KeySlot& k : keys)
@@ -69,7 +68,7 @@ std::optional<int> addRecord(CZelvoDoc& doc, std::vector<KeySlot>& keys,
 template <typename Record>
 bool rewriteRecord(CZelvoDoc& doc, const std::vector<KeySlot>& keys, std::vector<Record>& records,
                    int key, Record record, std::string_view fileName) {
-    const auto slot = slotOfKey<Record>(keys, key);
+    const auto slot = slotOfKey(keys, key);
     if (!slot || *slot >= records.size() || doc.readOnly()) return false;
     record.setKey(static_cast<std::uint16_t>(key));
     std::vector<Record> updated = records;
@@ -83,7 +82,7 @@ bool rewriteRecord(CZelvoDoc& doc, const std::vector<KeySlot>& keys, std::vector
 }  // namespace
 
 EmergencyContact CZelvoDoc::readEmergency(int key) const {
-    const auto slot = slotOfKey<EmergencyContact>(emergencyKeys, key);
+    const auto slot = slotOfKey(emergencyKeys, key);
     if (!slot || *slot >= emergencyRecords.size()) return {};
     return emergencyRecords[*slot];
 }
@@ -100,7 +99,7 @@ std::optional<int> CZelvoDoc::addEmergency(EmergencyContact record) {
 }
 
 SpecialNeed CZelvoDoc::readSpecialNeed(int key) const {
-    const auto slot = slotOfKey<SpecialNeed>(specialNeedsKeys, key);
+    const auto slot = slotOfKey(specialNeedsKeys, key);
     if (!slot || *slot >= specialNeedRecords.size()) return {};
     return specialNeedRecords[*slot];
 }
