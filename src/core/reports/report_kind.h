@@ -15,7 +15,6 @@ struct ReportKindInfo {
     int command = 0;            // the command that shows it
     int altCommand = 0;         // a second command showing the same kind, 0 for none
     std::string_view routine;   // the drawing routine and its arguments
-    std::string_view part;      // the feature family that fills it in ("5.2" …)
     bool groupVariant = false;  // asks for a group first
     bool built = false;
 };

@@ -13,22 +13,22 @@ namespace {
 
 enum class Button { Ok, Yes, No, Cancel };
 
-struct ButtonSpec {
+struct ButtonText {
     Button button;
     std::string_view text;
     const char* objectName;
     QMessageBox::ButtonRole role;
 };
 
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonText kButtons[] = {
     {Button::Ok, res::kButtonOk, "okButton", QMessageBox::AcceptRole},
     {Button::Yes, res::kButtonYes, "yesButton", QMessageBox::YesRole},
     {Button::No, res::kButtonNo, "noButton", QMessageBox::NoRole},
     {Button::Cancel, res::kButtonCancel, "cancelButton", QMessageBox::RejectRole},
 };
 
-const ButtonSpec& specOf(Button b) {
-    for (const ButtonSpec& s : kButtons)
+const ButtonText& buttonTextOf(Button b) {
+    for (const ButtonText& s : kButtons)
         if (s.button == b) return s;
     return kButtons[0];
 }
@@ -44,9 +44,9 @@ Button run(QWidget* parent, QMessageBox::Icon icon, const QString& text,
     QAbstractButton* escapeButton = nullptr;
     QList<QPair<QAbstractButton*, Button>> added;
     for (Button b : buttons) {
-        const ButtonSpec& spec = specOf(b);
-        QPushButton* button = box.addButton(qtText(spec.text), spec.role);
-        button->setObjectName(QString::fromLatin1(spec.objectName));
+        const ButtonText& label = buttonTextOf(b);
+        QPushButton* button = box.addButton(qtText(label.text), label.role);
+        button->setObjectName(QString::fromLatin1(label.objectName));
         if (added.isEmpty()) box.setDefaultButton(button);
         if (b == escape) escapeButton = button;
         added.append({button, b});
