@@ -18,6 +18,10 @@ public:
 
     virtual void showMessage(std::string_view text) = 0;
     virtual Answer askYesNoCancel(std::string_view text) = 0;
+    // A Yes/No question with No as the default button; a box closed without an answer is No.
+    virtual bool askYesNo(std::string_view text) {
+        return askYesNoCancel(text) == Answer::Yes;
+    }
     // Runs the password dialog over `check` until it has passed or refused; true when passed.
     virtual bool runPasswordCheck(PasswordCheck& check) = 0;
     // The start-up notice (a message box with its three paragraphs).

@@ -10,6 +10,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "gui/records/record_commands.h"
+#include "gui/reports/report_commands.h"
 #include "gui/shell/command_actions.h"
 #include "gui/shell/dashboard.h"
 #include "gui/shell/help_commands.h"
@@ -66,6 +68,8 @@ CMainFrame::CMainFrame(CZelvoDoc& doc, UserPrompts& prompts, QWidget* parent)
             Qt::QueuedConnection);
     connect(this, &CMainFrame::statusPaneTextRequested, this, &CMainFrame::setStatusPaneText);
 
+    installReportCommands(*this);
+    installRecordCommands(*this);
     updateCommands();
     // Sized to the dashboard, within the screen.
     QSize size = sizeHint().expandedTo(QSize(960, 680));
@@ -136,6 +140,10 @@ void CMainFrame::bringToFront() {
     activateWindow();
 }
 
+void CMainFrame::setCommandHandler(int id, CommandHandler handler) {
+    handlers_[id] = std::move(handler);
+}
+
 void CMainFrame::runCommand(int id) {
     const shell::Command* command = shell::findCommand(id);
     // Nothing runs that its rules do not allow at this moment (a shortcut may race a refresh).
@@ -185,6 +193,8 @@ void CMainFrame::execute(int id) {
                 openUserGuide();
                 break;
             default:
+                if (const auto handler = handlers_.find(id); handler != handlers_.end())
+                    handler->second();
                 break;
         }
     }

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QUrl>
 #include <functional>
+#include <map>
 
 #include "gui/shell/password_gate_watch.h"
 #include "shell/command_state.h"
@@ -44,6 +45,13 @@ public:
     // A second start of the program asks this one to come to the front.
     void bringToFront();
 
+    // Subsystems outside the shell add the commands they carry out (see installReportCommands,
+    // installRecordCommands). A handler runs only when the command's rule allows it.
+    using CommandHandler = std::function<void()>;
+    void setCommandHandler(int id, CommandHandler handler);
+    CZelvoDoc& document() const { return doc_; }
+    UserPrompts& prompts() { return prompts_; }
+
     // How a help page is opened; the desktop's browser unless a test says otherwise.
     using UrlOpener = std::function<bool(const QUrl&)>;
     void setUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
@@ -64,6 +72,7 @@ private:
     QLabel* pane0_;
     QLabel* pane1_;
     UrlOpener openUrl_;
+    std::map<int, CommandHandler> handlers_;
     bool documentClosed_ = false;
     bool abandoned_ = false;  // the live data could not be reloaded: leave without a question
 

@@ -27,6 +27,10 @@ Answer QtPrompts::askYesNoCancel(std::string_view text) {
     return gui::askYesNoCancel(parent_, qtText(text));
 }
 
+bool QtPrompts::askYesNo(std::string_view text) {
+    return gui::askYesNo(parent_, qtText(text));
+}
+
 bool QtPrompts::runPasswordCheck(PasswordCheck& check) {
     if (check.outcome() == PasswordCheck::Outcome::Pending) {
         PasswordDialog dialog(check, parent_);
