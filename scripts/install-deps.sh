@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs; does nothing when they are all present.
 set -euo pipefail
 
-packages=(g++ make cmake ninja-build pkgconf libgtest-dev libgmock-dev googletest libbenchmark-dev clang python3
+packages=(g++ make cmake ninja-build ccache pkgconf libgtest-dev libgmock-dev googletest libbenchmark-dev clang python3
           qt6-base-dev libqt6svg6 libgl-dev xvfb xauth fonts-liberation fonts-dejavu-core)
 
 missing=()
