@@ -8,6 +8,7 @@
 
 #include "cli/cli_prompts.h"
 #include "cli/document_json.h"
+#include "cli/report_command.h"
 #include "demo/demo_congregation.h"
 #include "resources/strings.h"
 #include "store/clock.h"
@@ -28,14 +29,19 @@ constexpr const char* kUsage =
     "  status ΦΑΚΕΛΟΣ                        κατάσταση κάθε ευαγγελιζομένου ως JSON (μόνο "
     "ανάγνωση)\n"
     "  save ΦΑΚΕΛΟΣ                          φόρτωση και αποθήκευση όπως το πρόγραμμα\n"
-    "  demo ΦΑΚΕΛΟΣ [--people N] [--seed S]  δημιουργία δοκιμαστικής εκκλησίας\n";
+    "  demo ΦΑΚΕΛΟΣ [--people N] [--seed S]  δημιουργία δοκιμαστικής εκκλησίας\n"
+    "  report ΕΙΔΟΣ ΦΑΚΕΛΟΣ [--group N] [--a4] (--pdf ΑΡΧΕΙΟ | --text | --json)\n"
+    "                                        μία αναφορά σε 300 dpi (μόνο ανάγνωση)\n";
 
 struct Options {
     std::string command;
     std::string folder;
     std::optional<Date> today;
     std::optional<std::string> password;
-    std::map<std::string, int> numbers;  // --copy, --people, --seed
+    std::map<std::string, int> numbers;  // --copy, --people, --seed, --group
+    std::string reportKind;              // report KIND
+    std::map<std::string, bool> flags;   // --a4, --text, --json
+    std::optional<std::string> pdfFile;  // --pdf FILE
 };
 
 std::optional<int> parseNumber(const std::string& text) {
@@ -69,7 +75,13 @@ std::optional<Options> parse(const std::vector<std::string>& args, std::ostream&
             const auto v = next();
             if (!v) return std::nullopt;
             o.password = *v;
-        } else if (a == "--copy" || a == "--people" || a == "--seed") {
+        } else if (a == "--a4" || a == "--text" || a == "--json") {
+            o.flags[a.substr(2)] = true;
+        } else if (a == "--pdf") {
+            const auto v = next();
+            if (!v) return std::nullopt;
+            o.pdfFile = *v;
+        } else if (a == "--copy" || a == "--people" || a == "--seed" || a == "--group") {
             const auto v = next();
             if (!v) return std::nullopt;
             const auto n = parseNumber(*v);
@@ -84,6 +96,10 @@ std::optional<Options> parse(const std::vector<std::string>& args, std::ostream&
         } else {
             positional.push_back(a);
         }
+    }
+    if (positional.size() == 3 && positional[0] == "report") {
+        o.reportKind = positional[1];
+        positional.erase(positional.begin() + 1);
     }
     if (positional.size() != 2) return std::nullopt;
     o.command = positional[0];
@@ -202,6 +218,21 @@ int commandSave(const Options& o, std::ostream& out, std::ostream& err) {
     return kExitOk;
 }
 
+int commandReport(const Options& o, std::ostream& out, std::ostream& err) {
+    const auto group = o.numbers.find("group");
+    auto request = reportRequest(
+        o.reportKind, group != o.numbers.end() ? std::optional<int>(group->second) : std::nullopt,
+        o.flags.contains("a4"), o.flags.contains("text"), o.flags.contains("json"), o.pdfFile,
+        err);
+    if (!request) return kExitUsage;
+    request->today = o.today ? *o.today : SystemClock().today();
+    CZelvoDoc doc;
+    CliPrompts prompts(err, o.password);
+    if (const int rc = loadDocument(doc, o, LoadMode::ReadOnly, prompts, err); rc != kExitOk)
+        return rc;
+    return printReport(doc, *request, out, err);
+}
+
 int commandDemo(const Options& o, std::ostream& out, std::ostream& err) {
     demo::DemoOptions options;
     if (const auto it = o.numbers.find("people"); it != o.numbers.end())
@@ -241,7 +272,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                                                              {"dump", commandDump},
                                                              {"save", commandSave},
                                                              {"demo", commandDemo},
-                                                             {"status", commandStatus}};
+                                                             {"status", commandStatus},
+                                                             {"report", commandReport}};
     const auto command = kCommands.find(options->command);
     if (command == kCommands.end()) {
         err << "Άγνωστη εντολή: " << options->command << "\n" << kUsage;

@@ -19,13 +19,13 @@ constexpr std::string_view kContacts = "contact list";
 constexpr std::string_view kEmergency = "emergency contacts";
 constexpr std::string_view kPhonesMail = "phones and e-mail";
 
-// No report routine is built yet; each report family marks its rows when it lands.
+// Each report family marks its rows built when its routine lands.
 constexpr std::array kKinds{
-    ReportKindInfo{1, 32891, 0, kAnalysis},
-    ReportKindInfo{110, 32892, 0, kAnalysis},
-    ReportKindInfo{2, 32780, 0, kAnalysis, true},
-    ReportKindInfo{3, 32793, 0, "analysis: totals (branch report)"},
-    ReportKindInfo{4, 32794, 0, "analysis: meetings"},
+    ReportKindInfo{1, 32891, 0, kAnalysis, false, true},
+    ReportKindInfo{110, 32892, 0, kAnalysis, false, true},
+    ReportKindInfo{2, 32780, 0, kAnalysis, true, true},
+    ReportKindInfo{3, 32793, 0, "analysis: totals (branch report)", false, true},
+    ReportKindInfo{4, 32794, 0, "analysis: meetings", false, true},
     ReportKindInfo{5, 32796, 0, kAverages},
     ReportKindInfo{6, 32797, 0, kAverages, true},
     ReportKindInfo{7, 32798, 0, kAverages},

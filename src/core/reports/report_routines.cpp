@@ -1,5 +1,6 @@
 #include "reports/report_routines.h"
 
+#include "reports/congregation_report.h"
 #include "store/zelvo_doc.h"
 
 namespace zelvo::reports {
@@ -16,12 +17,29 @@ ReportContext reportContextFor(const CZelvoDoc& doc, const ReportFonts& fonts, c
 }
 
 bool drawReport(CZelvoDoc& doc, Surface& surface, int kind, int group, ReportContext& context) {
-    (void)doc;
-    (void)surface;
-    (void)kind;
-    (void)group;
     context.pageCount = 1;
-    return false;
+    context.pagesUsed = 0;
+    CongregationArgs args;
+    switch (kind) {
+        case 1:
+            break;
+        case 110:
+            args.order = AnalysisOrder::ListOrder;
+            break;
+        case 2:
+            args.group = group;
+            break;
+        case 3:
+            args.mode = CongregationMode::Totals;
+            break;
+        case 4:
+            args.mode = CongregationMode::Meetings;
+            break;
+        default:
+            return false;
+    }
+    drawCongregationReport(doc, surface, args, context);
+    return true;
 }
 
 }  // namespace zelvo::reports

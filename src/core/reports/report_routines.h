@@ -20,6 +20,9 @@ struct ReportContext {
     HeaderOptions header;  // the print-date option, today, the language word
     bool isA4 = false;     // the job prints on A4 paper
     int pageCount = 1;     // set by the routine on every draw
+    // The pages that hold anything; the count may foresee a last page the drawing never needed.
+    // A job of the whole report stops there. 0: the same as pageCount.
+    int pagesUsed = 0;
 };
 
 // The context of the document's settings: grid lines, top margin, print date, language word.

@@ -80,6 +80,7 @@ SaveResult DocSaver::run() {
     doc_.settings.earlyYear = cal.earlyYear;
     doc_.settings.earlyMonth = cal.earlyMonth;
     writeSettings(doc_.settings, ini, doc_.languageWord);
+    if (doc_.viewSettingsWriter) doc_.viewSettingsWriter(ini);
     if (!ini.save(iniPath)) fail(files::kSettings);
     // 8
     doc_.modified = 0;

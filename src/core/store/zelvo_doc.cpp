@@ -149,7 +149,10 @@ std::optional<int> CZelvoDoc::rowOf(int value) const {
 std::string CZelvoDoc::displayName(int rowOrPosition, bool lastNameFirst) const {
     const auto row = rowOf(rowOrPosition);
     if (!row) return {};
-    const PublisherRecord& r = publishers[static_cast<std::size_t>(*row)];
+    return nameOf(publishers[static_cast<std::size_t>(*row)], lastNameFirst);
+}
+
+std::string CZelvoDoc::nameOf(const PublisherRecord& r, bool lastNameFirst) const {
     const bool lastFirst =
         (lastNameFirst || displayConfig.lastNameFirst()) && settings.languageOption == 0;
     if (!lastFirst) return r.firstName() + " " + r.lastName();
@@ -306,31 +309,23 @@ void CZelvoDoc::renumberDuplicateIds() {
     rebuildIdLookup();
 }
 
+CZelvoDoc::SortKey CZelvoDoc::sortKey(const PublisherRecord& r) const {
+    // The lists show last name first unless the language option says otherwise.
+    return {r.kind() == kCircuitOverseer, cp1253::toLower(trimmed(nameOf(r, true)))};
+}
+
 void CZelvoDoc::sortRows() {
     if (publishers.size() <= 2) return;
-    const bool lastFirst = settings.languageOption == 0;
     struct Key {
-        bool overseer;
-        std::string name;
+        SortKey key;
         std::size_t row;
     };
     std::vector<Key> keys;
     keys.reserve(publishers.size() - 1);
-    for (std::size_t row = 1; row < publishers.size(); ++row) {
-        const PublisherRecord& r = publishers[row];
-        std::string name;
-        if (!lastFirst)
-            name = r.firstName() + " " + r.lastName();
-        else if (languageWord == "hun")
-            name = r.lastName() + " " + r.firstName();
-        else
-            name = r.lastName() + ", " + r.firstName();
-        keys.push_back({r.kind() == kCircuitOverseer, cp1253::toLower(trimmed(name)), row});
-    }
-    std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
-        if (a.overseer != b.overseer) return b.overseer;
-        return a.name < b.name;
-    });
+    for (std::size_t row = 1; row < publishers.size(); ++row)
+        keys.push_back({sortKey(publishers[row]), row});
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const Key& a, const Key& b) { return a.key < b.key; });
     std::vector<PublisherRecord> sorted;
     sorted.reserve(publishers.capacity());
     sorted.push_back(publishers[0]);

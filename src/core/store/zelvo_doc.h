@@ -2,7 +2,9 @@
 #pragma once
 
 #include <array>
+#include <compare>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +18,7 @@ namespace zelvo {
 
 class UserPrompts;
 class Clock;
+class IniFile;
 
 struct IndexEntry {
     std::uint16_t id = 0;
@@ -109,6 +112,8 @@ public:
     std::vector<RemarkRecord> remarks;  // remarks[0] is the empty header
     DisplayConfig displayConfig{};
     int previousMask = 0;
+    // Settings the report view keeps (its fonts), written into zelvog.ini by every save.
+    std::function<void(IniFile&)> viewSettingsWriter;
 
     // Problems met while reading the folder, for the user (UTF-8).
     std::vector<std::string> problems;
@@ -170,6 +175,8 @@ public:
     std::optional<int> rowOf(int rowOrPosition) const;
     // Display name (Windows-1253): "First Last", or "Last, First" when asked or configured.
     std::string displayName(int rowOrPosition, bool lastNameFirst = false) const;
+    // The same for a record in or out of the table.
+    std::string nameOf(const PublisherRecord& r, bool lastNameFirst = false) const;
     std::string phoneHome(int rowOrPosition) const;
     std::string phoneMobile(int rowOrPosition) const;
     std::string phoneWork(int rowOrPosition) const;
@@ -187,6 +194,14 @@ public:
     void countAllKinds();
     void buildIndexes(UserPrompts* prompts = nullptr);
     void renumberDuplicateIds();
+    // The order of the table, for sortRows and the sorted insert alike: a circuit overseer after
+    // everyone, otherwise the name as the lists show it, trimmed, without regard to letter case.
+    struct SortKey {
+        bool overseer = false;
+        std::string name;
+        auto operator<=>(const SortKey&) const = default;
+    };
+    SortKey sortKey(const PublisherRecord& r) const;
     // Sorts rows 1.. by display name (kind 5 last); stable, like an insertion sort.
     void sortRows();
 

@@ -1,9 +1,158 @@
-// Placeholder until the dialogs land.
 #include "gui/records/group_choosers.h"
+
+#include <QDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/shell/qt_text.h"
+#include "resources/strings.h"
 
 namespace zelvo::gui {
 
-std::optional<int> choosePublisherGroup(QWidget*, const CZelvoDoc&, int) { return {}; }
-TaskGroupChoice chooseTaskGroup(QWidget*, const CZelvoDoc&, int, bool) { return {}; }
+namespace {
+
+QPushButton* button(QWidget* parent, const QString& text, const char* name) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLabel* label(QWidget* parent, const char* name) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    return l;
+}
+
+}  // namespace
+
+std::optional<int> choosePublisherGroup(QWidget* parent, const CZelvoDoc& doc, int current) {
+    PublisherGroupChooserModel model(doc, current);
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("publisherGroupChooser"));
+    dialog.setWindowTitle(qtText(res::kPublisherGroupTitle));
+
+    auto* groups = new QListWidget(&dialog);
+    groups->setObjectName(QStringLiteral("groupList"));
+    for (const std::string& e : PublisherGroupChooserModel::entries()) groups->addItem(qtText(e));
+    groups->setFixedWidth(groups->fontMetrics().averageCharWidth() * 8);
+    QLabel* caption = label(&dialog, "captionLabel");
+    auto* members = new QListWidget(&dialog);
+    members->setObjectName(QStringLiteral("memberList"));
+    members->setFocusPolicy(Qt::NoFocus);
+    members->setSelectionMode(QAbstractItemView::NoSelection);
+    members->setMinimumWidth(members->fontMetrics().averageCharWidth() * 36);
+    QLabel* overseer = label(&dialog, "overseerLabel");
+    QLabel* place = label(&dialog, "placeLabel");
+
+    QPushButton* ok = button(&dialog, qtText(res::kButtonOk), "okButton");
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    QPushButton* cancel = button(&dialog, qtText(res::kButtonCancel), "cancelButton");
+
+    auto show = [&] {
+        caption->setText(qtText(model.caption()));
+        members->clear();
+        for (const std::string& m : model.members()) members->addItem(qtText(m));
+        overseer->setText(qtText(model.overseerLine()));
+        place->setText(qtText(model.place()));
+        ok->setEnabled(model.canAccept());
+    };
+    // Focus alone makes a row current without choosing it: only a selected row counts.
+    QObject::connect(groups, &QListWidget::itemSelectionChanged, &dialog, [&] {
+        const QList<QListWidgetItem*> items = groups->selectedItems();
+        model.select(items.isEmpty() ? 0 : groups->row(items.first()) + 1);
+        show();
+    });
+    QObject::connect(groups, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(caption);
+    side->addWidget(members, 1);
+    side->addWidget(overseer);
+    side->addWidget(place);
+    auto* top = new QHBoxLayout;
+    top->addWidget(groups);
+    top->addLayout(side, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addLayout(top, 1);
+    layout->addLayout(buttons);
+
+    groups->setCurrentRow(model.selected() - 1);
+    show();
+    groups->setFocus();
+
+    if (dialog.exec() != QDialog::Accepted || !model.canAccept()) return std::nullopt;
+    return model.selected();
+}
+
+TaskGroupChoice chooseTaskGroup(QWidget* parent, const CZelvoDoc& doc, int preset,
+                                bool printButtons) {
+    TaskGroupChooserModel model(doc, preset);
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("taskGroupChooser"));
+    dialog.setWindowTitle(qtText(res::kTaskGroupTitle));
+
+    auto* groups = new QListWidget(&dialog);
+    groups->setObjectName(QStringLiteral("groupList"));
+    for (const std::string& e : model.entries()) groups->addItem(qtText(e));
+    groups->setMinimumWidth(groups->fontMetrics().averageCharWidth() * 30);
+
+    QPushButton* ok = button(&dialog, qtText(res::kButtonOk), "okButton");
+    ok->setDefault(true);
+    ok->setAutoDefault(true);
+    ok->setVisible(model.canChoose());
+    QPushButton* cancel = button(&dialog, qtText(res::kButtonCancel), "cancelButton");
+    QPushButton* printAll = button(&dialog, qtText(model.printAllCaption()), "printAllButton");
+    QPushButton* printOne = button(&dialog, qtText(model.printOneCaption()), "printOneButton");
+    printAll->setVisible(printButtons);
+    printOne->setVisible(printButtons);
+    printAll->setEnabled(model.canChoose());
+    printOne->setEnabled(model.canChoose());
+
+    TaskGroupChoice result;
+    auto finish = [&](TaskGroupChoice choice) {
+        if (choice.action == TaskGroupChoice::Action::Cancelled) return;
+        result = choice;
+        dialog.accept();
+    };
+    QObject::connect(groups, &QListWidget::currentRowChanged, &dialog, [&](int row) {
+        model.select(row + 1);
+        printOne->setText(qtText(model.printOneCaption()));
+    });
+    QObject::connect(groups, &QListWidget::itemDoubleClicked, &dialog,
+                     [&] { finish(model.choose()); });
+    QObject::connect(ok, &QPushButton::clicked, &dialog, [&] { finish(model.choose()); });
+    QObject::connect(printAll, &QPushButton::clicked, &dialog, [&] { finish(model.printAll()); });
+    QObject::connect(printOne, &QPushButton::clicked, &dialog, [&] { finish(model.printOne()); });
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    buttons->addSpacing(ok->sizeHint().height() / 2);
+    buttons->addWidget(printAll);
+    buttons->addWidget(printOne);
+    buttons->addStretch(1);
+    auto* layout = new QHBoxLayout(&dialog);
+    layout->addWidget(groups, 1);
+    layout->addLayout(buttons);
+
+    groups->setCurrentRow(model.selected() - 1);
+    groups->setFocus();
+
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return result;
+}
 
 }  // namespace zelvo::gui

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+#include "records/group_chooser_model.h"
+
 class QWidget;
 
 namespace zelvo {
@@ -16,11 +18,9 @@ namespace zelvo::gui {
 // OK, nothing on Cancel.
 std::optional<int> choosePublisherGroup(QWidget* parent, const CZelvoDoc& doc, int current);
 
-struct TaskGroupChoice {
-    enum class Action { Cancelled, Chosen, PrintAll, PrintOne };
-    Action action = Action::Cancelled;
-    int group = 0;  // Chosen and PrintOne
-};
+// What the task chooser returns: Chosen with the group on OK, PrintAll, PrintOne with the group,
+// or Cancelled.
+using TaskGroupChoice = zelvo::TaskGroupChoice;
 
 // A group for a task: preset to `preset`; with `printButtons` the "all groups" and "this group"
 // printing buttons are offered too.

@@ -1,16 +1,27 @@
-// The details dialog of a publisher or a student, over PublisherDetailsModel.
+// The details dialog of a publisher or a student (dialog 139), over PublisherDetailsModel.
 #pragma once
 
+#include <QDialog>
 #include <vector>
 
-class QWidget;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace zelvo {
 class CZelvoDoc;
 class UserPrompts;
 }  // namespace zelvo
 
+namespace zelvo::records {
+class PublisherDetailsModel;
+struct DetailsClipboard;
+}  // namespace zelvo::records
+
 namespace zelvo::gui {
+
+class DateListsWidget;
 
 struct DetailsOutcome {
     bool changed = false;  // something reached the table
@@ -22,5 +33,60 @@ struct DetailsOutcome {
 // opens the student variant.
 DetailsOutcome runPublisherDetails(QWidget* parent, CZelvoDoc& doc, UserPrompts& prompts,
                                    bool student, const std::vector<int>& listIds, int id);
+
+// The record remembered by "Αντιγραφή" for the whole session.
+records::DetailsClipboard& detailsClipboard();
+
+class PublisherDetailsDialog : public QDialog {
+    Q_OBJECT
+public:
+    PublisherDetailsDialog(records::PublisherDetailsModel& model, CZelvoDoc& doc,
+                           UserPrompts& prompts, QWidget* parent = nullptr);
+
+    // Something reached the table or the files (also through the dialogs opened from here).
+    bool changedSomething() const;
+    bool personDeleted() const { return deleted_; }
+
+protected:
+    // Enter moves to the next control unless the focus is on OK.
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    records::PublisherDetailsModel& model_;
+    CZelvoDoc& doc_;
+    UserPrompts& prompts_;
+    bool sideChanges_ = false;
+    bool deleted_ = false;
+
+    QLineEdit *firstName_, *lastName_, *address_, *phoneHome_, *phoneMobile_, *phoneWork_, *email_;
+    QPushButton *fullName_, *emergency_, *needs_;
+    QLabel *birthLabel_, *baptismLabel_;
+    DateListsWidget *birth_, *baptism_, *consentDate_;
+    QCheckBox* consent_;
+    QCheckBox *male_, *female_, *baptized_, *servant_, *elder_;
+    QCheckBox *regular_, *special_, *continuousAux_, *fullTimeServant_, *fieldMissionary_;
+    QCheckBox *anointed_, *customCategory_, *headOfFamily_;
+    QPushButton *status_, *privileges_, *group_, *household_;
+    QLabel* conductor_;
+    QPushButton* conductorButton_;
+    QPushButton *copy_, *clear_, *delete_, *previous_, *next_, *ok_, *cancel_;
+
+    QWidget* buildIdentity();
+    QWidget* buildDates();
+    QWidget* buildTicks();
+    QLayout* buildButtons();
+    void setTabOrderOfForm();
+    void connectControls();
+    void refresh();
+
+    void onOk();
+    void onStatus();
+    void onGroup();
+    void onHousehold();
+    void onConductor();
+    void onDelete();
+    void onMove(bool forward);
+};
 
 }  // namespace zelvo::gui

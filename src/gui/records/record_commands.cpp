@@ -1,11 +1,25 @@
 #include "gui/records/record_commands.h"
 
+#include "gui/records/publisher_picker.h"
 #include "gui/shell/main_window.h"
 
 namespace zelvo::gui {
 
+namespace {
+
+constexpr int kPublishersCommand = 32768;
+constexpr int kStudentsCommand = 32839;
+
+}  // namespace
+
 void installRecordCommands(CMainFrame& frame) {
-    (void)frame;
+    for (const bool students : {false, true}) {
+        frame.setCommandHandler(
+            students ? kStudentsCommand : kPublishersCommand, [&frame, students] {
+                if (runPublisherPicker(&frame, frame.document(), frame.prompts(), students))
+                    frame.updateCommands();
+            });
+    }
 }
 
 }  // namespace zelvo::gui

@@ -1,9 +1,15 @@
-// The status dialog of a publisher (mark and month), over StatusDialogModel.
+// The status dialog of a publisher (dialog 103: mark and month), over StatusDialogModel.
 #pragma once
 
+#include <QDialog>
+#include <array>
 #include <string>
 
-class QWidget;
+#include "records/status_dialog_model.h"
+
+class QComboBox;
+class QLabel;
+class QRadioButton;
 
 namespace zelvo {
 class CZelvoDoc;
@@ -16,5 +22,20 @@ namespace zelvo::gui {
 // carries the names as typed in the details dialog (UTF-8).
 bool runStatusDialog(QWidget* parent, const CZelvoDoc& doc, PublisherRecord& working,
                      const std::string& firstNameUtf8, const std::string& lastNameUtf8);
+
+class StatusDialog : public QDialog {
+    Q_OBJECT
+public:
+    StatusDialog(StatusDialogModel& model, const std::string& titleUtf8, QWidget* parent = nullptr);
+
+private:
+    StatusDialogModel& model_;
+    std::array<QRadioButton*, 5> choices_{};
+    QLabel* caption_;
+    QComboBox* month_;
+    QComboBox* year_;
+
+    void showLists();
+};
 
 }  // namespace zelvo::gui

@@ -1,0 +1,202 @@
+#include "cli/report_command.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <ostream>
+#include <vector>
+
+#include "cli/cli.h"
+#include "cli/json_writer.h"
+#include "gui/reports/report_pdf.h"
+#include "reports/recording_surface.h"
+#include "reports/report_font.h"
+#include "reports/report_kind.h"
+#include "reports/report_routines.h"
+#include "store/ini_file.h"
+#include "store/settings.h"
+#include "store/zelvo_doc.h"
+
+namespace zelvo::cli {
+
+namespace {
+
+using reports::RecordedText;
+
+constexpr int kPrinterDpi = 300;
+
+// A text item on its page, y from the page's top.
+struct PageItem {
+    int page = 0;
+    int y = 0;
+    const RecordedText* text = nullptr;
+};
+
+// The drawn texts split into pages by the print bands, in reading order.
+std::vector<PageItem> pageItems(const reports::RecordingSurface& surface, int pageLength) {
+    const int band = surface.dpiY() * (pageLength / 10);
+    std::vector<PageItem> items;
+    for (const reports::RecordedPage& page : surface.pages())
+        for (const RecordedText& t : page.texts) {
+            if (t.text.empty()) continue;
+            const int index = t.y >= 0 ? t.y / band : 0;
+            items.push_back({index, t.y - index * band, &t});
+        }
+    std::stable_sort(items.begin(), items.end(), [](const PageItem& a, const PageItem& b) {
+        if (a.page != b.page) return a.page < b.page;
+        if (a.y != b.y) return a.y < b.y;
+        return a.text->x < b.text->x;
+    });
+    return items;
+}
+
+int pageCountOf(const std::vector<PageItem>& items, int drawnPages) {
+    return items.empty() ? drawnPages : std::max(drawnPages, items.back().page + 1);
+}
+
+void printText(const std::vector<PageItem>& items, int pages, std::ostream& out) {
+    std::size_t i = 0;
+    for (int page = 0; page < pages; ++page) {
+        out << "page " << page + 1 << "\n";
+        while (i < items.size() && items[i].page == page) {
+            const int y = items[i].y;
+            bool first = true;
+            for (; i < items.size() && items[i].page == page && items[i].y == y; ++i) {
+                out << (first ? "" : "\t") << items[i].text->text;
+                first = false;
+            }
+            out << "\n";
+        }
+    }
+}
+
+double inches(int units, int dpi) {
+    return std::round(units * 100.0 / dpi) / 100.0;
+}
+
+std::string_view alignName(reports::Align a) {
+    switch (a) {
+        case reports::Align::Right:
+            return "right";
+        case reports::Align::Centre:
+            return "centre";
+        case reports::Align::Left:
+            break;
+    }
+    return "left";
+}
+
+void printJson(const ReportRequest& request, const std::vector<PageItem>& items, int pages,
+               const reports::RecordingSurface& surface, std::ostream& out) {
+    const std::string fixedFace = reports::dateStampFont(0).faceName;
+    JsonWriter json;
+    json.beginObject().field("kind", request.kind).field("group", request.group);
+    json.field("pageCount", pages).key("texts").beginArray();
+    for (const PageItem& item : items) {
+        const RecordedText& t = *item.text;
+        json.beginObject()
+            .field("page", item.page + 1)
+            .field("x", inches(t.x, surface.dpiX()))
+            .field("y", inches(item.y, surface.dpiY()))
+            .field("align", alignName(t.align))
+            .field("font", t.font == reports::FontRole::Fixed ? std::string_view(fixedFace)
+                                                              : reports::roleName(t.font))
+            .field("text", std::string_view(t.text))
+            .endObject();
+    }
+    json.endArray().endObject();
+    out << json.text() << "\n";
+}
+
+int writePdf(CZelvoDoc& doc, const ReportRequest& request, std::ostream& err) {
+    // The PDF writer draws through Qt's printing path, which needs an application object; a
+    // machine without a display draws offscreen.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "zelvo-cli";
+    static char* argv[] = {name, nullptr};
+    std::unique_ptr<QGuiApplication> app;
+    if (QCoreApplication::instance() == nullptr)
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    std::string error;
+    const gui::ReportPdfRequest pdf{request.kind, request.group, request.a4, request.pdfFile};
+    if (!gui::writeReportPdf(doc, pdf, error)) {
+        err << error << "\n";
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+std::optional<ReportRequest> reportRequest(const std::string& kind, std::optional<int> group,
+                                           bool a4, bool text, bool json,
+                                           const std::optional<std::string>& pdfFile,
+                                           std::ostream& err) {
+    ReportRequest r;
+    const auto [end, ec] = std::from_chars(kind.data(), kind.data() + kind.size(), r.kind);
+    const reports::ReportKindInfo* info = ec == std::errc() && end == kind.data() + kind.size()
+                                              ? reports::findReportKind(r.kind)
+                                              : nullptr;
+    if (info == nullptr) {
+        err << "Άγνωστο είδος αναφοράς: " << kind << "\n";
+        return std::nullopt;
+    }
+    if (!info->built) {
+        err << "Η αναφορά " << kind << " (" << reports::reportKindTitle(r.kind)
+            << ") δεν είναι ακόμη διαθέσιμη.\n";
+        return std::nullopt;
+    }
+    if (info->groupVariant != group.has_value()) {
+        err << (group ? "Η αναφορά " + kind + " δεν δέχεται --group.\n"
+                      : "Η αναφορά " + kind + " χρειάζεται --group N.\n");
+        return std::nullopt;
+    }
+    if (int{text} + int{json} + int{pdfFile.has_value()} != 1) {
+        err << "Δώστε ένα από τα --text, --json, --pdf ΑΡΧΕΙΟ.\n";
+        return std::nullopt;
+    }
+    r.group = group.value_or(0);
+    r.a4 = a4;
+    r.output = text ? ReportOutput::Text : json ? ReportOutput::Json : ReportOutput::Pdf;
+    r.pdfFile = pdfFile.value_or(std::string());
+    return r;
+}
+
+int printReport(CZelvoDoc& doc, const ReportRequest& request, std::ostream& out,
+                std::ostream& err) {
+    if (request.group != 0 && (request.group < 1 || request.group > doc.groups.groupCount())) {
+        err << "Δεν υπάρχει όμιλος " << request.group
+            << " (όμιλοι: " << int{doc.groups.groupCount()} << ").\n";
+        return kExitUsage;
+    }
+    if (request.output == ReportOutput::Pdf) return writePdf(doc, request, err);
+
+    // The user's report fonts as the settings keep them, chosen for a 300-dpi printer.
+    reports::ReportFonts fonts;
+    fonts.load(IniFile::load(std::filesystem::path(doc.dataFolder) / kSettingsFileName),
+               reports::PrinterResolutionClass::High, doc.languageWord);
+    reports::ReportContext context = reports::reportContextFor(doc, fonts, request.today);
+    context.page.printerDpiX = kPrinterDpi;
+    context.page.printerDpiY = kPrinterDpi;
+    context.isA4 = request.a4;
+    context.page.pageLength = reports::printPageLength(request.a4);
+    reports::RecordingSurface surface(kPrinterDpi, kPrinterDpi);
+    if (!reports::drawReport(doc, surface, request.kind, request.group, context)) {
+        err << "Η αναφορά " << request.kind << " δεν είναι ακόμη διαθέσιμη.\n";
+        return kExitUsage;
+    }
+    const std::vector<PageItem> items = pageItems(surface, context.page.pageLength);
+    const int pages = pageCountOf(items, context.pageCount);
+    if (request.output == ReportOutput::Text)
+        printText(items, pages, out);
+    else
+        printJson(request, items, pages, surface, out);
+    return kExitOk;
+}
+
+}  // namespace zelvo::cli

@@ -1,0 +1,66 @@
+#include "records/household_model.h"
+
+#include "store/cp1253.h"
+#include "store/zelvo_doc.h"
+
+namespace zelvo::records {
+
+namespace {
+
+constexpr std::uint8_t kHeadOfFamily = 1u << 2;
+
+}  // namespace
+
+HouseholdModel::HouseholdModel(const CZelvoDoc& doc, const PublisherRecord& working, int editedRow)
+    : editedRow_(editedRow) {
+    openedForHead_ = (working.privileges() & kHeadOfFamily) != 0;
+    if (openedForHead_) {
+        // The head's names as typed in the details, which may not have reached the table yet.
+        headId_ = working.id();
+        head_ = {editedRow, headId_, cp1253::toUtf8(doc.nameOf(working, true))};
+        title_ = cp1253::toUtf8(doc.nameOf(working));
+    } else {
+        headId_ = working.householdKey();
+        const auto row = doc.findById(headId_);
+        head_ = {row.value_or(0), headId_, row ? listEntryText(doc, *row) : std::string()};
+        title_ = cp1253::toUtf8(doc.householdName(headId_));
+    }
+    reload(doc);
+    members_.select(0);
+}
+
+void HouseholdModel::reload(const CZelvoDoc& doc) {
+    std::vector<PickEntry> entries{head_};
+    for (const IndexEntry& e : doc.masterIndex) {
+        if (headId_ == 0 || e.id == headId_) continue;
+        if (doc.publishers[e.recordIndex].householdKey() == headId_)
+            entries.push_back({e.recordIndex, e.id, listEntryText(doc, e.recordIndex)});
+    }
+    members_.setEntries(std::move(entries));
+}
+
+void HouseholdModel::addMember(CZelvoDoc& doc, int row) {
+    if (row <= 0 || row >= doc.recordCount() || headId_ == 0) return;
+    PublisherRecord& r = doc.publishers[static_cast<std::size_t>(row)];
+    if (r.id() == headId_) return;
+    r.setWord(PublisherRecord::kHouseholdKey, static_cast<std::uint16_t>(headId_));
+    doc.modified = 1;
+    reload(doc);
+    members_.selectId(r.id());
+}
+
+HouseholdModel::Removal HouseholdModel::removeSelected(CZelvoDoc& doc, PublisherRecord& working) {
+    if (!removeEnabled()) return Removal::Nothing;
+    const int row = members_.selectedRow();
+    if (row <= 0 || row >= doc.recordCount()) return Removal::Nothing;
+    doc.publishers[static_cast<std::size_t>(row)].setWord(PublisherRecord::kHouseholdKey, 0);
+    doc.modified = 1;
+    if (row == editedRow_) {
+        working.setWord(PublisherRecord::kHouseholdKey, 0);
+        return Removal::LeftHousehold;
+    }
+    reload(doc);
+    return Removal::Removed;
+}
+
+}  // namespace zelvo::records

@@ -1,0 +1,116 @@
+#include "records/pick_list.h"
+
+#include <algorithm>
+
+#include "resources/strings.h"
+#include "store/bytes.h"
+#include "store/cp1253.h"
+#include "store/zelvo_doc.h"
+
+namespace zelvo::records {
+
+namespace {
+
+std::string kindSuffix(int kind) {
+    const int mark = kind == kInactive ? res::kInactiveMark : res::kStudentMark;
+    std::string suffix(res::kKindSuffix);
+    suffix.replace(suffix.find("%s"), 2, res::text(mark));
+    return suffix;
+}
+
+std::string folded(std::string_view utf8) {
+    return cp1253::toLower(trimmed(cp1253::fromUtf8(utf8)));
+}
+
+}  // namespace
+
+std::string listEntryText(const CZelvoDoc& doc, int row) {
+    std::string text = cp1253::toUtf8(doc.displayName(row, true));
+    const int kind = doc.publishers[static_cast<std::size_t>(row)].kind();
+    if (kind == kInactive || kind == kNonPublisher) text += kindSuffix(kind);
+    return text;
+}
+
+std::vector<PickEntry> kindEntries(const CZelvoDoc& doc, int kind) {
+    std::vector<PickEntry> entries;
+    if (kind < 0 || kind >= static_cast<int>(doc.kindLists.size())) return entries;
+    for (const IndexEntry& e : doc.kindLists[static_cast<std::size_t>(kind)])
+        entries.push_back({e.recordIndex, e.id, listEntryText(doc, e.recordIndex)});
+    return entries;
+}
+
+int wrapNext(int index, int count) {
+    if (count <= 0) return -1;
+    return index < 0 || index + 1 >= count ? 0 : index + 1;
+}
+
+int wrapPrevious(int index, int count) {
+    if (count <= 0) return -1;
+    return index <= 0 || index > count ? count - 1 : index - 1;
+}
+
+void PickList::setEntries(std::vector<PickEntry> entries) {
+    const int id = selectedId();
+    const int at = selected_;
+    entries_ = std::move(entries);
+    if (id != 0 && selectId(id)) return;
+    if (entries_.empty())
+        selected_ = -1;
+    else
+        selected_ = std::clamp(at, 0, size() - 1);
+}
+
+std::vector<int> PickList::ids() const {
+    std::vector<int> out;
+    out.reserve(entries_.size());
+    for (const PickEntry& e : entries_) out.push_back(e.id);
+    return out;
+}
+
+void PickList::select(int index) {
+    selected_ = index >= 0 && index < size() ? index : -1;
+}
+
+bool PickList::selectId(int id) {
+    const auto it = std::find_if(entries_.begin(), entries_.end(),
+                                 [id](const PickEntry& e) { return e.id == id; });
+    if (it == entries_.end()) return false;
+    selected_ = static_cast<int>(it - entries_.begin());
+    return true;
+}
+
+int PickList::selectedId() const {
+    return selected_ >= 0 && selected_ < size() ? entries_[static_cast<std::size_t>(selected_)].id
+                                                : 0;
+}
+
+int PickList::selectedRow() const {
+    return selected_ >= 0 && selected_ < size() ? entries_[static_cast<std::size_t>(selected_)].row
+                                                : 0;
+}
+
+int PickList::findPrefix(const std::string& prefix, int from) const {
+    for (int k = 0; k < size(); ++k) {
+        const int i = (from + k) % size();
+        if (folded(entries_[static_cast<std::size_t>(i)].text).starts_with(prefix)) return i;
+    }
+    return -1;
+}
+
+int PickList::typeAhead(std::string_view lettersUtf8, long long nowMs) {
+    const std::string letters = cp1253::toLower(cp1253::fromUtf8(lettersUtf8));
+    if (letters.empty() || empty()) return selected_;
+    const bool fresh = typed_.empty() || nowMs - lastTyped_ > kTypeAheadPauseMs;
+    typed_ = fresh ? letters : typed_ + letters;
+    lastTyped_ = nowMs;
+    const int current = std::max(selected_, 0);
+    int found = findPrefix(typed_, fresh ? current + 1 : current);
+    // The same letter typed again goes on to the next name that begins with it.
+    if (found < 0 &&
+        std::all_of(typed_.begin(), typed_.end(), [this](char c) { return c == typed_.front(); }))
+        found = findPrefix(typed_.substr(0, 1), current + 1);
+    if (found >= 0) selected_ = found;
+    return selected_;
+}
+
+}  // namespace zelvo::records

@@ -1,0 +1,569 @@
+#include "records/publisher_details_model.h"
+
+#include <algorithm>
+
+#include "records/group_caption.h"
+#include "records/publisher_table.h"
+#include "resources/strings.h"
+#include "store/cp1253.h"
+#include "store/data_files.h"
+#include "store/user_prompts.h"
+#include "store/zelvo_doc.h"
+
+namespace zelvo::records {
+
+namespace {
+
+// Bits of the privileges byte.
+constexpr std::uint8_t kPrivilegeCode = 0x03;
+constexpr std::uint8_t kHeadBit = 1u << 2;
+constexpr std::uint8_t kContinuousAuxBit = 1u << 3;
+constexpr std::uint8_t kCustomBit = 1u << 4;
+constexpr std::uint8_t kMaleBit = 1u << 5;
+constexpr std::uint8_t kFemaleBit = 1u << 6;
+constexpr std::uint8_t kLeftOutBit = 1u << 7;
+enum PrivilegeCode : std::uint8_t { kNoPrivilege = 0, kServant = 1, kElder = 2, kBaptized = 3 };
+
+// Bits of appointmentBits.
+constexpr std::uint16_t kFullTimeServantBit = 1u << 7;
+constexpr std::uint16_t kFieldMissionaryBit = 1u << 8;
+
+// Appointment kinds: the privilege and pioneer start dates, and the personal-data consent.
+enum AppointmentKind : std::uint16_t {
+    kServantStart = 1,
+    kElderStart = 2,
+    kRegularStart = 3,
+    kContinuousAuxStart = 4,
+    kSpecialStart = 5,
+    kConsentKind = 20,
+};
+constexpr std::size_t kDateLength = 8;
+
+constexpr int kFirstPublisherId = 100;
+constexpr int kFirstStudentId = 2000;
+
+std::string utf8(std::string_view text) {
+    return cp1253::toUtf8(text);
+}
+
+// Trimmed and cut to `limit` characters (trimmed again, a cut may end on a blank).
+std::string limited(std::string_view text, std::size_t limit) {
+    const std::string_view t = trimmed(text);
+    return std::string(trimmed(t.substr(0, std::min(limit, t.size()))));
+}
+
+// The first appointment of the person of that kind: the one a save keeps.
+AppointmentRecord* appointmentOf(CZelvoDoc& doc, std::uint16_t id, std::uint16_t kind) {
+    for (AppointmentRecord& a : doc.appointments)
+        if (a.publisherId() == id && a.appointmentKind() == kind) return &a;
+    return nullptr;
+}
+
+bool hasMembers(const CZelvoDoc& doc, std::uint16_t headId, int ownRow) {
+    if (headId == 0) return false;
+    for (int row = 1; row < doc.recordCount(); ++row)
+        if (row != ownRow && doc.publishers[static_cast<std::size_t>(row)].householdKey() == headId)
+            return true;
+    return false;
+}
+
+}  // namespace
+
+std::string shortenedFirstName(const std::string& first, const std::string& last) {
+    if (first.empty() || first.size() + last.size() <= kNamePairLimit) return first;
+    return first.substr(0, 1) + ".";
+}
+
+bool autoCapitalizes(const std::string& languageWord) {
+    for (const char* word : {"turkish", "french", "greek", "tha", "rus"})
+        if (languageWord == word) return false;
+    return languageWord.empty() || languageWord[0] != 'U';
+}
+
+std::string autoCapitalized(const std::string& text) {
+    std::string out = text.substr(0, std::min(text.size(), kNameLimit));
+    if (!out.empty() && out[0] >= 'a' && out[0] <= 'z') out[0] = static_cast<char>(out[0] - 32);
+    return out;
+}
+
+std::string groupButtonText(const CZelvoDoc& doc, int group) {
+    if (group < 1 || group > ServiceGroupTable::kMaxGroups)
+        return std::string(res::kTaskGroupTitle);
+    const ServiceGroupTable& groups = doc.groups;
+    if (groups.useLabel(group) != 0 &&
+        groups.text(ServiceGroupTable::labelNameField(group)).size() > 1)
+        return groupCaption(groups, group);
+    return "( &" + std::string(res::kGroupCaption) + std::to_string(group) + " ) " +
+           utf8(groups.text(ServiceGroupTable::overseerField(group)));
+}
+
+// ------------------------------------------------------------------ opening
+
+PublisherDetailsModel::PublisherDetailsModel(CZelvoDoc& doc, UserPrompts& prompts,
+                                             DetailsClipboard& clipboard, Variant variant,
+                                             std::vector<int> listIds, int id, int currentYear)
+    : birth(currentYear),
+      baptism(currentYear),
+      consentDate(currentYear),
+      doc_(doc),
+      prompts_(prompts),
+      clipboard_(clipboard),
+      variant_(variant),
+      listIds_(std::move(listIds)),
+      currentYear_(currentYear) {
+    open(id);
+}
+
+bool PublisherDetailsModel::roomForNewPerson(const CZelvoDoc& doc, UserPrompts& prompts) {
+    if (!tableFull(doc)) return true;
+    prompts.showMessage(res::kTableFull);
+    return false;
+}
+
+void PublisherDetailsModel::open(int id) {
+    const auto row = id != 0 ? doc_.findById(id) : std::nullopt;
+    if (!row || *row <= 0) {
+        openNew();
+        return;
+    }
+    row_ = *row;
+    doc_.contactExtraOf(row_);  // also drops a link to a record that is not the person's
+    working_ = doc_.publishers[static_cast<std::size_t>(row_)];
+    extra_ = doc_.contactExtraBuffer;
+    extra_.setPublisherId(working_.id());
+    loadFields();
+}
+
+void PublisherDetailsModel::openNew() {
+    row_ = 0;
+    working_ = PublisherRecord{};
+    working_.setKind(student() ? kNonPublisher : kPublisher);
+    working_.setId(static_cast<std::uint16_t>(
+        doc_.nextFreeId(student() ? kFirstStudentId : kFirstPublisherId)));
+    extra_ = ContactExtra{};
+    extra_.setPublisherId(working_.id());
+    loadFields();
+}
+
+void PublisherDetailsModel::loadFields() {
+    const PublisherRecord& r = working_;
+    firstName = r.firstName();
+    lastName = r.lastName();
+    address = r.address();
+    phoneHome = r.phoneHome();
+    phoneMobile = r.phoneMobile();
+    phoneWork = r.phoneWork();
+    email = extra_.email();
+    birth = DateLists(currentYear_);
+    birth.load(r.birthDate());
+    baptism = DateLists(currentYear_);
+    baptism.load(r.baptismDate());
+
+    // The consent is the appointment of kind 20; a consent recorded only in the record (an
+    // imported list) is shown too, so storing does not drop it.
+    consentDate = DateLists(currentYear_);
+    consent = false;
+    if (const AppointmentRecord* a =
+            adding() ? nullptr : appointmentOf(doc_, r.id(), kConsentKind)) {
+        consent = true;
+        consentDate.load(a->appointmentText());
+    } else if (r.consentGiven() != 0) {
+        consent = true;
+        consentDate.load(r.consentDate());
+    }
+    loadedConsent_ = consent;
+
+    const std::uint8_t p = r.privileges();
+    const int code = p & kPrivilegeCode;
+    servant_ = code == kServant;
+    elder_ = code == kElder;
+    baptized_ = code == kBaptized;
+    female_ = (p & kFemaleBit) != 0;
+    // A brother with a privilege but no sex recorded is shown as male.
+    male_ = (p & kMaleBit) != 0 || (!female_ && code != kNoPrivilege);
+    head_ = (p & kHeadBit) != 0;
+    continuousAux_ = (p & kContinuousAuxBit) != 0;
+    customCategory = (p & kCustomBit) != 0;
+    const auto& cal = doc_.calendar;
+    const int pioneer = r.pioneerKind(cal.reportMonth, cal.reportSlot());
+    regular_ = pioneer == 2;
+    special_ = pioneer == 3;
+    anointed = r.hope() == 'A';
+    conductor_ = student() ? r.conductor() : std::string();
+
+    loadedServant_ = servant_;
+    loadedElder_ = elder_;
+    loadedRegular_ = regular_;
+    loadedSpecial_ = special_;
+    loadedContinuousAux_ = continuousAux_;
+    loaded_ = working_;
+    loadedExtra_ = extra_;
+}
+
+// ------------------------------------------------------------------ what is shown
+
+std::string PublisherDetailsModel::title() const {
+    return std::string(student() ? res::text(res::kStudentDetailsTitle) : res::kDetailsTitle);
+}
+
+bool PublisherDetailsModel::fullTimeServant() const {
+    return (working_.appointmentBits() & kFullTimeServantBit) != 0;
+}
+
+bool PublisherDetailsModel::fieldMissionary() const {
+    return (working_.appointmentBits() & kFieldMissionaryBit) != 0;
+}
+
+bool PublisherDetailsModel::customCategoryVisible() const {
+    return doc_.settings.customCategoryEnabled != 0 &&
+           !trimmed(doc_.settings.customCategoryName).empty();
+}
+
+std::string PublisherDetailsModel::customCategoryText() const {
+    return utf8(doc_.settings.customCategoryName);
+}
+
+bool PublisherDetailsModel::privilegesVisible() const {
+    return !student() && baptism.complete();
+}
+
+bool PublisherDetailsModel::headOfFamilyEnabled() const {
+    return !(head_ && hasMembers(doc_, working_.id(), row_));
+}
+
+bool PublisherDetailsModel::householdVisible() const {
+    return head_ || working_.householdKey() != 0;
+}
+
+std::string PublisherDetailsModel::householdText() const {
+    return std::string(res::text(head_ ? res::kEditHousehold : res::kViewHousehold));
+}
+
+bool PublisherDetailsModel::copyVisible() const {
+    if (student()) return false;
+    return !adding() || clipboard_.remembered.has_value();
+}
+
+std::string PublisherDetailsModel::copyText() const {
+    return std::string(res::text(clipboard_.remembered ? res::kPaste : res::kCopy));
+}
+
+std::string PublisherDetailsModel::conductorLine() const {
+    if (conductor_.empty()) return {};
+    return std::string(res::text(res::kConductorLine)) + ": " + utf8(conductor_);
+}
+
+std::string PublisherDetailsModel::conductorButtonText() const {
+    return std::string(
+        res::text(conductor_.empty() ? res::kChooseConductor : res::kClearConductor));
+}
+
+// ------------------------------------------------------------------ changes
+
+void PublisherDetailsModel::setFirstName(const std::string& text) {
+    const bool caps = doc_.settings.autoCapitalize != 0 && autoCapitalizes(doc_.languageWord);
+    firstName = caps ? autoCapitalized(text) : text;
+}
+
+void PublisherDetailsModel::setLastName(const std::string& text) {
+    const bool caps = doc_.settings.autoCapitalize != 0 && autoCapitalizes(doc_.languageWord);
+    lastName = caps ? autoCapitalized(text) : text;
+    firstName = shortenedFirstName(firstName, lastName);
+}
+
+void PublisherDetailsModel::firstNameLeft() {
+    firstName = shortenedFirstName(firstName, lastName);
+}
+
+void PublisherDetailsModel::setMale(bool on) {
+    male_ = on;
+    if (on) female_ = false;
+}
+
+void PublisherDetailsModel::setFemale(bool on) {
+    female_ = on;
+    if (on) male_ = servant_ = elder_ = baptized_ = false;
+}
+
+// A privilege belongs to a brother and excludes the other two.
+void PublisherDetailsModel::setServant(bool on) {
+    servant_ = on;
+    if (!on) return;
+    elder_ = baptized_ = female_ = false;
+    male_ = true;
+}
+
+void PublisherDetailsModel::setElder(bool on) {
+    elder_ = on;
+    if (!on) return;
+    servant_ = baptized_ = female_ = false;
+    male_ = true;
+}
+
+void PublisherDetailsModel::setBaptizedBrother(bool on) {
+    baptized_ = on;
+    if (!on) return;
+    servant_ = elder_ = female_ = false;
+    male_ = true;
+}
+
+void PublisherDetailsModel::setRegular(bool on) {
+    regular_ = on;
+    if (on) special_ = continuousAux_ = false;
+}
+
+void PublisherDetailsModel::setSpecial(bool on) {
+    special_ = on;
+    if (on) regular_ = continuousAux_ = false;
+}
+
+void PublisherDetailsModel::setContinuousAuxiliary(bool on) {
+    continuousAux_ = on;
+    if (on) regular_ = special_ = false;
+}
+
+void PublisherDetailsModel::setHeadOfFamily(bool on) {
+    if (!headOfFamilyEnabled()) return;
+    head_ = on;
+    if (on) working_.setWord(PublisherRecord::kHouseholdKey, 0);
+}
+
+void PublisherDetailsModel::setGroup(int group) {
+    working_.setByte(PublisherRecord::kGroupNumber, static_cast<std::uint8_t>(group));
+}
+
+void PublisherDetailsModel::setConductor(int row) {
+    if (row <= 0 || row >= doc_.recordCount()) return;
+    const PublisherRecord& r = doc_.publishers[static_cast<std::size_t>(row)];
+    conductor_ = r.firstName() + " " + r.lastName();
+    conductor_.resize(std::min(conductor_.size(), PublisherRecord::kConductor.width - 1));
+}
+
+void PublisherDetailsModel::clearConductor() {
+    conductor_.clear();
+}
+
+bool PublisherDetailsModel::copyOrPaste() {
+    if (const auto& remembered = clipboard_.remembered) {
+        address = remembered->address();
+        phoneHome = remembered->phoneHome();
+        setGroup(remembered->groupNumber());
+        return true;
+    }
+    if (adding() || store() != StoreOutcome::Stored) return false;
+    clipboard_.remembered = doc_.publishers[static_cast<std::size_t>(row_)];
+    return true;
+}
+
+PublisherRecord& PublisherDetailsModel::working() {
+    working_ = composed();
+    return working_;
+}
+
+// ------------------------------------------------------------------ storing
+
+std::optional<std::string> PublisherDetailsModel::refusal() const {
+    const std::size_t length = trimmed(lastName).size();
+    if (length == 0) return std::string(res::kLastNameRequired);
+    if (student() && length < 2) return std::string(res::kStudentLastNameTooShort);
+    return std::nullopt;
+}
+
+PublisherRecord PublisherDetailsModel::composed() const {
+    PublisherRecord r = working_;
+    for (const auto& [field, text] : storedTexts()) r.setText(field, text);
+
+    const std::uint8_t code = elder_      ? kElder
+                              : servant_  ? kServant
+                              : baptized_ ? kBaptized
+                                          : kNoPrivilege;
+    std::uint8_t p = static_cast<std::uint8_t>((working_.privileges() & kLeftOutBit) | code);
+    if (head_) p |= kHeadBit;
+    if (continuousAux_) p |= kContinuousAuxBit;
+    if (customCategory) p |= kCustomBit;
+    if (male_) p |= kMaleBit;
+    if (female_) p |= kFemaleBit;
+    r.setByte(PublisherRecord::kPrivileges, p);
+
+    if (consent) {
+        r.setByte(PublisherRecord::kConsentGiven, 1);
+        r.setText(PublisherRecord::kConsentDate, consentDate.storedText());
+    } else if (loadedConsent_) {
+        r.setByte(PublisherRecord::kConsentGiven, 0);
+        r.setText(PublisherRecord::kConsentDate, "");
+    }
+
+    if (student()) {
+        // Students keep no reports: the conductor's name lives where they would be.
+        if (conductor_ != loaded_.conductor()) r.setText(PublisherRecord::kConductor, conductor_);
+        return r;
+    }
+    r.setText(PublisherRecord::kBirthDate, birth.storedText());
+    r.setText(PublisherRecord::kBaptismDate, baptism.storedText());
+    r.setByte(PublisherRecord::kHope, anointed ? 'A' : 'O');
+
+    // The current report month's pioneer code; an auxiliary month entered with the report stays.
+    const auto& cal = doc_.calendar;
+    const int month = cal.reportMonth;
+    const int slot = cal.reportSlot();
+    const int was = loaded_.pioneerKind(month, slot);
+    const int pioneer = special_ ? 3 : regular_ ? 2 : was == 1 || continuousAux_ ? 1 : 0;
+    const std::uint8_t old = r.monthByte(MonthByte::PioneerKind, month, slot);
+    r.setMonthByte(MonthByte::PioneerKind, month, slot,
+                   static_cast<std::uint8_t>((old & ~0x03u) | static_cast<unsigned>(pioneer)));
+    return r;
+}
+
+std::vector<std::pair<TextField, std::string>> PublisherDetailsModel::storedTexts() const {
+    // A text left as it was opened is kept whole, even when it is longer than this dialog
+    // accepts (an imported name of 15 characters).
+    const auto kept = [this](TextField f, const std::string& text, std::size_t limit) {
+        const std::string before = loaded_.text(f);
+        return std::pair{f, text == before ? before : limited(text, limit)};
+    };
+    return {
+        kept(PublisherRecord::kFirstName, firstName, kNameLimit),
+        kept(PublisherRecord::kLastName, lastName, kNameLimit),
+        kept(PublisherRecord::kAddress, address, kAddressLimit),
+        kept(PublisherRecord::kPhoneHome, phoneHome, kPhoneLimit),
+        kept(PublisherRecord::kPhoneMobile, phoneMobile, kPhoneLimit),
+        kept(PublisherRecord::kPhoneWork, phoneWork, kPhoneLimit),
+    };
+}
+
+void PublisherDetailsModel::warnRepairedTexts() const {
+    for (const auto& [field, text] : storedTexts()) {
+        const std::string safe = fileSafeText(field, text);
+        if (safe != text)
+            prompts_.showMessage(res::format(res::kProblemRepairedText, utf8(text), utf8(safe)));
+    }
+}
+
+PublisherDetailsModel::StoreOutcome PublisherDetailsModel::store() {
+    if (const auto why = refusal()) {
+        prompts_.showMessage(*why);
+        return StoreOutcome::Refused;
+    }
+    warnRepairedTexts();
+    const PublisherRecord record = composed();
+    int row = row_;
+    if (adding()) {
+        const InsertResult result = insertNew(doc_, record, prompts_);
+        if (result.outcome != InsertOutcome::Inserted &&
+            result.outcome != InsertOutcome::ReplacedExisting)
+            return StoreOutcome::Dropped;
+        row = result.row;
+    } else {
+        doc_.publishers[static_cast<std::size_t>(row_)] = record;
+        if (record.firstName() != loaded_.firstName() || record.lastName() != loaded_.lastName())
+            row = resortRenamed(doc_, row_, prompts_);
+    }
+    doc_.modified = 1;
+    changed_ = true;
+    storeSideRecords(row);
+    open(doc_.publishers[static_cast<std::size_t>(row)].id());
+    return StoreOutcome::Stored;
+}
+
+void PublisherDetailsModel::storeSideRecords(int row) {
+    const std::uint16_t id = doc_.publishers[static_cast<std::size_t>(row)].id();
+    storeExtra(row);
+    if (!student()) blankStartsSetHere(id);
+    storeConsent(id);
+}
+
+bool PublisherDetailsModel::storeExtra(int row) {
+    PublisherRecord& stored = doc_.publishers[static_cast<std::size_t>(row)];
+    ContactExtra extra = extra_;
+    extra.setPublisherId(stored.id());
+    extra.setText(ContactExtra::kEmail, limited(email, kEmailLimit));
+    const bool unchanged = extra.bytes == loadedExtra_.bytes && stored.id() == loaded_.id();
+    // A person without any contact text gets no record of its own.
+    if (unchanged || (stored.extraIndex() == 0 && extra.presence() == 0)) return true;
+    doc_.contactExtraBuffer = extra;
+    const auto number = doc_.writeContactExtra();
+    if (!number) {
+        prompts_.showMessage(res::format(res::kContactExtraNotStored, files::kContactExtras));
+        return false;
+    }
+    stored.setWord(PublisherRecord::kExtraIndex, static_cast<std::uint16_t>(*number));
+    return true;
+}
+
+// A privilege or pioneer ticked here directly has no known start date.
+void PublisherDetailsModel::blankStartsSetHere(std::uint16_t id) {
+    const std::pair<bool, AppointmentKind> ticks[] = {
+        {servant_ && !loadedServant_, kServantStart},
+        {elder_ && !loadedElder_, kElderStart},
+        {regular_ && !loadedRegular_, kRegularStart},
+        {continuousAux_ && !loadedContinuousAux_, kContinuousAuxStart},
+        {special_ && !loadedSpecial_, kSpecialStart},
+    };
+    for (const auto& [setHere, kind] : ticks) {
+        if (!setHere) continue;
+        AppointmentRecord* a = appointmentOf(doc_, id, kind);
+        if (a == nullptr) continue;
+        std::string text = a->appointmentText();
+        text.resize(std::max(text.size(), kDateLength), ' ');
+        text.replace(0, kDateLength, kDateLength, ' ');
+        a->setText(AppointmentRecord::kText, text);
+    }
+}
+
+void PublisherDetailsModel::storeConsent(std::uint16_t id) {
+    AppointmentRecord* a = appointmentOf(doc_, id, kConsentKind);
+    if (!consent) {
+        if (a != nullptr) a->setWord(2, 0);  // kind 0: no longer written
+        return;
+    }
+    if (a == nullptr) {
+        // A removed appointment's place is taken first.
+        for (AppointmentRecord& free : doc_.appointments)
+            if (free.appointmentKind() == 0 || free.publisherId() == 0) {
+                a = &free;
+                break;
+            }
+    }
+    if (a == nullptr) {
+        if (doc_.appointments.size() >= CZelvoDoc::kMaxAppointments) {
+            prompts_.showMessage(
+                res::format(res::kAppointmentsFull, std::to_string(CZelvoDoc::kMaxAppointments)));
+            return;
+        }
+        a = &doc_.appointments.emplace_back();
+    }
+    *a = AppointmentRecord{};
+    a->setWord(0, id);
+    a->setWord(2, kConsentKind);
+    a->setText(AppointmentRecord::kText, consentDate.storedText());
+}
+
+bool PublisherDetailsModel::moveBy(int step) {
+    if (store() != StoreOutcome::Stored) return false;
+    const int n = static_cast<int>(listIds_.size());
+    if (n == 0) return true;
+    const auto at = std::find(listIds_.begin(), listIds_.end(), id());
+    const int index = at == listIds_.end() ? 0 : static_cast<int>(at - listIds_.begin()) + step;
+    open(listIds_[static_cast<std::size_t>((index % n + n) % n)]);
+    return true;
+}
+
+bool PublisherDetailsModel::previous() {
+    return moveBy(-1);
+}
+
+bool PublisherDetailsModel::next() {
+    return moveBy(1);
+}
+
+bool PublisherDetailsModel::deleteStudent() {
+    if (adding() || !student()) return false;
+    const std::string question =
+        res::format(res::text(res::kReallyDelete), utf8(doc_.displayName(row_)));
+    if (!prompts_.askYesNo(question)) return false;
+    deletePerson(doc_, row_);
+    changed_ = true;
+    return true;
+}
+
+}  // namespace zelvo::records

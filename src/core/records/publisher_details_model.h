@@ -1,0 +1,191 @@
+// The details of one publisher or student (dialog 139): a working copy of the record with the
+// rules of its fields and ticks, and how it is stored into the table.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "records/date_lists.h"
+#include "store/publisher_record.h"
+#include "store/side_records.h"
+
+namespace zelvo {
+class CZelvoDoc;
+class UserPrompts;
+}  // namespace zelvo
+
+namespace zelvo::records {
+
+// The record remembered by "Αντιγραφή", kept from one details dialog to the next until
+// "Καθαρισμός".
+struct DetailsClipboard {
+    std::optional<PublisherRecord> remembered;
+};
+
+// Editing limits of the text fields (characters).
+inline constexpr std::size_t kNameLimit = 14;
+inline constexpr std::size_t kAddressLimit = 60;
+inline constexpr std::size_t kPhoneLimit = 14;
+inline constexpr std::size_t kEmailLimit = 50;
+// First and last name together; a longer pair keeps only the initial of the first name.
+inline constexpr std::size_t kNamePairLimit = 23;
+
+// The name rule: when both names together exceed 23 characters, the first name becomes its
+// initial and ".".
+std::string shortenedFirstName(const std::string& first, const std::string& last);
+// Automatic capitals of the editions that use them: a lower-case a-z first letter becomes upper
+// case and the text is cut to 14 characters. Other editions keep the text as typed.
+bool autoCapitalizes(const std::string& languageWord);
+std::string autoCapitalized(const std::string& text);
+
+// The caption of the group button of a person in `group` (UTF-8).
+std::string groupButtonText(const CZelvoDoc& doc, int group);
+
+class PublisherDetailsModel {
+public:
+    enum class Variant { Publisher, Student };
+    enum class StoreOutcome {
+        Stored,   // the record is in the table
+        Refused,  // the user was told why; the dialog stays open
+        Dropped,  // a new person was not added (duplicate answered No, or the table is full)
+    };
+
+    // Opens the person with `id` (a new person when 0) among `listIds`, the picker's entries in
+    // order. `currentYear` (from the clock) bounds the year lists.
+    PublisherDetailsModel(CZelvoDoc& doc, UserPrompts& prompts, DetailsClipboard& clipboard,
+                          Variant variant, std::vector<int> listIds, int id, int currentYear);
+
+    // Before opening a new person: false, after telling the user, when the table has no room.
+    static bool roomForNewPerson(const CZelvoDoc& doc, UserPrompts& prompts);
+
+    // --- what the dialog shows ---
+    Variant variant() const { return variant_; }
+    bool student() const { return variant_ == Variant::Student; }
+    bool adding() const { return row_ == 0; }
+    int id() const { return working_.id(); }
+    int row() const { return row_; }
+    std::string title() const;  // UTF-8
+
+    // Texts in Windows-1253, as the record holds them.
+    std::string firstName, lastName, address, phoneHome, phoneMobile, phoneWork, email;
+    DateLists birth, baptism, consentDate;
+    bool consent = false;
+    bool anointed = false;
+    bool customCategory = false;
+
+    bool male() const { return male_; }
+    bool female() const { return female_; }
+    bool servant() const { return servant_; }
+    bool elder() const { return elder_; }
+    bool baptizedBrother() const { return baptized_; }
+    bool regular() const { return regular_; }
+    bool special() const { return special_; }
+    bool continuousAuxiliary() const { return continuousAux_; }
+    bool headOfFamily() const { return head_; }
+    bool fullTimeServant() const;  // shown only, when set
+    bool fieldMissionary() const;
+    int group() const { return working_.groupNumber(); }
+
+    bool publisherControlsVisible() const { return !student(); }  // privileges, pioneers, dates
+    bool customCategoryVisible() const;
+    std::string customCategoryText() const;  // UTF-8
+    bool privilegesVisible() const;          // "Προνόμια": a complete baptism date
+    std::string groupText() const { return groupButtonText(doc_, group()); }
+    bool headOfFamilyEnabled() const;  // not while a head has members
+    bool householdVisible() const;
+    std::string householdText() const;
+    bool copyVisible() const;
+    std::string copyText() const;  // "Αντιγραφή" or "Επικόλληση"
+    bool clearVisible() const { return clipboard_.remembered.has_value(); }
+    bool deleteVisible() const { return !adding(); }
+    bool previousNextVisible() const { return !adding() && !student(); }
+    bool statusVisible() const { return !student(); }
+    std::string conductorLine() const;  // UTF-8; empty when the student has no conductor
+    std::string conductorButtonText() const;
+
+    // --- changes ---
+    // Typed text of the names; the rules of this edition apply.
+    void setFirstName(const std::string& text);
+    void setLastName(const std::string& text);
+    void firstNameLeft();  // the first-name box lost the focus
+
+    void setMale(bool on);
+    void setFemale(bool on);
+    void setServant(bool on);
+    void setElder(bool on);
+    void setBaptizedBrother(bool on);
+    void setRegular(bool on);
+    void setSpecial(bool on);
+    void setContinuousAuxiliary(bool on);
+    void setHeadOfFamily(bool on);
+    void setGroup(int group);
+    // The student's Bible study conductor: the publisher at `row`, or none.
+    void setConductor(int row);
+    void clearConductor();
+
+    // Copy stores the record and remembers it (false when it could not be stored); Paste brings
+    // the remembered address, home phone and group in. One button does both.
+    bool copyOrPaste();
+    void forgetRemembered() { clipboard_.remembered.reset(); }
+
+    // The working copy as it stands, for the dialogs opened from this one (names as typed).
+    PublisherRecord& working();
+    ContactExtra& workingExtra() { return extra_; }
+
+    // --- storing ---
+    // Why the record cannot be stored as it is (UTF-8), or nothing.
+    std::optional<std::string> refusal() const;
+    // The status dialog comes first when a publisher is added.
+    bool statusBeforeStore() const { return adding() && !student(); }
+    StoreOutcome store();
+    // Store, then open the previous or next entry of the list (wrapping). False when the record
+    // could not be stored; the dialog then stays on it.
+    bool previous();
+    bool next();
+    // The student's "Διαγραφή": asks, then removes the row. True when removed.
+    bool deleteStudent();
+
+    // True once something reached the table or the files.
+    bool changedSomething() const { return changed_; }
+
+private:
+    CZelvoDoc& doc_;
+    UserPrompts& prompts_;
+    DetailsClipboard& clipboard_;
+    Variant variant_;
+    std::vector<int> listIds_;
+    int currentYear_;
+    int row_ = 0;  // 0 while adding
+    bool changed_ = false;
+
+    PublisherRecord working_{};
+    PublisherRecord loaded_{};
+    ContactExtra extra_{};
+    ContactExtra loadedExtra_{};
+    bool loadedConsent_ = false;
+    std::string conductor_;
+
+    bool male_ = false, female_ = false;
+    bool servant_ = false, elder_ = false, baptized_ = false;
+    bool regular_ = false, special_ = false, continuousAux_ = false;
+    bool head_ = false;
+    // Ticks as opened, to tell which were set here.
+    bool loadedServant_ = false, loadedElder_ = false;
+    bool loadedRegular_ = false, loadedSpecial_ = false, loadedContinuousAux_ = false;
+
+    void open(int id);
+    void openNew();
+    void loadFields();
+    bool moveBy(int step);
+    PublisherRecord composed() const;
+    std::vector<std::pair<TextField, std::string>> storedTexts() const;
+    void storeSideRecords(int row);
+    void blankStartsSetHere(std::uint16_t personId);
+    void storeConsent(std::uint16_t personId);
+    bool storeExtra(int row);
+    void warnRepairedTexts() const;
+};
+
+}  // namespace zelvo::records

@@ -1,0 +1,53 @@
+#include "reports/hours_averages.h"
+
+#include <algorithm>
+
+#include "store/publisher_status.h"
+#include "store/zelvo_doc.h"
+
+namespace zelvo::reports {
+
+namespace {
+
+constexpr int kHoursValue = 2;
+
+bool matches(const PublisherRecord& r, int row, const ReportFilter& f, int month, int slot) {
+    if (f.group >= 1 && r.groupNumber() != f.group) return false;
+    if ((f.privileges & 0x03) != 0 && (f.privileges & 0x03) != (r.privileges() & 0x03))
+        return false;
+    if ((f.privileges & 0x10) != 0 && (r.privileges() & 0x10) == 0) return false;
+    const int category = row == 0 ? 0 : r.pioneerKind(month, slot);
+    return f.category == kAnyCategory || category == f.category;
+}
+
+}  // namespace
+
+ThreeSix publisherAverages(const CZelvoDoc& doc, int row, int value) {
+    const int window = statusWindow(doc, row, kAveragingMarks);
+    return {doc.averageOverMonths(value, row, std::min(window, 3)),
+            doc.averageOverMonths(value, row, std::min(window, 6))};
+}
+
+double reportAverage(const CZelvoDoc& doc, const ReportFilter& filter, int months, int value) {
+    if (doc.recordCount() < 2) return 0.0;
+    long sum = 0;
+    long quarters = 0;
+    long reports = 0;
+    MonthWalk walk = doc.calendar.walkFromReportMonth();
+    for (int i = 0; i < months; ++i, walk.back()) {
+        const auto [m, s] = walk.current();
+        for (const IndexEntry& e : doc.kindLists[kPublisher]) {
+            const int row = e.recordIndex;
+            const PublisherRecord& r = doc.publishers[static_cast<std::size_t>(row)];
+            if (!matches(r, row, filter, m, s) || !doc.hasReport(row, m, s)) continue;
+            sum += doc.reportValue(row, m, value, s);
+            if (value == kHoursValue) quarters += r.quarters(m, s);
+            ++reports;
+        }
+    }
+    if (reports == 0) return 0.0;
+    if (value == kHoursValue) sum += quarters / 4 + (quarters % 4 == 3 ? 1 : 0);
+    return static_cast<double>(sum) / static_cast<double>(reports);
+}
+
+}  // namespace zelvo::reports

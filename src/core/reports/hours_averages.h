@@ -1,0 +1,38 @@
+// The averages behind the analysis and the averages reports: a publisher's averages over the
+// months since a new or transferred status began (at most three and six), and the average of all
+// reports of a set of publishers over the last months.
+#pragma once
+
+namespace zelvo {
+class CZelvoDoc;
+}
+
+namespace zelvo::reports {
+
+// Status bits that shorten a publisher's averaging window: new (bit 0) and transferred (bit 2).
+inline constexpr int kAveragingMarks = 0x05;
+// The category filter that takes every pioneer kind.
+inline constexpr int kAnyCategory = 15;
+
+struct ThreeSix {
+    double three = 0.0;
+    double six = 0.0;
+};
+
+// Value `value` (0 placements … 4 studies) of publisher `row` averaged over min(window, 3) and
+// min(window, 6) months ending with the report month; a month without a report counts as 0.
+ThreeSix publisherAverages(const CZelvoDoc& doc, int row, int value);
+
+// Which publishers a report average takes.
+struct ReportFilter {
+    int category = kAnyCategory;  // pioneer kind of each month, or kAnyCategory
+    int group = 0;                // 0 = every group
+    int privileges = 0;  // bits 0-1: 1 servants, 2 elders, 3 baptized brothers; bit 4 custom
+};
+
+// Value `value` summed over every report the matching active publishers made in the `months`
+// months ending with the report month, divided by the number of those reports (0 when none).
+// Hours take the quarter hours: four make an hour, and three left over round up to one.
+double reportAverage(const CZelvoDoc& doc, const ReportFilter& filter, int months, int value);
+
+}  // namespace zelvo::reports

@@ -1,0 +1,60 @@
+#include "gui/records/shared_record_chooser.h"
+
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "gui/shell/qt_text.h"
+#include "records/shared_records.h"
+#include "resources/strings.h"
+
+namespace zelvo::gui {
+
+std::optional<int> chooseSharedRecord(QWidget* parent, const SharedRecordChoice& choice) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("sharedRecordChooser"));
+    dialog.setWindowTitle(qtText(choice.title));
+
+    auto* list = new QListWidget(&dialog);
+    list->setObjectName(QStringLiteral("recordList"));
+    for (const SharedRecordChoice::Entry& e : choice.entries) list->addItem(qtText(e.label));
+    list->setMinimumWidth(list->fontMetrics().averageCharWidth() * 50);
+
+    auto* ok = new QPushButton(qtText(res::kButtonOk), &dialog);
+    ok->setObjectName(QStringLiteral("okButton"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(qtText(res::kButtonCancel), &dialog);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    cancel->setAutoDefault(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(list, 1);
+    layout->addLayout(buttons);
+
+    // Focus alone makes a row current without choosing it: only a selected row counts.
+    auto chosenRow = [list] {
+        const QList<QListWidgetItem*> items = list->selectedItems();
+        return items.isEmpty() ? -1 : list->row(items.first());
+    };
+    QObject::connect(list, &QListWidget::itemSelectionChanged,
+                     [ok, chosenRow] { ok->setEnabled(chosenRow() >= 0); });
+    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    list->setCurrentRow(choice.preselected);
+    ok->setEnabled(chosenRow() >= 0);
+    list->setFocus();
+
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const int row = chosenRow();
+    if (row < 0 || row >= static_cast<int>(choice.entries.size())) return std::nullopt;
+    return choice.entries[static_cast<std::size_t>(row)].key;
+}
+
+}  // namespace zelvo::gui

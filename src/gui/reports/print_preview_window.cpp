@@ -1,0 +1,121 @@
+#include "gui/reports/print_preview_window.h"
+
+#include <QAbstractScrollArea>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "gui/shell/qt_text.h"
+#include "resources/strings.h"
+#include "shell/command_table.h"
+
+namespace zelvo::gui {
+
+namespace {
+
+QString commandLabel(int id) {
+    const shell::Command* c = shell::findCommand(id);
+    return c != nullptr ? qtText(c->text) : QString();
+}
+
+}  // namespace
+
+PrintPreviewWindow::PrintPreviewWindow(QPrinter* printer, std::function<void(QPrinter*)> paint,
+                                       QWidget* parent)
+    : QDialog(parent),
+      preview_(new QPrintPreviewWidget(printer, this)),
+      pageLabel_(new QLabel(this)),
+      paint_(std::move(paint)) {
+    setObjectName(QStringLiteral("printPreviewWindow"));
+    setWindowTitle(commandLabel(shell::cmd::kPrintPreview));
+    preview_->setObjectName(QStringLiteral("previewWidget"));
+    pageLabel_->setObjectName(QStringLiteral("previewPageLabel"));
+
+    auto* bar = new QHBoxLayout;
+    auto* print = addButton("previewPrint", {});
+    print->setText(commandLabel(shell::cmd::kPrint));
+    bar->addWidget(print);
+    bar->addSpacing(12);
+    first_ = addButton("previewFirst", res::kPreviewFirst);
+    previous_ = addButton("previewPrevious", res::kPreviewPrevious);
+    next_ = addButton("previewNext", res::kPreviewNext);
+    last_ = addButton("previewLast", res::kPreviewLast);
+    for (QPushButton* b : {first_, previous_}) bar->addWidget(b);
+    bar->addWidget(pageLabel_);
+    for (QPushButton* b : {next_, last_}) bar->addWidget(b);
+    bar->addSpacing(12);
+    auto* zoomIn = addButton("previewZoomIn", res::kPreviewZoomIn);
+    auto* zoomOut = addButton("previewZoomOut", res::kPreviewZoomOut);
+    auto* fitWidth = addButton("previewFitWidth", res::kPreviewFitWidth);
+    auto* wholePage = addButton("previewWholePage", res::kPreviewWholePage);
+    for (QPushButton* b : {zoomIn, zoomOut, fitWidth, wholePage}) bar->addWidget(b);
+    bar->addStretch(1);
+    auto* close = addButton("previewClose", res::kPreviewClose);
+    bar->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(preview_, 1);
+
+    connect(preview_, &QPrintPreviewWidget::paintRequested, this,
+            [this](QPrinter* p) { paint_(p); });
+    connect(preview_, &QPrintPreviewWidget::previewChanged, this,
+            &PrintPreviewWindow::updatePaging);
+    connect(first_, &QPushButton::clicked, this, [this] { goToPage(1); });
+    connect(previous_, &QPushButton::clicked, this, [this] { goToPage(currentPage() - 1); });
+    connect(next_, &QPushButton::clicked, this, [this] { goToPage(currentPage() + 1); });
+    connect(last_, &QPushButton::clicked, this, [this] { goToPage(pageCount()); });
+    // Scrolling through the pages changes the current page too.
+    if (auto* area = preview_->findChild<QAbstractScrollArea*>())
+        connect(area->verticalScrollBar(), &QScrollBar::valueChanged, this,
+                &PrintPreviewWindow::updatePaging);
+    connect(zoomIn, &QPushButton::clicked, preview_, [this] { preview_->zoomIn(); });
+    connect(zoomOut, &QPushButton::clicked, preview_, [this] { preview_->zoomOut(); });
+    connect(fitWidth, &QPushButton::clicked, preview_, &QPrintPreviewWidget::fitToWidth);
+    connect(wholePage, &QPushButton::clicked, preview_, &QPrintPreviewWidget::fitInView);
+    connect(print, &QPushButton::clicked, this, [this] {
+        printChosen_ = true;
+        accept();
+    });
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    preview_->fitToWidth();
+    resize(900, 1000);
+    close->setFocus();
+}
+
+QPushButton* PrintPreviewWindow::addButton(const char* name, std::string_view text) {
+    auto* b = new QPushButton(qtText(text), this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+void PrintPreviewWindow::goToPage(int page) {
+    preview_->setCurrentPage(page);
+    updatePaging();
+}
+
+int PrintPreviewWindow::pageCount() const {
+    return preview_->pageCount();
+}
+
+int PrintPreviewWindow::currentPage() const {
+    return preview_->currentPage();
+}
+
+void PrintPreviewWindow::updatePaging() {
+    const int page = currentPage();
+    const int pages = pageCount();
+    pageLabel_->setText(
+        qtText(res::format(res::kPreviewPageOf, std::to_string(page), std::to_string(pages))));
+    first_->setEnabled(page > 1);
+    previous_->setEnabled(page > 1);
+    next_->setEnabled(page < pages);
+    last_->setEnabled(page < pages);
+}
+
+}  // namespace zelvo::gui

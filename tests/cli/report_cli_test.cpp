@@ -1,0 +1,134 @@
+// `zelvo-cli report` on the demo congregation: the key lines of --text, the shape of --json, and
+// the errors of unknown kinds, unbuilt kinds, groups and outputs.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct CliRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+CliRun cli(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int code = zelvo::cli::run(args, out, err);
+    return {code, out.str(), err.str()};
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+bool hasLine(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+class ReportCli : public ::testing::Test {
+protected:
+    static inline fs::path folder;
+    static constexpr const char* kToday = "2023-09-10";  // August 2023, the old form
+
+    static void SetUpTestSuite() {
+        folder = fs::temp_directory_path() / ("zelvo_report_cli_" + std::to_string(::getpid()));
+        fs::remove_all(folder);
+        ASSERT_EQ(
+            cli({"--today", kToday, "demo", folder.string(), "--people", "40", "--seed", "7"}).code,
+            0);
+    }
+    static void TearDownTestSuite() { fs::remove_all(folder); }
+
+    CliRun report(std::vector<std::string> args) {
+        std::vector<std::string> all{"--today", kToday, "report"};
+        all.insert(all.end(), args.begin(), args.end());
+        return cli(all);
+    }
+};
+
+TEST_F(ReportCli, TextPagesOfTheAnalysis) {
+    const CliRun run = report({"1", folder.string(), "--text"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const std::vector<std::string> lines = linesOf(run.out);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "page 1");
+    EXPECT_TRUE(lines[1].starts_with("Έκθεση Εκκλησίας για Αύγουστος")) << lines[1];
+    EXPECT_TRUE(hasLine(lines, "Όνομα\tΕκδ.\tΒίντεο\tΏρες\tΕπαν.\tΓρ.Μελ\tΜ.Ο. Ωρών"));
+    EXPECT_TRUE(hasLine(lines, "3μη / 6μη"));
+    EXPECT_TRUE(hasLine(lines, "Τακτικοί και Ειδικοί Σκαπανείς"));
+    EXPECT_TRUE(hasLine(lines, "  Όμιλος 1"));
+    EXPECT_TRUE(hasLine(lines, "Εκδ.\tΒίντεο\tΏρες\tΕπαν.\tΓρ.Μελ")) << "the branch block";
+    EXPECT_TRUE(hasLine(lines, "Αρ.\tΣύν\tΜ.Ο.\tΕπί τοις 100"));
+    // Rows: a name, values, the averages "a/b" and the marks, in x order.
+    const std::regex row(R"(^[^\t]+(\t[0-9.]+)*\t[ 0-9]+\.[0-9]/[ 0-9]+\.[0-9](\t.*)?$)");
+    int rows = 0;
+    for (const std::string& l : lines) rows += std::regex_match(l, row);
+    EXPECT_GE(rows, 25) << run.out;
+    int summaries = 0;
+    for (const std::string& l : lines) summaries += l.starts_with("Σύνολο Ευαγγελιζομένων\t");
+    EXPECT_EQ(summaries, 1);
+    EXPECT_TRUE(hasLine(linesOf(report({"1", folder.string(), "--text", "--a4"}).out), "page 1"));
+}
+
+TEST_F(ReportCli, JsonItemsHavePagePositionAlignFontAndText) {
+    const CliRun run = report({"3", folder.string(), "--json"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_TRUE(run.out.starts_with("{\"kind\":3,\"group\":0,\"pageCount\":1,\"texts\":[{"))
+        << run.out;
+    const std::regex item(
+        R"re(\{"page":[0-9]+,"x":[0-9.]+,"y":[0-9.]+,"align":"(left|right|centre)","font":"[a-zA-Z ]+","text":"[^"]*"\})re");
+    const auto begin = std::sregex_iterator(run.out.begin(), run.out.end(), item);
+    EXPECT_GE(std::distance(begin, std::sregex_iterator()), 40);
+    EXPECT_NE(
+        run.out.find(
+            R"("x":0.5,"y":0.3,"align":"left","font":"title","text":"Σύνολα Εκθέσεων για τον Αύγουστος)"),
+        std::string::npos);
+    EXPECT_NE(run.out.find(R"("align":"right","font":"heading","text":"Γρ.Μελ")"),
+              std::string::npos);
+}
+
+TEST_F(ReportCli, GroupReportNamesItsGroup) {
+    const CliRun run = report({"2", folder.string(), "--group", "1", "--text"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const std::vector<std::string> lines = linesOf(run.out);
+    EXPECT_TRUE(lines[1].starts_with("Αύγουστος Έκθεση για τον ")) << lines[1];
+    EXPECT_TRUE(lines[2].starts_with("Επίσκοπος: ") || lines[2].starts_with("Υπηρέτης: ") ||
+                lines[2].starts_with("Οδηγός: "))
+        << lines[2];
+    bool inactive = false;
+    for (const std::string& l : lines) inactive |= l.starts_with("Αδρανείς ");
+    EXPECT_TRUE(inactive);
+}
+
+TEST_F(ReportCli, ClearErrors) {
+    const std::string f = folder.string();
+    EXPECT_EQ(report({"99", f, "--text"}).code, 2) << "unknown kind";
+    EXPECT_EQ(report({"abc", f, "--text"}).code, 2);
+    const CliRun unbuilt = report({"20", f, "--text"});
+    EXPECT_EQ(unbuilt.code, 2);
+    EXPECT_NE(unbuilt.err.find("20"), std::string::npos);
+    EXPECT_EQ(report({"2", f, "--text"}).code, 2) << "a group variant needs its group";
+    const CliRun noGroup = report({"2", f, "--group", "19", "--text"});
+    EXPECT_EQ(noGroup.code, 2);
+    EXPECT_NE(noGroup.err.find("19"), std::string::npos);
+    EXPECT_EQ(report({"1", f, "--group", "1", "--text"}).code, 2);
+    EXPECT_EQ(report({"1", f}).code, 2) << "an output is needed";
+    EXPECT_EQ(report({"1", f, "--text", "--json"}).code, 2);
+    EXPECT_EQ(report({"1", (folder / "nowhere").string(), "--text"}).code, 4);
+}
+
+}  // namespace

@@ -1,0 +1,584 @@
+// The details of a publisher or a student: the name rule, the three-list dates, the exclusions
+// of the ticks, what storing writes (privilege and pioneer codes, consent, e-mail, order of the
+// table), copy and paste, moving along the list, adding and the student's own controls.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "records/date_lists.h"
+#include "records/publisher_details_model.h"
+#include "store/cp1253.h"
+#include "store/user_prompts.h"
+#include "store/zelvo_doc.h"
+#include "test_folder.h"
+
+namespace zelvo::records {
+namespace {
+
+using Variant = PublisherDetailsModel::Variant;
+using Outcome = PublisherDetailsModel::StoreOutcome;
+
+constexpr Date kToday{2026, 12, 8};  // report month November 2026: index 10, slot 0
+constexpr int kMonth = 10;
+constexpr int kSlot = 0;
+constexpr int kYear = 2026;
+
+constexpr std::uint8_t kElderMale = 2 | 0x20;
+
+AppointmentRecord appointment(std::uint16_t id, std::uint16_t kind, std::string_view text) {
+    AppointmentRecord a;
+    a.setWord(0, id);
+    a.setWord(2, kind);
+    a.setText(AppointmentRecord::kText, text);
+    return a;
+}
+
+class DetailsModel : public ::testing::Test {
+protected:
+    test::TestFolder folder;
+    CZelvoDoc doc;
+    ScriptedPrompts prompts;
+    DetailsClipboard clipboard;
+
+    void SetUp() override {
+        test::openDoc(doc, folder, kToday);
+        PublisherRecord anna = test::person(101, "Anna", "Alexiou");
+        anna.setByte(PublisherRecord::kPrivileges, 0x40);
+        PublisherRecord babis = test::person(102, "Babis", "Bakas");
+        babis.setByte(PublisherRecord::kPrivileges, kElderMale);
+        PublisherRecord costas = test::person(103, "Costas", "Christou");
+        costas.setMonthByte(MonthByte::PioneerKind, kMonth, kSlot, 2);
+        costas.setText(PublisherRecord::kAddress, "Odos 1");
+        costas.setByte(PublisherRecord::kGroupNumber, 3);
+        PublisherRecord dora = test::person(2001, "Dora", "Dimou", kNonPublisher);
+        test::addPeople(doc, {anna, babis, costas, dora});
+    }
+
+    std::vector<int> activeIds() const { return {101, 102, 103}; }
+    PublisherDetailsModel open(int id, Variant variant = Variant::Publisher) {
+        return PublisherDetailsModel(doc, prompts, clipboard, variant, activeIds(), id, kYear);
+    }
+    const PublisherRecord& byId(int id) const {
+        return doc.publishers[static_cast<std::size_t>(doc.findById(id).value())];
+    }
+    std::vector<std::string> lastNames() const {
+        std::vector<std::string> names;
+        for (std::size_t row = 1; row < doc.publishers.size(); ++row)
+            names.push_back(doc.publishers[row].lastName());
+        return names;
+    }
+    const AppointmentRecord* appointmentOf(int id, int kind) const {
+        for (const AppointmentRecord& a : doc.appointments)
+            if (a.publisherId() == id && a.appointmentKind() == kind) return &a;
+        return nullptr;
+    }
+};
+
+// ------------------------------------------------------------------ names
+
+TEST(NameRule, TwentyThreeCharactersTogetherAreKept) {
+    EXPECT_EQ(shortenedFirstName("Konstantin", "Papadopoulosx"), "Konstantin");  // 10 + 13
+    EXPECT_EQ(shortenedFirstName("Konstantin", "Papadopoulosxy"), "K.");         // 10 + 14
+    EXPECT_EQ(shortenedFirstName("", "Papadopoulosxyzzzzzzzzzzzzz"), "");
+}
+
+TEST_F(DetailsModel, FirstNameBecomesItsInitialWhenTheLastNameReachesFourteen) {
+    auto model = open(101);
+    model.setFirstName("Konstantin");
+    std::string last;
+    for (char c : std::string("Papadopoulosx")) {
+        last += c;
+        model.setLastName(last);
+        EXPECT_EQ(model.firstName, "Konstantin") << last;
+    }
+    model.setLastName(last + "y");
+    EXPECT_EQ(model.firstName, "K.");
+}
+
+TEST_F(DetailsModel, LongFirstNameIsShortenedWhenItsBoxLosesTheFocus) {
+    auto model = open(101);
+    model.setLastName("Papadopoulosxy");
+    model.setFirstName("Konstantinos");
+    EXPECT_EQ(model.firstName, "Konstantinos");
+    model.firstNameLeft();
+    EXPECT_EQ(model.firstName, "K.");
+}
+
+TEST_F(DetailsModel, AutomaticCapitalsOnlyInTheEditionsThatUseThem) {
+    EXPECT_FALSE(autoCapitalizes("greek"));
+    EXPECT_FALSE(autoCapitalizes("rus"));
+    EXPECT_FALSE(autoCapitalizes("Ukrainian"));
+    EXPECT_TRUE(autoCapitalizes("english"));
+    EXPECT_EQ(autoCapitalized("maria-antonietta x"), "Maria-antoniet");
+
+    auto greek = open(101);
+    greek.setFirstName("maria");
+    EXPECT_EQ(greek.firstName, "maria");
+    doc.languageWord = "english";
+    auto english = open(101);
+    english.setFirstName("maria");
+    english.setLastName("papadopoulou-georgiou");
+    EXPECT_EQ(english.firstName, "Maria");
+    EXPECT_EQ(english.lastName, "Papadopoulou-g");
+    doc.settings.autoCapitalize = 0;
+    auto off = open(101);
+    off.setFirstName("maria");
+    EXPECT_EQ(off.firstName, "maria");
+}
+
+// ------------------------------------------------------------------ dates
+
+TEST(DateListsTest, StoredOnlyWhenMonthDayAndYearAreChosen) {
+    DateLists date(kYear);
+    date.load("");
+    date.setMonth(3);
+    date.setDay(15);
+    EXPECT_EQ(date.storedText(), "        ");
+    EXPECT_EQ(date.inWords(), "Ελλιπής ημερομηνία: δεν θα αποθηκευτεί");
+    date.setYear(1980);
+    EXPECT_EQ(date.storedText(), "03151980");
+    EXPECT_EQ(date.inWords(), "15 Μαρτίου 1980");
+    date.clear();
+    EXPECT_EQ(date.storedText(), "");  // as it was opened
+    EXPECT_EQ(date.inWords(), "");
+
+    DateLists known(kYear);
+    known.load("03151980");
+    known.setYear(0);
+    EXPECT_EQ(known.storedText(), "        ");
+}
+
+TEST(DateListsTest, ADateLeftAsOpenedKeepsItsStoredText) {
+    DateLists empty(kYear);
+    empty.load("");
+    EXPECT_EQ(empty.storedText(), "");
+    DateLists odd(kYear);
+    odd.load("13x51980");  // no month, no day, but a year
+    EXPECT_EQ(odd.month(), 0);
+    EXPECT_EQ(odd.year(), 1980);
+    EXPECT_EQ(odd.storedText(), "13x51980");
+    odd.setDay(2);
+    EXPECT_EQ(odd.storedText(), "        ");
+}
+
+TEST(DateListsTest, ListsHoldABlankThenTheirEntries) {
+    const auto months = DateLists::monthEntries();
+    ASSERT_EQ(months.size(), 13u);
+    EXPECT_EQ(months[0], "");
+    EXPECT_EQ(months[1], "Ιαν");
+    EXPECT_EQ(months[12], "Δεκ");
+    const auto days = DateLists::dayEntries();
+    ASSERT_EQ(days.size(), 32u);
+    EXPECT_EQ(days[1], "01");
+    EXPECT_EQ(days[31], "31");
+
+    DateLists date(kYear);
+    const auto years = date.yearEntries();
+    ASSERT_EQ(years.size(), 122u);
+    EXPECT_EQ(years[0], 0);
+    EXPECT_EQ(years[1], kYear - 119);
+    EXPECT_EQ(years.back(), kYear + 1);
+}
+
+TEST(DateListsTest, AStoredYearOutsideTheListIsListedSoItIsNotLost) {
+    DateLists date(kYear);
+    date.load("01011890");
+    const auto years = date.yearEntries();
+    ASSERT_EQ(years.size(), 123u);
+    EXPECT_EQ(years[1], 1890);
+    EXPECT_TRUE(std::is_sorted(years.begin() + 1, years.end()));
+}
+
+TEST_F(DetailsModel, DatesReachTheRecordOnlyWhenComplete) {
+    auto model = open(101);
+    model.birth.setMonth(5);
+    model.birth.setDay(20);  // no year
+    model.baptism.setMonth(6);
+    model.baptism.setDay(1);
+    model.baptism.setYear(2001);
+    EXPECT_TRUE(model.privilegesVisible());
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(byId(101).birthDate(), "        ");
+    EXPECT_EQ(byId(101).baptismDate(), "06012001");
+    model.baptism.setYear(0);
+    EXPECT_FALSE(model.privilegesVisible());
+}
+
+// ------------------------------------------------------------------ ticks
+
+TEST_F(DetailsModel, FemaleClearsElderAndMale) {
+    auto model = open(102);
+    EXPECT_TRUE(model.elder());
+    EXPECT_TRUE(model.male());
+    model.setFemale(true);
+    EXPECT_FALSE(model.elder());
+    EXPECT_FALSE(model.male());
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(byId(102).privileges(), 0x40);
+}
+
+TEST_F(DetailsModel, APrivilegeClearsTheOtherTwoAndMakesABrother) {
+    auto model = open(101);  // a sister
+    model.setServant(true);
+    EXPECT_TRUE(model.male());
+    EXPECT_FALSE(model.female());
+    model.setBaptizedBrother(true);
+    EXPECT_FALSE(model.servant());
+    model.setElder(true);
+    EXPECT_FALSE(model.baptizedBrother());
+    EXPECT_TRUE(model.elder());
+    model.setMale(false);
+    model.setFemale(false);
+    model.setMale(true);
+    EXPECT_TRUE(model.elder());
+
+    const std::pair<void (PublisherDetailsModel::*)(bool), int> codes[] = {
+        {&PublisherDetailsModel::setElder, 2},
+        {&PublisherDetailsModel::setServant, 1},
+        {&PublisherDetailsModel::setBaptizedBrother, 3},
+    };
+    for (const auto& [set, code] : codes) {
+        (model.*set)(true);
+        ASSERT_EQ(model.store(), Outcome::Stored);
+        EXPECT_EQ(byId(101).privileges() & 0x03, code);
+        EXPECT_EQ(byId(101).privileges() & 0x60, 0x20);
+    }
+}
+
+TEST_F(DetailsModel, APrivilegeWithoutSexIsShownAsMale) {
+    doc.publishers[static_cast<std::size_t>(doc.findById(102).value())].setByte(
+        PublisherRecord::kPrivileges, 0x02 | 0x80);
+    auto model = open(102);
+    EXPECT_TRUE(model.male());
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(byId(102).privileges(), 0x02 | 0x20 | 0x80);  // the left-out bit is kept
+}
+
+TEST_F(DetailsModel, PioneerTicksExcludeEachOther) {
+    auto model = open(103);
+    EXPECT_TRUE(model.regular());
+    model.setSpecial(true);
+    EXPECT_FALSE(model.regular());
+    model.setContinuousAuxiliary(true);
+    EXPECT_FALSE(model.special());
+    model.setRegular(true);
+    EXPECT_FALSE(model.continuousAuxiliary());
+}
+
+TEST_F(DetailsModel, PioneerCodeOfTheReportMonthOnStore) {
+    struct Case {
+        int was;
+        bool regular, special, continuous;
+        int code;
+    };
+    const Case cases[] = {
+        {0, true, false, false, 2},  {0, false, true, false, 3}, {2, false, false, false, 0},
+        {1, false, false, false, 1},  // an auxiliary month from report entry stays
+        {0, false, false, true, 1},  {3, false, false, true, 1},
+    };
+    for (const Case& c : cases) {
+        doc.publishers[static_cast<std::size_t>(doc.findById(103).value())].setMonthByte(
+            MonthByte::PioneerKind, kMonth, kSlot, static_cast<std::uint8_t>(c.was));
+        auto model = open(103);
+        model.setRegular(c.regular);
+        model.setSpecial(c.special);
+        model.setContinuousAuxiliary(c.continuous);
+        ASSERT_EQ(model.store(), Outcome::Stored);
+        EXPECT_EQ(byId(103).pioneerKind(kMonth, kSlot), c.code) << c.was << " -> " << c.code;
+        EXPECT_EQ((byId(103).privileges() & 0x08) != 0, c.continuous);
+    }
+    EXPECT_EQ(byId(103).pioneerKind(kMonth, 1), 0);  // the other year's month untouched
+}
+
+TEST_F(DetailsModel, StartDateIsBlankedOnlyForTicksSetHere) {
+    doc.appointments = {appointment(102, 2, "0101200012312020"),
+                        appointment(102, 3, "0301201500000000"),
+                        appointment(101, 1, "0505200500000000")};
+    auto model = open(102);
+    model.setRegular(true);
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(appointmentOf(102, 2)->appointmentText(), "0101200012312020");  // already elder
+    EXPECT_EQ(appointmentOf(102, 3)->appointmentText(), "        00000000");
+    EXPECT_EQ(appointmentOf(101, 1)->appointmentText(), "0505200500000000");
+}
+
+TEST_F(DetailsModel, HopeAndCustomCategory) {
+    auto model = open(101);
+    EXPECT_FALSE(model.customCategoryVisible());
+    doc.settings.customCategoryEnabled = 1;
+    doc.settings.customCategoryName = cp1253::fromUtf8("Βοηθοί");
+    EXPECT_TRUE(model.customCategoryVisible());
+    EXPECT_EQ(model.customCategoryText(), "Βοηθοί");
+    model.customCategory = true;
+    model.anointed = true;
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(byId(101).hope(), 'A');
+    EXPECT_NE(byId(101).privileges() & 0x10, 0);
+    model.anointed = false;
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(byId(101).hope(), 'O');
+}
+
+// ------------------------------------------------------------------ groups and households
+
+TEST_F(DetailsModel, GroupButtonCaption) {
+    EXPECT_EQ(groupButtonText(doc, 0), "Επιλογή Ομίλου Υπηρεσίας Αγρού");
+    EXPECT_EQ(groupButtonText(doc, 21), "Επιλογή Ομίλου Υπηρεσίας Αγρού");
+    doc.groups.setText(ServiceGroupTable::overseerField(3), cp1253::fromUtf8("Γιάννης Π"));
+    EXPECT_EQ(groupButtonText(doc, 3), "( &Όμιλος #3 ) Γιάννης Π");
+    doc.groups.setText(ServiceGroupTable::labelNameField(3), cp1253::fromUtf8("Κέντρο"));
+    EXPECT_EQ(groupButtonText(doc, 3), "( &Όμιλος #3 ) Γιάννης Π");  // the label is not in use
+    doc.groups.setUseLabel(3, 1);
+    EXPECT_EQ(groupButtonText(doc, 3), "Κέντρο");
+}
+
+TEST_F(DetailsModel, HeadOfFamilyClearsTheOwnLinkAndStaysWhileMembersRemain) {
+    doc.publishers[static_cast<std::size_t>(doc.findById(101).value())].setWord(
+        PublisherRecord::kHouseholdKey, 103);
+    auto model = open(101);
+    EXPECT_TRUE(model.householdVisible());
+    EXPECT_EQ(model.householdText(), "Προβολή Σπιτικού");
+    model.setHeadOfFamily(true);
+    EXPECT_EQ(model.working().householdKey(), 0);
+    EXPECT_EQ(model.householdText(), "Επεξεργασία Σπιτικού");
+    ASSERT_EQ(model.store(), Outcome::Stored);
+
+    doc.publishers[static_cast<std::size_t>(doc.findById(102).value())].setWord(
+        PublisherRecord::kHouseholdKey, 101);
+    auto head = open(101);
+    EXPECT_TRUE(head.headOfFamily());
+    EXPECT_FALSE(head.headOfFamilyEnabled());
+    head.setHeadOfFamily(false);
+    EXPECT_TRUE(head.headOfFamily());
+
+    auto alone = open(103);
+    EXPECT_FALSE(alone.householdVisible());
+}
+
+// ------------------------------------------------------------------ storing
+
+TEST_F(DetailsModel, TextsAreTrimmedAndCutToTheirLimits) {
+    auto model = open(101);
+    model.address = "  " + std::string(70, 'a') + "  ";
+    model.phoneHome = " 210 1234567890123 ";
+    model.phoneMobile = "69";
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(byId(101).address(), std::string(60, 'a'));
+    EXPECT_EQ(byId(101).phoneHome(), "210 1234567890");
+    EXPECT_EQ(byId(101).phoneMobile(), "69");
+    EXPECT_EQ(doc.modified, 1);
+    EXPECT_TRUE(model.changedSomething());
+}
+
+TEST_F(DetailsModel, ALongerStoredTextIsKeptUntilItIsEdited) {
+    doc.publishers[static_cast<std::size_t>(doc.findById(101).value())].setText(
+        PublisherRecord::kFirstName, "Anastasia-Maria");  // 15, as an imported list may hold
+    auto model = open(101);
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(byId(101).firstName(), "Anastasia-Maria");
+    model.setFirstName("Anastasia-Mari ");
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(byId(101).firstName(), "Anastasia-Mari");
+}
+
+TEST_F(DetailsModel, ABlankLastNameIsRefusedWithAMessage) {
+    auto model = open(101);
+    model.setLastName("   ");
+    EXPECT_EQ(model.store(), Outcome::Refused);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(byId(101).lastName(), "Alexiou");
+    EXPECT_EQ(doc.modified, 0);
+}
+
+TEST_F(DetailsModel, RenamingMovesThePersonToTheirPlace) {
+    auto model = open(101);
+    model.setLastName("Zervou");
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(lastNames(), (std::vector<std::string>{"Bakas", "Christou", "Dimou", "Zervou"}));
+    EXPECT_EQ(model.row(), 4);
+    EXPECT_EQ(model.id(), 101);
+}
+
+TEST_F(DetailsModel, EmailGoesIntoTheContactExtra) {
+    auto model = open(102);
+    model.email = " babis@example.org ";
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    const int row = doc.findById(102).value();
+    EXPECT_NE(doc.publishers[static_cast<std::size_t>(row)].extraIndex(), 0);
+    EXPECT_EQ(doc.emailOf(row), "babis@example.org");
+    EXPECT_TRUE(folder.exists("xten7.dat"));
+
+    auto nothing = open(101);  // no contact text: no record is made
+    ASSERT_EQ(nothing.store(), Outcome::Stored);
+    EXPECT_EQ(byId(101).extraIndex(), 0);
+}
+
+TEST_F(DetailsModel, ConsentWritesTheAppointmentOfKindTwentyAndUntickingRemovesIt) {
+    auto model = open(101);
+    EXPECT_FALSE(model.consent);
+    model.consent = true;
+    model.consentDate.setMonth(5);
+    model.consentDate.setDay(25);
+    model.consentDate.setYear(2018);
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    ASSERT_NE(appointmentOf(101, 20), nullptr);
+    EXPECT_EQ(appointmentOf(101, 20)->appointmentText(), "05252018");
+    EXPECT_EQ(byId(101).consentGiven(), 1);  // the lists of consent read the record
+    EXPECT_EQ(byId(101).consentDate(), "05252018");
+
+    auto again = open(101);
+    EXPECT_TRUE(again.consent);
+    EXPECT_EQ(again.consentDate.day(), 25);
+    again.consent = false;
+    ASSERT_EQ(again.store(), Outcome::Stored);
+    EXPECT_EQ(appointmentOf(101, 20), nullptr);
+    EXPECT_EQ(byId(101).consentGiven(), 0);
+}
+
+TEST_F(DetailsModel, ConsentWithoutADateIsStillRecorded) {
+    auto model = open(102);
+    model.consent = true;
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    ASSERT_NE(appointmentOf(102, 20), nullptr);
+    EXPECT_TRUE(appointmentOf(102, 20)->worthKeeping());
+}
+
+// ------------------------------------------------------------------ copy, paste, moving
+
+TEST_F(DetailsModel, CopyRemembersAndPasteBringsAddressPhoneAndGroup) {
+    auto source = open(103);
+    EXPECT_EQ(source.copyText(), "Αντιγραφή");
+    source.phoneHome = "2101234567";
+    ASSERT_TRUE(source.copyOrPaste());
+    EXPECT_EQ(source.copyText(), "Επικόλληση");
+    EXPECT_TRUE(source.clearVisible());
+
+    auto target = open(101);
+    ASSERT_TRUE(target.copyOrPaste());
+    EXPECT_EQ(target.address, "Odos 1");
+    EXPECT_EQ(target.phoneHome, "2101234567");
+    EXPECT_EQ(target.group(), 3);
+    EXPECT_EQ(byId(101).address(), "");  // nothing stored before OK
+    target.forgetRemembered();
+    EXPECT_EQ(target.copyText(), "Αντιγραφή");
+
+    auto adding = open(0);
+    EXPECT_FALSE(adding.copyVisible());
+}
+
+TEST_F(DetailsModel, NextAndPreviousStoreAndWrapAround) {
+    auto model = open(103);
+    model.phoneWork = "999";
+    ASSERT_TRUE(model.next());
+    EXPECT_EQ(model.id(), 101);
+    EXPECT_EQ(byId(103).phoneWork(), "999");
+    ASSERT_TRUE(model.previous());
+    EXPECT_EQ(model.id(), 103);
+    ASSERT_TRUE(model.previous());
+    EXPECT_EQ(model.id(), 102);
+
+    model.setLastName("");
+    EXPECT_FALSE(model.next());
+    EXPECT_EQ(model.id(), 102);
+}
+
+// ------------------------------------------------------------------ adding
+
+TEST_F(DetailsModel, AddingTakesTheFirstFreeIdAndInsertsInOrder) {
+    auto model = open(0);
+    EXPECT_TRUE(model.adding());
+    EXPECT_TRUE(model.statusBeforeStore());
+    EXPECT_FALSE(model.previousNextVisible());
+    EXPECT_FALSE(model.deleteVisible());
+    EXPECT_EQ(model.id(), 100);
+    model.setFirstName("Eleni");
+    model.setLastName("Bouras");
+    model.email = "eleni@example.org";
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(lastNames(),
+              (std::vector<std::string>{"Alexiou", "Bakas", "Bouras", "Christou", "Dimou"}));
+    EXPECT_EQ(byId(100).kind(), kPublisher);
+    EXPECT_EQ(doc.emailOf(doc.findById(100).value()), "eleni@example.org");
+}
+
+TEST_F(DetailsModel, AddingTheNameOfAPublisherAsksAndNoChangesNothing) {
+    const auto before = doc.publishers;
+    auto model = open(0);
+    model.setFirstName("Babis");
+    model.setLastName("Bakas");
+    model.email = "x@example.org";
+    EXPECT_EQ(model.store(), Outcome::Dropped);
+    EXPECT_EQ(prompts.questions.size(), 1u);
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), doc.publishers.begin(),
+                           doc.publishers.end(),
+                           [](const auto& a, const auto& b) { return a.bytes == b.bytes; }));
+    EXPECT_FALSE(folder.exists("xten7.dat"));
+}
+
+TEST_F(DetailsModel, AddingTheNameOfAStudentIsAllowed) {
+    auto model = open(0);
+    model.setFirstName("Dora");
+    model.setLastName("Dimou");
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_TRUE(prompts.questions.empty());
+    EXPECT_EQ(doc.recordCount(), 6);
+}
+
+TEST_F(DetailsModel, AFullTableIsToldBeforeAnythingIsTyped) {
+    EXPECT_TRUE(PublisherDetailsModel::roomForNewPerson(doc, prompts));
+    while (doc.publishers.size() < CZelvoDoc::kMaxRows)
+        doc.publishers.push_back(
+            test::person(static_cast<std::uint16_t>(3000 + doc.publishers.size()), "X", "Y"));
+    EXPECT_FALSE(PublisherDetailsModel::roomForNewPerson(doc, prompts));
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_NE(prompts.messages[0].find("1.509"), std::string::npos);
+}
+
+// ------------------------------------------------------------------ students
+
+TEST_F(DetailsModel, StudentVariant) {
+    auto model = open(2001, Variant::Student);
+    EXPECT_EQ(model.title(), "Επεξεργασία Σπουδαστή");
+    EXPECT_FALSE(model.publisherControlsVisible());
+    EXPECT_FALSE(model.statusVisible());
+    EXPECT_FALSE(model.copyVisible());
+    EXPECT_TRUE(model.deleteVisible());
+    EXPECT_EQ(model.conductorLine(), "");
+    EXPECT_EQ(model.conductorButtonText(), "Επέλεξε Οδηγό Γραφικής Μελέτης");
+
+    model.setConductor(doc.findById(102).value());
+    EXPECT_EQ(model.conductorLine(), "Οδηγός Γραφικής Μελέτης: Babis Bakas");
+    EXPECT_EQ(model.conductorButtonText(), "Διαγραφή Οδηγού Γραφικής Μελέτης");
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(byId(2001).conductor(), "Babis Bakas");
+    EXPECT_EQ(byId(2001).kind(), kNonPublisher);
+    model.clearConductor();
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(byId(2001).conductor(), "");
+}
+
+TEST_F(DetailsModel, AStudentNeedsALastNameOfTwoCharacters) {
+    auto model = open(0, Variant::Student);
+    EXPECT_EQ(model.id(), 2000);
+    model.setLastName("K");
+    EXPECT_EQ(model.store(), Outcome::Refused);
+    model.setLastName("Ka");
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(byId(2000).kind(), kNonPublisher);
+}
+
+TEST_F(DetailsModel, DeletingAStudentAsksFirst) {
+    auto model = open(2001, Variant::Student);
+    prompts.answers = {Answer::No, Answer::Yes};
+    EXPECT_FALSE(model.deleteStudent());
+    EXPECT_TRUE(doc.findById(2001).has_value());
+    EXPECT_TRUE(model.deleteStudent());
+    EXPECT_FALSE(doc.findById(2001).has_value());
+    ASSERT_EQ(prompts.questions.size(), 2u);
+    EXPECT_EQ(prompts.questions[0], "Θέλεις αλήθεια να διαγράψεις Dora Dimou;");
+}
+
+}  // namespace
+}  // namespace zelvo::records

@@ -1,0 +1,522 @@
+// The report view on the real main window: the two modes and the keys, the font commands and
+// their keeping in the settings file, the print preview, printing with its copies and ranges,
+// and the PDF output.
+#include <QFile>
+#include <QFontDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "gui/reports/print_preview_window.h"
+#include "gui/reports/report_canvas.h"
+#include "gui/reports/report_pdf.h"
+#include "gui/shell/dashboard.h"
+#include "gui/shell/main_window.h"
+#include "gui/shell/qt_text.h"
+#include "gui/shell/zelvo_view.h"
+#include "modal_script.h"
+#include "reports/report_font.h"
+#include "resources/strings.h"
+#include "shell/command_table.h"
+#include "shell_fixture.h"
+#include "store/ini_file.h"
+
+using namespace zelvo;
+using gui::CMainFrame;
+using gui::CZelvoView;
+using reports::FontRole;
+
+namespace {
+
+struct Session {
+    ScriptedPrompts prompts;
+    CZelvoDoc doc;
+    std::unique_ptr<CMainFrame> window;
+
+    explicit Session(const test::DataFolder& folder,
+                     const std::function<void(CZelvoDoc&)>& beforeWindow = {}) {
+        doc.startUp(folder.str(), test::kToday, LoadMode::Live);
+        loaded = doc.load(prompts, LoadMode::Live).ok;
+        if (beforeWindow) beforeWindow(doc);
+        window = std::make_unique<CMainFrame>(doc, prompts);
+        window->show();
+        window->postDashboardRefresh();
+        QCoreApplication::processEvents();
+    }
+    bool loaded = false;
+    CZelvoView* view() const { return window->view(); }
+    // Shows a report and waits until its first draw has sized the canvas.
+    void show(int command) {
+        window->runCommand(command);
+        QCoreApplication::processEvents();
+        QTest::qWait(50);
+    }
+    int canvasHeight() const { return view()->canvas()->height(); }
+};
+
+// A PDF printer of the given file, as a printer whose driver cannot make copies.
+std::unique_ptr<QPrinter> pdfPrinter(const QString& path) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    printer->setResolution(300);
+    printer->setPageSize(QPageSize(QPageSize::Letter));
+    return printer;
+}
+
+int pdfPages(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray bytes = file.readAll();
+    if (!bytes.startsWith("%PDF")) return -1;
+    int pages = 0;
+    for (qsizetype at = bytes.indexOf("/Type /Page"); at >= 0;
+         at = bytes.indexOf("/Type /Page", at + 1))
+        if (bytes.mid(at + 11, 1) != "s") ++pages;
+    return pages;
+}
+
+IniFile settingsOf(const test::DataFolder& folder) {
+    return IniFile::load(folder.file(QStringLiteral("zelvog.ini")).toStdString());
+}
+
+std::string section(FontRole role) {
+    return cp1253::fromUtf8(reports::fontSection(role));
+}
+
+}  // namespace
+
+class ReportViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // --- modes and keys ---
+
+    void reportModeAndBack() {
+        test::DataFolder folder(40);
+        Session s(folder);
+        QVERIFY(s.loaded);
+        QCOMPARE(s.view()->mode(), shell::ViewMode::Dashboard);
+        s.show(32891);
+        QCOMPARE(s.view()->mode(), shell::ViewMode::Report);
+        QCOMPARE(s.view()->reportKind(), 1);
+        QVERIFY(s.view()->canvas()->isVisible());
+        QVERIFY(s.view()->hasFocus());
+        const reports::ViewState& st = s.view()->state();
+        QTRY_COMPARE(s.canvasHeight(), 11 * st.pageCount * st.screenDpiY);
+        QCOMPARE(s.view()->canvas()->width(), 8 * st.screenDpiX);
+
+        QTest::keyClick(s.view(), Qt::Key_Escape);
+        QCOMPARE(s.view()->mode(), shell::ViewMode::Dashboard);
+        QVERIFY(s.view()->dashboard()->isVisible());
+
+        s.show(32892);
+        QCOMPARE(s.view()->reportKind(), 110);
+        s.window->runCommand(shell::cmd::kReturnToDashboard);
+        QCOMPARE(s.view()->mode(), shell::ViewMode::Dashboard);
+        // A report of every built kind shows.
+        for (int command : {32793, 32794}) {
+            s.show(command);
+            QCOMPARE(s.view()->mode(), shell::ViewMode::Report);
+        }
+    }
+
+    void keysScrollALongReport() {
+        test::DataFolder folder(400);
+        Session s(folder);
+        s.window->resize(900, 600);
+        s.show(32891);
+        const reports::ViewState& st = s.view()->state();
+        QTRY_VERIFY(st.pageCount > 2);
+        QTRY_COMPARE(s.canvasHeight(), 11 * st.pageCount * st.screenDpiY);
+        QScrollBar* bar = s.view()->reportScroll()->verticalScrollBar();
+        const reports::ScrollSizes sizes = st.scrollSizes();
+        QCOMPARE(bar->value(), 0);
+        QTest::keyClick(s.view(), Qt::Key_PageDown);
+        QCOMPARE(bar->value(), sizes.pageY);
+        QTest::keyClick(s.view(), Qt::Key_Down);
+        QCOMPARE(bar->value(), sizes.pageY + sizes.lineY);
+        QTest::keyClick(s.view(), Qt::Key_PageUp);
+        QCOMPARE(bar->value(), sizes.lineY);
+        QTest::keyClick(s.view(), Qt::Key_End);
+        QCOMPARE(bar->value(), bar->maximum());
+        QTest::keyClick(s.view(), Qt::Key_Home);
+        QCOMPARE(bar->value(), 0);
+        // Another report starts at its top.
+        QTest::keyClick(s.view(), Qt::Key_End);
+        s.show(32892);
+        QCOMPARE(bar->value(), 0);
+    }
+
+    void groupReportNamesItsGroupInTheCaption() {
+        test::DataFolder folder(40);
+        Session s(folder);
+        const QString plain = s.window->windowTitle();
+        s.view()->showReport(2, 3);
+        QTRY_VERIFY(s.window->windowTitle().contains(QStringLiteral("Όμιλος #3")));
+        // The frame's own refresh after a command does not take it away.
+        s.window->updateCommands();
+        QVERIFY(s.window->windowTitle().contains(QStringLiteral("Όμιλος #3")));
+        QTest::keyClick(s.view(), Qt::Key_Escape);
+        QCOMPARE(s.window->windowTitle(), plain);
+    }
+
+    // --- fonts ---
+
+    void fontDialogReplacesTheTitleFont() {
+        test::DataFolder folder(10);
+        Session s(folder);
+        const reports::LogicalFont before = s.view()->fonts().font(FontRole::Title);
+        QCOMPARE(before.height, -19);
+        QString title;
+        test::ModalScript script;
+        script.then([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFontDialog*>(modal);
+            QVERIFY(dialog != nullptr);
+            title = dialog->windowTitle();
+            QFont font(QStringLiteral("Liberation Serif"));
+            font.setPointSize(18);
+            font.setItalic(true);
+            dialog->setCurrentFont(font);
+            dialog->accept();
+        });
+        s.window->runCommand(32788);
+        QVERIFY(script.done());
+        QCOMPARE(title, QStringLiteral("Γραμ/σειρά για Τίτλους"));
+        const reports::LogicalFont after = s.view()->fonts().font(FontRole::Title);
+        QCOMPARE(QString::fromStdString(after.faceName), QStringLiteral("Liberation Serif"));
+        QCOMPARE(after.height, -24);  // 18 points at 96 dots per inch
+        QCOMPARE(after.italic, 1);
+        QCOMPARE(after.charSet, before.charSet);
+        // Kept at once, though the data were not saved.
+        const IniFile ini = settingsOf(folder);
+        QCOMPARE(ini.integer(section(FontRole::Title), "Height", 0), -24);
+        QCOMPARE(ini.text(section(FontRole::Title), "FaceName", ""),
+                 std::string("Liberation Serif"));
+        QCOMPARE(ini.integer(section(FontRole::Title), "Italic", 0), 1);
+    }
+
+    void theSmallTextChooserHasNoTitleAndCancelKeepsTheFont() {
+        test::DataFolder folder(10);
+        Session s(folder);
+        const reports::LogicalFont before = s.view()->fonts().font(FontRole::Small);
+        QString title = QStringLiteral("unset");
+        test::ModalScript script;
+        script.then([&](QWidget* modal) {
+            title = modal->windowTitle();
+            qobject_cast<QDialog*>(modal)->reject();
+        });
+        s.window->runCommand(32803);
+        QVERIFY(script.done());
+        QVERIFY(title.isEmpty());
+        QCOMPARE(s.view()->fonts().font(FontRole::Small), before);
+        QVERIFY(!folder.exists(QStringLiteral("zelvog.ini")) ||
+                settingsOf(folder).integer(section(FontRole::Small), "Height", 0) == 0);
+    }
+
+    void anUnchangedChoiceWritesNothing() {
+        test::DataFolder folder(10);
+        Session s(folder);
+        int asked = 0;
+        s.view()->setFontChooser([&](QFont&, const QString&) { return ++asked > 0; });
+        s.window->runCommand(32791);
+        QCOMPARE(asked, 1);
+        QVERIFY(!folder.exists(QStringLiteral("zelvog.ini")) ||
+                settingsOf(folder).integer(section(FontRole::Text), "Height", 0) == 0);
+    }
+
+    void defaultsRestoreEveryFontAndSavesKeepThem() {
+        test::DataFolder folder(10);
+        {
+            Session s(folder);
+            s.view()->setFontChooser([](QFont& font, const QString&) {
+                font = QFont(QStringLiteral("DejaVu Sans Mono"));
+                font.setPointSize(30);
+                return true;
+            });
+            s.window->runCommand(32790);
+            QCOMPARE(s.view()->fonts().font(FontRole::Heading).height, -40);
+            s.window->runCommand(32813);
+            for (int i = 0; i < reports::kReportFontCount; ++i) {
+                const auto role = static_cast<FontRole>(i);
+                QCOMPARE(s.view()->fonts().font(role),
+                         reports::defaultFont(role, reports::PrinterResolutionClass::High, 161));
+            }
+            s.window->runCommand(32791);  // the text font changes again
+            s.doc.modified = 1;
+            QVERIFY(s.doc.saveAll(s.prompts).ok);
+        }
+        // The next start reads what the save wrote.
+        Session again(folder);
+        QCOMPARE(again.view()->fonts().font(FontRole::Text).height, -40);
+        QCOMPARE(again.view()->fonts().font(FontRole::Title).height, -19);
+        QCOMPARE(settingsOf(folder).integer(section(FontRole::Small), "Height", 0), -13);
+    }
+
+    // --- print preview and printing ---
+
+    void previewShowsEveryPageWhilePrinting() {
+        test::DataFolder folder(400);
+        Session s(folder);
+        s.show(32891);
+        QTRY_VERIFY(s.view()->state().pageCount > 2);
+        const int pages = s.view()->state().pageCount;
+        QSignalSpy printing(s.view(), &CZelvoView::printingChanged);
+        int shown = -1;
+        QString label;
+        bool flagDuringPreview = false;
+        bool closeRefused = false;
+        test::ModalScript script;
+        script.then([&](QWidget* modal) {
+            auto* window = qobject_cast<gui::PrintPreviewWindow*>(modal);
+            QVERIFY(window != nullptr);
+            QCOMPARE(window->windowTitle(), QStringLiteral("Προεπισκόπηση Εκτύπωσης"));
+            QTRY_VERIFY(window->pageCount() > 0);
+            shown = window->pageCount();
+            flagDuringPreview = s.view()->printing();
+            window->findChild<QPushButton*>(QStringLiteral("previewNext"))->click();
+            label = window->findChild<QLabel*>(QStringLiteral("previewPageLabel"))->text();
+            // The frame will not close while the preview runs.
+            s.window->close();
+            closeRefused = s.window->isVisible();
+            window->findChild<QPushButton*>(QStringLiteral("previewClose"))->click();
+        });
+        s.window->runCommand(shell::cmd::kPrintPreview);
+        QVERIFY(script.done());
+        QCOMPARE(shown, pages);
+        QCOMPARE(label, QStringLiteral("Σελίδα 2 από %1").arg(pages));
+        QVERIFY(flagDuringPreview);
+        QVERIFY(closeRefused);
+        QVERIFY(std::find(s.prompts.messages.begin(), s.prompts.messages.end(),
+                          res::kUseCloseButton) != s.prompts.messages.end());
+        QVERIFY(!s.view()->printing());
+        QCOMPARE(printing.count(), 2);
+        QCOMPARE(s.view()->state().pageLength, 110);
+    }
+
+    void printingMakesTheCopiesTheDriverCannot() {
+        test::DataFolder folder(400);
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("job.pdf"));
+        Session s(folder);
+        s.view()->setPrinter(pdfPrinter(pdf));
+        s.show(32891);
+        QTRY_VERIFY(s.view()->state().pageCount > 2);
+        const int pages = s.view()->state().pageCount;
+        int offeredMax = 0;
+        s.view()->setPrintDialogRunner([&](QPrinter& printer, int, int maxPage) {
+            offeredMax = maxPage;
+            printer.setCopyCount(2);
+            return true;
+        });
+        s.window->runCommand(shell::cmd::kPrint);
+        QCOMPARE(offeredMax, pages);
+        QCOMPARE(pdfPages(pdf), 2 * pages);
+        QVERIFY(!s.view()->printing());
+
+        // A range of one page, one copy.
+        s.view()->setPrintDialogRunner([](QPrinter& printer, int, int) {
+            printer.setCopyCount(1);
+            printer.setPrintRange(QPrinter::PageRange);
+            printer.setFromTo(2, 2);
+            return true;
+        });
+        s.window->runCommand(shell::cmd::kPrint);
+        QCOMPARE(pdfPages(pdf), 1);
+
+        // Cancelling the dialog prints nothing.
+        QFile::remove(pdf);
+        s.view()->setPrintDialogRunner([](QPrinter&, int, int) { return false; });
+        s.window->runCommand(shell::cmd::kPrint);
+        QVERIFY(!QFile::exists(pdf));
+    }
+
+    void anA4JobKeepsTwelveInchBands() {
+        test::DataFolder folder(60);
+        QTemporaryDir out;
+        Session s(folder);
+        auto printer = pdfPrinter(out.filePath(QStringLiteral("a4.pdf")));
+        printer->setPageSize(QPageSize(QPageSize::A4));
+        s.view()->setPrinter(std::move(printer));
+        s.view()->setPrintDialogRunner([](QPrinter&, int, int) { return true; });
+        s.show(32793);  // the totals
+        s.window->runCommand(shell::cmd::kPrint);
+        QVERIFY(s.view()->state().isA4);
+        QCOMPARE(s.view()->state().pageLength, 110);  // back for the screen
+        QCOMPARE(pdfPages(out.filePath(QStringLiteral("a4.pdf"))), s.view()->state().pageCount);
+    }
+
+    void noPrinterIsSaidPlainly() {
+        test::DataFolder folder(10);
+        Session s(folder);
+        auto printer = std::make_unique<QPrinter>();
+        printer->setOutputFormat(QPrinter::PdfFormat);  // and no file to write
+        s.view()->setPrinter(std::move(printer));
+        s.show(32793);
+        s.window->runCommand(shell::cmd::kPrint);
+        QCOMPARE(s.prompts.messages.back(), std::string(res::kNoPrinter));
+        QVERIFY(!s.view()->printing());
+    }
+
+    void printingEveryGroupReturnsToTheDashboard() {
+        test::DataFolder folder(80);
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("groups.pdf"));
+        Session s(folder);
+        s.view()->setPrinter(pdfPrinter(pdf));
+        QSignalSpy printing(s.view(), &CZelvoView::printingChanged);
+        const int groups = s.doc.groups.groupCount();
+        QVERIFY(groups >= 2);
+        s.view()->printGroups(2, reports::ViewState::groupsToPrint(true, 1, groups), true);
+        QCOMPARE(printing.count(), 2 * groups);  // one job per group
+        QVERIFY(pdfPages(pdf) >= 1);
+        QCOMPARE(s.view()->mode(), shell::ViewMode::Dashboard);
+        QVERIFY(!s.view()->state().printAllGroups);
+    }
+
+    // --- the group analysis ---
+
+    void groupAnalysisAsksForTheGroup() {
+        test::DataFolder folder(80);
+        Session s(folder);
+        QVERIFY(s.doc.groups.groupCount() >= 3);
+        test::ModalScript script;
+        script.then([](QWidget* modal) {
+            QCOMPARE(modal->objectName(), QStringLiteral("taskGroupChooser"));
+            QVERIFY(!modal->findChild<QPushButton*>(QStringLiteral("printAllButton"))->isHidden());
+            modal->findChild<QListWidget*>(QStringLiteral("groupList"))->setCurrentRow(2);
+            modal->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+        });
+        s.window->runCommand(32780);
+        QVERIFY(script.done());
+        QCOMPARE(s.view()->mode(), shell::ViewMode::Report);
+        QCOMPARE(s.view()->reportKind(), 2);
+        QCOMPARE(s.view()->reportGroup(), 3);
+        QVERIFY(s.window->windowTitle().contains(QStringLiteral("Όμιλος #3")));
+
+        // Cancelled: nothing changes.
+        test::ModalScript cancel;
+        cancel.then([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+        s.window->runCommand(32780);
+        QVERIFY(cancel.done());
+        QCOMPARE(s.view()->reportGroup(), 3);
+    }
+
+    void aGroupWithoutPublishersShowsNothing() {
+        test::DataFolder folder(80);
+        // Every active publisher of group 2 moves to group 1.
+        Session s(folder, [](CZelvoDoc& doc) {
+            for (const IndexEntry& e : doc.kindLists[kPublisher]) {
+                PublisherRecord& r = doc.publishers[e.recordIndex];
+                if (r.groupNumber() == 2) r.setByte(PublisherRecord::kGroupNumber, 1);
+            }
+        });
+        QVERIFY(s.doc.groups.groupCount() >= 2);
+        test::ModalScript script;
+        script.then([](QWidget* modal) {
+            modal->findChild<QListWidget*>(QStringLiteral("groupList"))->setCurrentRow(1);
+            modal->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+        });
+        s.window->runCommand(32780);
+        QVERIFY(script.done());
+        QCOMPARE(s.view()->mode(), shell::ViewMode::Dashboard);
+    }
+
+    void printAllGroupsFromTheChooser() {
+        test::DataFolder folder(80);
+        QTemporaryDir out;
+        Session s(folder);
+        s.view()->setPrinter(pdfPrinter(out.filePath(QStringLiteral("all.pdf"))));
+        s.show(32891);
+        QSignalSpy printing(s.view(), &CZelvoView::printingChanged);
+        test::ModalScript script;
+        script.then([](QWidget* modal) {
+            modal->findChild<QPushButton*>(QStringLiteral("printAllButton"))->click();
+        });
+        s.window->runCommand(32780);
+        QVERIFY(script.done());
+        QCOMPARE(printing.count(), 2 * s.doc.groups.groupCount());
+        QCOMPARE(s.view()->mode(), shell::ViewMode::Dashboard);
+        QVERIFY(!s.view()->state().printAllGroups);
+
+        // One group, straight to the printer, then the dashboard again.
+        printing.clear();
+        const QString one = out.filePath(QStringLiteral("one.pdf"));
+        s.view()->setPrinter(pdfPrinter(one));
+        test::ModalScript again;
+        again.then([](QWidget* modal) {
+            modal->findChild<QListWidget*>(QStringLiteral("groupList"))->setCurrentRow(1);
+            modal->findChild<QPushButton*>(QStringLiteral("printOneButton"))->click();
+        });
+        s.window->runCommand(32780);
+        QVERIFY(again.done());
+        QCOMPARE(printing.count(), 2);
+        QVERIFY(pdfPages(one) >= 1);
+        QCOMPARE(s.view()->mode(), shell::ViewMode::Dashboard);
+    }
+
+    void printerSetupOpensAndCloses() {
+        test::DataFolder folder(10);
+        Session s(folder);
+        test::ModalScript script;
+        QString title;
+        script.then([&](QWidget* modal) {
+            title = modal->windowTitle();
+            qobject_cast<QDialog*>(modal)->reject();
+        });
+        s.window->runCommand(shell::cmd::kPrintSetup);
+        QVERIFY(script.done());
+        QCOMPARE(title, QStringLiteral("Ρυθμίσεις Εκτυπωτή"));
+        if (QPrinterInfo::defaultPrinter().isNull()) QCOMPARE(s.view()->state().printerDpiX, 300);
+    }
+
+    // --- PDF output ---
+
+    void pdfOfEveryBuiltKindAtLetterAndA4() {
+        test::DataFolder folder(200);
+        QTemporaryDir out;
+        Session s(folder);
+        for (int kind : {1, 110, 2, 3, 4}) {
+            for (bool a4 : {false, true}) {
+                gui::ReportPdfRequest request;
+                request.kind = kind;
+                request.group = kind == 2 ? 1 : 0;
+                request.a4 = a4;
+                request.path =
+                    out.filePath(QStringLiteral("k%1_%2.pdf").arg(kind).arg(a4)).toStdString();
+                std::string error;
+                QVERIFY2(gui::writeReportPdf(s.doc, request, error), error.c_str());
+                const int pages = pdfPages(QString::fromStdString(request.path));
+                QVERIFY2(pages >= 1, qPrintable(QString::number(kind)));
+                if (kind == 3) QCOMPARE(pages, 1);
+                if (kind == 1) QVERIFY(pages > 2);
+            }
+        }
+    }
+
+    void pdfFailuresAreReported() {
+        test::DataFolder folder(10);
+        Session s(folder);
+        gui::ReportPdfRequest request;
+        request.path = folder.file(QStringLiteral("missing/folder/report.pdf")).toStdString();
+        std::string error;
+        QVERIFY(!gui::writeReportPdf(s.doc, request, error));
+        QVERIFY(gui::qtText(error).startsWith(QStringLiteral("Το αρχείο PDF δεν μπόρεσε")));
+        request.kind = 5;  // no routine yet
+        request.path = folder.file(QStringLiteral("averages.pdf")).toStdString();
+        QVERIFY(!gui::writeReportPdf(s.doc, request, error));
+        QCOMPARE(error, std::string(res::kPdfNoReport));
+        QVERIFY(!folder.exists(QStringLiteral("averages.pdf")));
+    }
+};
+
+QTEST_MAIN(ReportViewTest)
+#include "report_view_test.moc"
