@@ -1,6 +1,10 @@
 #include "cli/report_command.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <algorithm>
 #include <charconv>
@@ -116,6 +120,15 @@ int writePdf(CZelvoDoc& doc, const ReportRequest& request, std::ostream& err) {
     // The PDF writer draws through Qt's printing path, which needs an application object; a
     // machine without a display draws offscreen.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt warns on every run without a runtime folder; a private one in the temporary folder (which
+    // Qt would pick anyway) keeps the command's output to what the user asked for.
+    if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
+        const QString runtime =
+            QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(::getuid());
+        if (QDir().mkpath(runtime))
+            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    }
     static int argc = 1;
     static char name[] = "zelvo-cli";
     static char* argv[] = {name, nullptr};
