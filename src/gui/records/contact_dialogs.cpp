@@ -1,4 +1,5 @@
 #include "gui/records/contact_dialogs.h"
+#include "gui/shell/dialog_buttons.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -22,13 +23,6 @@ namespace zelvo::gui {
 
 namespace {
 
-QPushButton* button(QWidget* parent, std::string_view text, const char* name) {
-    auto* b = new QPushButton(qtText(text), parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 QLineEdit* lineEdit(QWidget* parent, const char* name, int maxLength, int widthChars) {
     auto* e = new QLineEdit(parent);
     e->setObjectName(QLatin1String(name));
@@ -42,20 +36,6 @@ QLabel* note(QWidget* parent, std::string_view text, const char* name) {
     l->setObjectName(QLatin1String(name));
     l->setWordWrap(true);
     return l;
-}
-
-// OK and Cancel on the right, OK the default.
-QHBoxLayout* okCancelRow(QDialog* dialog, QPushButton*& ok) {
-    ok = button(dialog, res::kButtonOk, "okButton");
-    ok->setDefault(true);
-    ok->setAutoDefault(true);
-    QPushButton* cancel = button(dialog, res::kButtonCancel, "cancelButton");
-    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    row->addWidget(ok);
-    row->addWidget(cancel);
-    return row;
 }
 
 // Dialog 147: the person's emergency contact.
@@ -91,8 +71,8 @@ public:
         connect(witness_, &QCheckBox::toggled, this, [this](bool on) { model_.setWitness(on); });
         form->addRow(QString(), witness_);
 
-        useExisting_ = button(this, res::kUseExistingContact, "useExistingButton");
-        stopUsing_ = button(this, res::kStopUsingContact, "stopUsingButton");
+        useExisting_ = dialogButton(this, res::kUseExistingContact, "useExistingButton");
+        stopUsing_ = dialogButton(this, res::kStopUsingContact, "stopUsingButton");
         sharedNote_ = note(this, res::kSharedContactNote, "sharedNote");
         connect(useExisting_, &QPushButton::clicked, this, [this] {
             if (const auto key = chooseSharedRecord(this, model_.existingChoice())) {
@@ -105,8 +85,8 @@ public:
             refresh();
         });
 
-        QPushButton* ok = nullptr;
-        QHBoxLayout* okRow = okCancelRow(this, ok);
+        const OkCancelRow buttons = okCancelRow(this);
+        QPushButton* ok = buttons.ok;
         connect(ok, &QPushButton::clicked, this, [this] { onOk(); });
 
         auto* sharing = new QHBoxLayout;
@@ -117,7 +97,7 @@ public:
         layout->addLayout(form);
         layout->addLayout(sharing);
         layout->addWidget(sharedNote_);
-        layout->addLayout(okRow);
+        layout->addLayout(buttons.row);
 
         refresh();
         edits_[M::Name]->setFocus();
@@ -182,8 +162,8 @@ public:
 
         auto* needs = new QGroupBox(qtText(res::kSpecialNeedsGroup), this);
         needs->setObjectName(QStringLiteral("needGroup"));
-        useShared_ = button(needs, res::kUseSharedNeed, "useSharedButton");
-        stopUsing_ = button(needs, res::kStopUsingNeed, "stopUsingButton");
+        useShared_ = dialogButton(needs, res::kUseSharedNeed, "useSharedButton");
+        stopUsing_ = dialogButton(needs, res::kStopUsingNeed, "stopUsingButton");
         sharedNote_ = note(needs, res::kSharedNeedNote, "sharedNote");
         connect(useShared_, &QPushButton::clicked, this, [this] {
             if (const auto key = chooseSharedRecord(this, model_.sharedChoice())) {
@@ -208,8 +188,8 @@ public:
         auto* optional = note(this, res::kAllFieldsOptional, "optionalNote");
         auto* blank = note(this, res::kAnyMayBeBlank, "blankNote");
 
-        QPushButton* ok = nullptr;
-        QHBoxLayout* okRow = okCancelRow(this, ok);
+        const OkCancelRow buttons = okCancelRow(this);
+        QPushButton* ok = buttons.ok;
         connect(ok, &QPushButton::clicked, this, [this] { onOk(); });
 
         auto* layout = new QVBoxLayout(this);
@@ -217,7 +197,7 @@ public:
         layout->addWidget(needs);
         layout->addWidget(optional);
         layout->addWidget(blank);
-        layout->addLayout(okRow);
+        layout->addLayout(buttons.row);
 
         fullName_->setText(qtText(model_.text(M::FullName)));
         otherContact_->setText(qtText(model_.text(M::OtherContact)));

@@ -1,4 +1,5 @@
 #include "gui/records/group_choosers.h"
+#include "gui/shell/dialog_buttons.h"
 
 #include <QDialog>
 #include <QGridLayout>
@@ -14,13 +15,6 @@
 namespace zelvo::gui {
 
 namespace {
-
-QPushButton* button(QWidget* parent, const QString& text, const char* name) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 QLabel* label(QWidget* parent, const char* name) {
     auto* l = new QLabel(parent);
@@ -49,10 +43,8 @@ std::optional<int> choosePublisherGroup(QWidget* parent, const CZelvoDoc& doc, i
     QLabel* overseer = label(&dialog, "overseerLabel");
     QLabel* place = label(&dialog, "placeLabel");
 
-    QPushButton* ok = button(&dialog, qtText(res::kButtonOk), "okButton");
-    ok->setDefault(true);
-    ok->setAutoDefault(true);
-    QPushButton* cancel = button(&dialog, qtText(res::kButtonCancel), "cancelButton");
+    const OkCancelRow okCancel = okCancelRow(&dialog);
+    QPushButton* ok = okCancel.ok;
 
     auto show = [&] {
         caption->setText(qtText(model.caption()));
@@ -70,7 +62,6 @@ std::optional<int> choosePublisherGroup(QWidget* parent, const CZelvoDoc& doc, i
     });
     QObject::connect(groups, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
 
     auto* side = new QVBoxLayout;
     side->addWidget(caption);
@@ -80,13 +71,9 @@ std::optional<int> choosePublisherGroup(QWidget* parent, const CZelvoDoc& doc, i
     auto* top = new QHBoxLayout;
     top->addWidget(groups);
     top->addLayout(side, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(top, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(okCancel.row);
 
     groups->setCurrentRow(model.selected() - 1);
     show();
@@ -108,13 +95,13 @@ TaskGroupChoice chooseTaskGroup(QWidget* parent, const CZelvoDoc& doc, int prese
     for (const std::string& e : model.entries()) groups->addItem(qtText(e));
     groups->setMinimumWidth(groups->fontMetrics().averageCharWidth() * 30);
 
-    QPushButton* ok = button(&dialog, qtText(res::kButtonOk), "okButton");
+    QPushButton* ok = dialogButton(&dialog, res::kButtonOk, "okButton");
     ok->setDefault(true);
     ok->setAutoDefault(true);
     ok->setVisible(model.canChoose());
-    QPushButton* cancel = button(&dialog, qtText(res::kButtonCancel), "cancelButton");
-    QPushButton* printAll = button(&dialog, qtText(model.printAllCaption()), "printAllButton");
-    QPushButton* printOne = button(&dialog, qtText(model.printOneCaption()), "printOneButton");
+    QPushButton* cancel = dialogButton(&dialog, res::kButtonCancel, "cancelButton");
+    QPushButton* printAll = dialogButton(&dialog, model.printAllCaption(), "printAllButton");
+    QPushButton* printOne = dialogButton(&dialog, model.printOneCaption(), "printOneButton");
     printAll->setVisible(printButtons);
     printOne->setVisible(printButtons);
     printAll->setEnabled(model.canChoose());

@@ -1,4 +1,5 @@
 #include "gui/records/shared_record_chooser.h"
+#include "gui/shell/dialog_buttons.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
@@ -22,20 +23,12 @@ std::optional<int> chooseSharedRecord(QWidget* parent, const SharedRecordChoice&
     for (const SharedRecordChoice::Entry& e : choice.entries) list->addItem(qtText(e.label));
     list->setMinimumWidth(list->fontMetrics().averageCharWidth() * 50);
 
-    auto* ok = new QPushButton(qtText(res::kButtonOk), &dialog);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(qtText(res::kButtonCancel), &dialog);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAutoDefault(false);
+    const OkCancelRow buttons = okCancelRow(&dialog);
+    QPushButton* ok = buttons.ok;
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(list, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     // Focus alone makes a row current without choosing it: only a selected row counts.
     auto chosenRow = [list] {
@@ -46,7 +39,6 @@ std::optional<int> chooseSharedRecord(QWidget* parent, const SharedRecordChoice&
                      [ok, chosenRow] { ok->setEnabled(chosenRow() >= 0); });
     QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
     list->setCurrentRow(choice.preselected);
     ok->setEnabled(chosenRow() >= 0);
     list->setFocus();

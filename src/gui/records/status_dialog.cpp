@@ -1,4 +1,5 @@
 #include "gui/records/status_dialog.h"
+#include "gui/shell/dialog_buttons.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -69,17 +70,8 @@ StatusDialog::StatusDialog(StatusDialogModel& model, const std::string& titleUtf
     layout->addWidget(caption_);
     layout->addLayout(dates);
 
-    auto* ok = new QPushButton(qtText(res::kButtonOk), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(qtText(res::kButtonCancel), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAutoDefault(false);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
+    const OkCancelRow buttons = okCancelRow(this);
+    layout->addLayout(buttons.row);
 
     connect(month_, &QComboBox::currentIndexChanged, this, [this](int index) {
         model_.setMonth(index);
@@ -88,8 +80,7 @@ StatusDialog::StatusDialog(StatusDialogModel& model, const std::string& titleUtf
     connect(year_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) model_.setYear(year_->itemData(index).toInt());
     });
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
     showLists();
 }
 

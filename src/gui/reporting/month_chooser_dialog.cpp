@@ -1,4 +1,5 @@
 #include "gui/reporting/month_chooser_dialog.h"
+#include "gui/shell/dialog_buttons.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -35,24 +36,15 @@ MonthChooserDialog::MonthChooserDialog(reporting::MonthChooserModel& model, QWid
     regular_->setObjectName(QStringLiteral("regularTick"));
     regular_->setVisible(model.tickVisible());
 
-    auto* ok = new QPushButton(qtText(res::kButtonOk), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(qtText(res::kButtonCancel), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAutoDefault(false);
+    const OkCancelRow buttons = okCancelRow(this);
 
     auto* inside = new QVBoxLayout(group);
     inside->addWidget(month_);
     inside->addWidget(years_);
     inside->addWidget(regular_);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     connect(month_, &QComboBox::currentIndexChanged, this, [this](int index) {
         model_.setMonthIndex(index);
@@ -62,8 +54,7 @@ MonthChooserDialog::MonthChooserDialog(reporting::MonthChooserModel& model, QWid
         if (row >= 0) model_.setTopYear(model_.yearEntries()[static_cast<std::size_t>(row)]);
     });
     connect(regular_, &QCheckBox::toggled, this, [this](bool on) { model_.setRegular(on); });
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
     showYear();
     month_->setFocus();
 }

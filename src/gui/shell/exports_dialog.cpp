@@ -1,4 +1,5 @@
 #include "gui/shell/exports_dialog.h"
+#include "gui/shell/dialog_buttons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -30,23 +31,13 @@ ExportsDialog::ExportsDialog(const std::vector<std::string>& files, QWidget* par
         item->setCheckState(Qt::Checked);
     }
 
-    auto* ok = new QPushButton(qtText(res::kButtonOk), this);
-    ok->setObjectName(QStringLiteral("okButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(qtText(res::kButtonCancel), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const OkCancelRow buttons = okCancelRow(this);
+    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(warning);
     layout->addWidget(list_, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
 
     // Tall enough for the usual dozen names at most, without empty space below fewer.
     const int rows = std::clamp(static_cast<int>(files.size()), 3, 12);
