@@ -16,6 +16,7 @@
 #include "gui/records/contact_dialogs.h"
 #include "gui/shell_fixture.h"
 #include "gui/typing.h"
+#include "gui/widget_lookup.h"
 #include "store/cp1253.h"
 #include "store/data_files.h"
 #include "store/user_prompts.h"
@@ -31,19 +32,15 @@ using zelvo::SpecialNeed;
 using zelvo::test::ModalScript;
 using zelvo::test::typeText;
 
+using zelvo::test::child;
+using zelvo::test::click;
+
 namespace {
 
 constexpr std::uint16_t kHead = 100;
 constexpr std::uint16_t kMember = 101;
 constexpr std::uint16_t kOther = 102;
 
-template <typename T>
-T* child(QWidget* dialog, const char* name) {
-    return dialog->findChild<T*>(QLatin1String(name));
-}
-void click(QWidget* dialog, const char* name) {
-    QTest::mouseClick(child<QPushButton>(dialog, name), Qt::LeftButton);
-}
 // For a button that opens a dialog of its own: clicked once the script's action has returned,
 // so the script can act on that dialog too.
 void clickLater(QWidget* dialog, const char* name) {

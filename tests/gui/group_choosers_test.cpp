@@ -10,6 +10,7 @@
 #include "gui/modal_script.h"
 #include "gui/records/group_choosers.h"
 #include "gui/shell_fixture.h"
+#include "gui/widget_lookup.h"
 #include "store/cp1253.h"
 #include "store/user_prompts.h"
 #include "store/zelvo_doc.h"
@@ -21,15 +22,11 @@ using zelvo::gui::TaskGroupChoice;
 using zelvo::test::ModalScript;
 using Action = TaskGroupChoice::Action;
 
+using zelvo::test::child;
+using zelvo::test::click;
+
 namespace {
 
-template <typename T>
-T* child(QWidget* dialog, const char* name) {
-    return dialog->findChild<T*>(QLatin1String(name));
-}
-void click(QWidget* dialog, const char* name) {
-    QTest::mouseClick(child<QPushButton>(dialog, name), Qt::LeftButton);
-}
 QStringList itemsOf(QWidget* dialog, const char* name) {
     QStringList out;
     const QListWidget* list = child<QListWidget>(dialog, name);

@@ -9,6 +9,7 @@
 #include "core/test_folder.h"
 #include "gui/modal_script.h"
 #include "gui/records/household_dialog.h"
+#include "gui/widget_lookup.h"
 #include "store/user_prompts.h"
 #include "store/zelvo_doc.h"
 
@@ -18,21 +19,11 @@ using zelvo::gui::HouseholdDialog;
 using zelvo::test::ModalScript;
 using zelvo::test::person;
 
-namespace {
+using zelvo::test::button;
+using zelvo::test::child;
+using zelvo::test::items;
 
-template <typename T>
-T* child(QWidget* dialog, const char* name) {
-    return dialog->findChild<T*>(QLatin1String(name));
-}
-QPushButton* button(QWidget* dialog, const char* name) {
-    return child<QPushButton>(dialog, name);
-}
-QStringList items(QWidget* dialog, const char* name) {
-    QStringList out;
-    const auto* list = child<QListWidget>(dialog, name);
-    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-    return out;
-}
+namespace {
 
 // Alfa heads Beta and the student Dent; Gama heads the inactive Ita; Zeta lives alone.
 struct Congregation {

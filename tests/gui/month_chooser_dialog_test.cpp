@@ -9,17 +9,15 @@
 
 #include "gui/modal_script.h"
 #include "gui/reporting/month_chooser_dialog.h"
+#include "gui/widget_lookup.h"
 #include "store/calendar.h"
 
 using Model = zelvo::reporting::MonthChooserModel;
 using zelvo::test::ModalScript;
 
-namespace {
+using zelvo::test::child;
 
-template <typename T>
-T* child(QWidget* dialog, const char* name) {
-    return dialog->findChild<T*>(QLatin1String(name));
-}
+namespace {
 
 zelvo::CalendarState march2025() {
     zelvo::CalendarState cal;

@@ -14,6 +14,7 @@
 #include "gui/records/publisher_details_dialog.h"
 #include "gui/shell/qt_text.h"
 #include "gui/typing.h"
+#include "gui/widget_lookup.h"
 #include "records/publisher_details_model.h"
 #include "resources/strings.h"
 #include "shell_fixture.h"
@@ -23,18 +24,10 @@ using namespace zelvo;
 using test::ModalScript;
 using test::typeText;
 
+using zelvo::test::child;
+using zelvo::test::click;
+
 namespace {
-
-template <typename T = QWidget>
-T* child(QWidget* dialog, const char* name) {
-    T* w = dialog->findChild<T*>(QLatin1String(name));
-    if (w == nullptr) qWarning("no control %s", name);
-    return w;
-}
-
-void click(QWidget* dialog, const char* name) {
-    QTest::mouseClick(child<QPushButton>(dialog, name), Qt::LeftButton);
-}
 
 void toggle(QWidget* dialog, const char* name) {
     child<QCheckBox>(dialog, name)->click();

@@ -18,6 +18,7 @@
 #include "gui/records/publisher_picker.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell_fixture.h"
+#include "gui/widget_lookup.h"
 #include "records/publisher_table.h"
 #include "resources/strings.h"
 #include "store/publisher_status.h"
@@ -31,21 +32,12 @@ using zelvo::gui::PublisherPickerDialog;
 using zelvo::test::ModalScript;
 using zelvo::test::person;
 
+using zelvo::test::button;
+using zelvo::test::child;
+using zelvo::test::items;
+
 namespace {
 
-template <typename T>
-T* child(QWidget* dialog, const char* name) {
-    return dialog->findChild<T*>(QLatin1String(name));
-}
-QPushButton* button(QWidget* dialog, const char* name) {
-    return child<QPushButton>(dialog, name);
-}
-QStringList items(QWidget* dialog, const char* name) {
-    QStringList out;
-    const auto* list = child<QListWidget>(dialog, name);
-    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-    return out;
-}
 QString current(QWidget* dialog, const char* name) {
     const auto* item = child<QListWidget>(dialog, name)->currentItem();
     return item != nullptr ? item->text() : QString();

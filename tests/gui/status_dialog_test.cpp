@@ -10,18 +10,16 @@
 #include "gui/modal_script.h"
 #include "gui/records/status_dialog.h"
 #include "gui/shell_fixture.h"
+#include "gui/widget_lookup.h"
 #include "store/publisher_status.h"
 #include "store/zelvo_doc.h"
 
 using zelvo::PublisherRecord;
 using zelvo::test::ModalScript;
 
-namespace {
+using zelvo::test::child;
 
-template <typename T>
-T* child(QWidget* dialog, const char* name) {
-    return dialog->findChild<T*>(QLatin1String(name));
-}
+namespace {
 
 // Report month November 2026; the person new since March 2026.
 struct Person {
