@@ -23,6 +23,7 @@
 #include "gui/shell_fixture.h"
 #include "gui/typing.h"
 #include "records/pick_list.h"
+#include "records/publisher_details_model.h"
 #include "store/cp1253.h"
 #include "store/data_files.h"
 #include "store/publisher_status.h"
@@ -211,7 +212,7 @@ private slots:
             .then([&](QWidget* status) {
                 statusTitle = status->windowTitle();
                 child<QRadioButton>(status, "newPublisherChoice")->click();
-                child<QComboBox>(status, "monthCombo")->setCurrentIndex(11);  // December
+                child<QComboBox>(status, "monthCombo")->setCurrentIndex(12);  // December
                 click(status, "okButton");
             })
             .then([&](QWidget* picker) {
@@ -243,7 +244,6 @@ private slots:
                     ? s.doc.sortKey(r) < s.doc.sortKey(s.doc.publishers[*row + 1])
                     : true);
         QCOMPARE(s.doc.modified, 1);
-        QVERIFY(s.window->isWindowModified() || s.doc.modified == 1);
 
         // Saved through the menu command and read back by a fresh start.
         const QByteArray tableBefore = s.fileBytes("zdat9.bin");
@@ -270,7 +270,11 @@ private slots:
     void aDuplicateNameAnsweredNoThenYes() {
         Session s;
         QVERIFY(s.loaded);
-        const int existingId = s.ids(kPublisher).at(3);
+        // A name short enough to be stored as typed.
+        const int existingId = s.idWhere(kPublisher, [](const PublisherRecord& r) {
+            return r.firstName().size() + r.lastName().size() <= 20 && !r.firstName().empty();
+        });
+        QVERIFY(existingId != 0);
         const PublisherRecord existing = s.byId(existingId);
         const int existingRow = s.doc.findById(existingId).value();
         const QString first = utf8Of(existing.firstName());
@@ -296,7 +300,7 @@ private slots:
                 })
                 .then([](QWidget* status) {
                     child<QRadioButton>(status, "newPublisherChoice")->click();
-                    child<QComboBox>(status, "monthCombo")->setCurrentIndex(11);
+                    child<QComboBox>(status, "monthCombo")->setCurrentIndex(12);
                     click(status, "okButton");
                 })
                 .then([&seen, answer](QWidget* box) {
@@ -322,7 +326,8 @@ private slots:
         const QString shown = utf8Of(s.doc.nameOf(existing));
         QCOMPARE(no.question, shown + QStringLiteral(" Διπλό Όνομα.\n\nΑντικατάσταση με νέα "
                                                      "πληροφορία"));
-        QCOMPARE(no.buttons, QStringList({QStringLiteral("Ναι"), QStringLiteral("Όχι")}));
+        QCOMPARE(no.buttons,
+                 QStringList({QStringLiteral("Όχι"), QStringLiteral("Ναι")}));  // sorted
         QVERIFY(sameTable(s.doc.publishers, tableBefore));
         QCOMPARE(s.doc.modified, 0);
         QVERIFY(!s.doc.findById(newId).has_value());
@@ -347,8 +352,6 @@ private slots:
         QCOMPARE(s.doc.modified, 1);
 
         // The question replaces a person's record: Enter alone must not do it.
-        QEXPECT_FAIL("", "gui::askYesNo makes Yes the default button; the duplicate question "
-                         "must default to No", Continue);
         QCOMPARE(no.defaultButton, QStringLiteral("noButton"));
     }
 
@@ -456,9 +459,8 @@ private slots:
         QCOMPARE(script.unexpected(), 0);
         QVERIFY(householdHidden);
         QCOMPARE(householdText, QStringLiteral("Επεξεργασία Σπιτικού"));
-        QCOMPARE(householdTitle,
-                 utf8Of(s.byId(head).firstName()) + QLatin1Char(' ') +
-                     utf8Of(s.byId(head).lastName()));
+        QCOMPARE(householdTitle, utf8Of(s.byId(head).firstName()) + QLatin1Char(' ') +
+                                     utf8Of(s.byId(head).lastName()));
         QCOMPARE(membersBefore, QStringList({s.entry(head)}));
         QCOMPARE(membersAfter, QStringList({s.entry(head), memberEntry}));
         QCOMPARE(s.byId(member).householdKey(), head);
@@ -558,7 +560,8 @@ private slots:
         // On disk at once, while the table itself waits for the save.
         const EmergencyContact onDisk = fileContact(s.fileBytes("emerg.dat"), key);
         QCOMPARE(onDisk.text(EmergencyContact::kPhoneMobile), std::string("6911112222"));
-        QCOMPARE(onDisk.text(EmergencyContact::kName), cp1253::fromUtf8(utf8Text(contactName)));
+        QCOMPARE(onDisk.text(EmergencyContact::kName),
+                 cp1253::fromUtf8(gui::utf8Text(contactName)));
         QCOMPARE(s.fileBytes("zdat9.bin"), tableOnDisk);
         QCOMPARE(s.doc.modified, 1);
 
@@ -634,8 +637,7 @@ private slots:
         QVERIFY(fromStudentsShown);
         QCOMPARE(offered.size(), int(studentsBefore));
         QVERIFY(entry.endsWith(QStringLiteral(" ( σ )")));
-        QCOMPARE(caption, QStringLiteral("Μήνας που ") +
-                              utf8Of(s.doc.nameOf(before)) +
+        QCOMPARE(caption, QStringLiteral("Μήνας που ") + utf8Of(s.doc.nameOf(before)) +
                               QStringLiteral(" έγινε ευαγγελιζόμενος"));
 
         const PublisherRecord& r = s.byId(student);

@@ -33,9 +33,10 @@ const ButtonText& buttonTextOf(Button b) {
     return kButtons[0];
 }
 
-// Runs one box; the first button is the default, `escape` the answer to Escape and the close box.
+// Runs one box; `escape` is the answer to Escape and the close box, `preferred` the default
+// button (the first one when it is not among them).
 Button run(QWidget* parent, QMessageBox::Icon icon, const QString& text,
-           std::initializer_list<Button> buttons, Button escape) {
+           std::initializer_list<Button> buttons, Button escape, Button preferred = Button::Ok) {
     QMessageBox box(parent);
     box.setIcon(icon);
     box.setWindowTitle(qtText(res::kProgramName));
@@ -47,7 +48,7 @@ Button run(QWidget* parent, QMessageBox::Icon icon, const QString& text,
         const ButtonText& label = buttonTextOf(b);
         QPushButton* button = box.addButton(qtText(label.text), label.role);
         button->setObjectName(QString::fromLatin1(label.objectName));
-        if (added.isEmpty()) box.setDefaultButton(button);
+        if (added.isEmpty() || b == preferred) box.setDefaultButton(button);
         if (b == escape) escapeButton = button;
         added.append({button, b});
     }
@@ -81,8 +82,9 @@ Answer askYesNoCancel(QWidget* parent, const QString& text) {
 }
 
 bool askYesNo(QWidget* parent, const QString& text) {
-    return run(parent, QMessageBox::Question, text, {Button::Yes, Button::No}, Button::No) ==
-           Button::Yes;
+    // Enter must not replace or delete anything by accident: No is the default.
+    return run(parent, QMessageBox::Question, text, {Button::Yes, Button::No}, Button::No,
+               Button::No) == Button::Yes;
 }
 
 }  // namespace zelvo::gui

@@ -16,6 +16,7 @@ void showWarning(QWidget* parent, const QString& text);
 
 // Questions. Escape and the close box answer Cancel (No where there is no Cancel).
 Answer askYesNoCancel(QWidget* parent, const QString& text);
+// Yes/No with No as the default button.
 bool askYesNo(QWidget* parent, const QString& text);
 
 }  // namespace zelvo::gui
