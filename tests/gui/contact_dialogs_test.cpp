@@ -34,6 +34,10 @@ using zelvo::test::typeText;
 
 using zelvo::test::child;
 using zelvo::test::click;
+using zelvo::test::saveScreenshot;
+
+using zelvo::test::clickLater;
+using zelvo::test::retype;
 
 namespace {
 
@@ -41,21 +45,8 @@ constexpr std::uint16_t kHead = 100;
 constexpr std::uint16_t kMember = 101;
 constexpr std::uint16_t kOther = 102;
 
-// For a button that opens a dialog of its own: clicked once the script's action has returned,
-// so the script can act on that dialog too.
-void clickLater(QWidget* dialog, const char* name) {
-    QPushButton* b = child<QPushButton>(dialog, name);
-    QTimer::singleShot(0, b, [b] { QTest::mouseClick(b, Qt::LeftButton); });
-}
 QString textOf(QWidget* dialog, const char* name) {
     return child<QLineEdit>(dialog, name)->text();
-}
-void retype(QWidget* dialog, const char* name, const QString& text) {
-    QLineEdit* edit = child<QLineEdit>(dialog, name);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    typeText(edit, text);
 }
 
 EmergencyContact contact(const char* nameUtf8, const char* mobile) {
@@ -171,6 +162,7 @@ private slots:
         ModalScript edit;
         edit.then([&](QWidget* d) {
             QVERIFY(child<QLabel>(d, "sharedNote")->isVisible());
+            saveScreenshot(d, "emergency-contact-shared.png");
             retype(d, "phoneMobileEdit", QStringLiteral("6911111111"));
             click(d, "okButton");
         });

@@ -26,6 +26,9 @@ using test::typeText;
 
 using zelvo::test::child;
 using zelvo::test::click;
+using zelvo::test::saveScreenshot;
+
+using zelvo::test::retype;
 
 namespace {
 
@@ -34,13 +37,6 @@ void toggle(QWidget* dialog, const char* name) {
 }
 
 // Replaces the text of an edit as the keyboard would.
-void retype(QWidget* dialog, const char* name, const QString& text) {
-    auto* edit = child<QLineEdit>(dialog, name);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    typeText(edit, text);
-}
 
 void choose(QWidget* dialog, const char* name, int index) {
     auto* list = child<QComboBox>(dialog, name);
@@ -69,12 +65,6 @@ public:
 private:
     QTimer timer_;
 };
-
-void saveScreenshot(QWidget* dialog, const char* file) {
-    const QByteArray dir = qgetenv("ZELVO_SCREENSHOT_DIR");
-    if (dir.isEmpty()) return;
-    dialog->grab().save(QString::fromLocal8Bit(dir) + QLatin1Char('/') + QLatin1String(file));
-}
 
 struct Session {
     test::DataFolder folder{60};

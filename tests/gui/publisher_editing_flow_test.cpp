@@ -22,6 +22,7 @@
 #include "gui/shell/qt_text.h"
 #include "gui/shell_fixture.h"
 #include "gui/typing.h"
+#include "gui/widget_lookup.h"
 #include "records/pick_list.h"
 #include "records/publisher_details_model.h"
 #include "store/cp1253.h"
@@ -31,7 +32,15 @@
 
 using namespace zelvo;
 using test::ModalScript;
+using test::saveScreenshot;
 using test::typeText;
+
+using test::child;
+using test::click;
+using test::clickLater;
+using test::current;
+using test::items;
+using test::retype;
 
 namespace {
 
@@ -39,38 +48,6 @@ constexpr int kPublishersCommand = 32768;
 constexpr int kSaveCommand = 57603;
 constexpr std::uint8_t kHeadBit = 1u << 2;
 
-template <typename T = QWidget>
-T* child(QWidget* dialog, const char* name) {
-    T* w = dialog->findChild<T*>(QLatin1String(name));
-    if (w == nullptr) qWarning("no control %s in %s", name, qPrintable(dialog->objectName()));
-    return w;
-}
-void click(QWidget* dialog, const char* name) {
-    QTest::mouseClick(child<QPushButton>(dialog, name), Qt::LeftButton);
-}
-// For a button that opens a dialog of its own: pressed once the script's action has returned,
-// so the script can act on that dialog too.
-void clickLater(QWidget* dialog, const char* name) {
-    QPushButton* b = child<QPushButton>(dialog, name);
-    QTimer::singleShot(0, b, [b] { QTest::mouseClick(b, Qt::LeftButton); });
-}
-void retype(QWidget* dialog, const char* name, const QString& text) {
-    auto* edit = child<QLineEdit>(dialog, name);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    typeText(edit, text);
-}
-QStringList items(QWidget* dialog, const char* name) {
-    QStringList out;
-    const auto* list = child<QListWidget>(dialog, name);
-    for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
-    return out;
-}
-QString current(QWidget* dialog, const char* name) {
-    const auto* item = child<QListWidget>(dialog, name)->currentItem();
-    return item != nullptr ? item->text() : QString();
-}
 // Makes the entry that starts with `text` current; false when there is none.
 bool selectEntry(QWidget* dialog, const char* name, const QString& text) {
     auto* list = child<QListWidget>(dialog, name);
@@ -218,6 +195,7 @@ private slots:
             .then([&](QWidget* picker) {
                 listed = items(picker, "publisherList");
                 selected = current(picker, "publisherList");
+                saveScreenshot(picker, "publisher-picker.png");
                 click(picker, "closeButton");
             });
         s.window->runCommand(kPublishersCommand);

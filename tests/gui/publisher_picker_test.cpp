@@ -36,12 +36,9 @@ using zelvo::test::button;
 using zelvo::test::child;
 using zelvo::test::items;
 
-namespace {
+using zelvo::test::current;
 
-QString current(QWidget* dialog, const char* name) {
-    const auto* item = child<QListWidget>(dialog, name)->currentItem();
-    return item != nullptr ? item->text() : QString();
-}
+namespace {
 
 // What the details dialog was asked to open, and what it answers.
 struct DetailsStandIn {
