@@ -2,6 +2,7 @@
 
 #include "gui/records/publisher_picker.h"
 #include "gui/shell/main_window.h"
+#include "gui/shell/zelvo_view.h"
 
 namespace zelvo::gui {
 
@@ -16,8 +17,11 @@ void installRecordCommands(CMainFrame& frame) {
     for (const bool students : {false, true}) {
         frame.setCommandHandler(
             students ? kStudentsCommand : kPublishersCommand, [&frame, students] {
-                if (runPublisherPicker(&frame, frame.document(), frame.prompts(), students))
-                    frame.updateCommands();
+                if (!runPublisherPicker(&frame, frame.document(), frame.prompts(), students))
+                    return;
+                // A report on the screen shows the changed data.
+                frame.view()->redraw();
+                frame.updateCommands();
             });
     }
 }

@@ -49,6 +49,8 @@ public:
     // Hides the dashboard and shows the report of `kind` (of `group` for a group report).
     void showReport(int kind, int group = 0);
     void showDashboard();
+    // Draws the report again (the data or the fonts changed).
+    void redraw();
 
     // Set while a print job or the print preview runs; the frame will not close meanwhile.
     bool printing() const { return state_.printing; }
@@ -98,7 +100,6 @@ private:
     shell::ViewMode lastMode_ = shell::ViewMode::Dashboard;  // the mode the frame last heard of
 
     void setMode(reports::ViewMode mode);
-    void redraw();
     void pageCountDrawn(int pages);
     void applyScrollSizes();
     void applyGroupTitle();
