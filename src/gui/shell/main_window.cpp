@@ -60,6 +60,7 @@ CMainFrame::CMainFrame(CZelvoDoc& doc, UserPrompts& prompts, QWidget* parent)
 
     connect(actions_, &CommandActions::triggered, this, &CMainFrame::runCommand);
     connect(view_->dashboard(), &Dashboard::buttonPressed, this, &CMainFrame::pressDashboardButton);
+    connect(view_, &CZelvoView::modeChanged, this, &CMainFrame::placeForMode);
     connect(view_, &CZelvoView::modeChanged, this, &CMainFrame::updateCommands);
     // The two refreshes are posted, so they run once the current command has finished.
     connect(this, &CMainFrame::dashboardRefreshRequested, this, &CMainFrame::showDashboardAndMonth,
@@ -120,6 +121,20 @@ void CMainFrame::showDashboardAndMonth() {
     QWidget* focus = focusWidget();
     if (focus == nullptr || !focus->isEnabled() || focus->isHidden())
         if (QPushButton* b = view_->dashboard()->firstEnabledButton()) b->setFocus();
+}
+
+void CMainFrame::placeForMode(shell::ViewMode mode) {
+    if (mode == placedMode_) return;
+    const QPoint at = pos();
+    placement_.leave(placedMode_ == shell::ViewMode::Report, {at.x(), at.y()});
+    placedMode_ = mode;
+    const QScreen* s = screen();
+    if (s == nullptr) return;
+    const QRect desktop = s->availableGeometry();
+    const std::optional<shell::FramePoint> target = placement_.enter(
+        mode == shell::ViewMode::Report,
+        {desktop.x(), desktop.y(), desktop.width(), desktop.height()}, frameGeometry().width());
+    if (target) move(target->x, target->y);
 }
 
 void CMainFrame::updateReturnButton() {

@@ -9,6 +9,7 @@
 
 #include "gui/shell/password_gate_watch.h"
 #include "shell/command_state.h"
+#include "shell/frame_placement.h"
 
 class QLabel;
 
@@ -73,6 +74,8 @@ private:
     QLabel* pane1_;
     UrlOpener openUrl_;
     std::map<int, CommandHandler> handlers_;
+    shell::FramePlacement placement_;
+    shell::ViewMode placedMode_ = shell::ViewMode::Dashboard;
     bool documentClosed_ = false;
     bool abandoned_ = false;  // the live data could not be reloaded: leave without a question
 
@@ -80,6 +83,8 @@ private:
     void execute(int id);
     void buildStatusBar();
     void showDashboardAndMonth();
+    // Each mode of the view has its own place on the desktop.
+    void placeForMode(shell::ViewMode mode);
     void updateReturnButton();
     void setStatusPaneText(int pane, const QString& text);
 
