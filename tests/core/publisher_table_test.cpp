@@ -252,8 +252,11 @@ TEST_F(PublisherTable, DeletingClearsLinksRemarksAndAppointments) {
     kept.setWord(0, 103);
     kept.setWord(2, 1);
     doc.appointments = {elder, consent, kept};
+    // The header row uses that word for its own data.
+    doc.header().setWord(PublisherRecord::kHouseholdKey, 101);
 
     records::deletePerson(doc, 1);
+    EXPECT_EQ(doc.header().householdKey(), 101);
 
     EXPECT_EQ(lastNames(), (std::vector<std::string>{"Member", "Other", "Zeta"}));
     EXPECT_EQ(row(1).householdKey(), 0);

@@ -164,8 +164,10 @@ int resortRenamed(CZelvoDoc& doc, int row, UserPrompts& prompts) {
 void deletePerson(CZelvoDoc& doc, int row) {
     if (row <= 0 || row >= doc.recordCount()) return;
     const std::uint16_t id = at(doc, row).id();
-    for (PublisherRecord& r : doc.publishers)
-        if (r.householdKey() == id) r.setWord(PublisherRecord::kHouseholdKey, 0);
+    // Row 0 is the header, whose words there mean something else.
+    for (std::size_t i = 1; i < doc.publishers.size(); ++i)
+        if (doc.publishers[i].householdKey() == id)
+            doc.publishers[i].setWord(PublisherRecord::kHouseholdKey, 0);
     // Blanked, not taken out: a save writes each remark over its own record of remark9.dat, so
     // only a blank record clears the copy in the file; the next load compacts the file.
     for (std::size_t i = 1; i < doc.remarks.size(); ++i)
