@@ -7,7 +7,7 @@ namespace zelvo::records {
 
 namespace {
 
-constexpr std::uint8_t kHeadOfFamily = 1u << 2;
+constexpr std::uint8_t kHeadOfFamily = privilege::kHeadOfFamily;
 
 }  // namespace
 

@@ -15,18 +15,22 @@ namespace zelvo::records {
 namespace {
 
 // Bits of the privileges byte.
-constexpr std::uint8_t kPrivilegeCode = 0x03;
-constexpr std::uint8_t kHeadBit = 1u << 2;
-constexpr std::uint8_t kContinuousAuxBit = 1u << 3;
-constexpr std::uint8_t kCustomBit = 1u << 4;
-constexpr std::uint8_t kMaleBit = 1u << 5;
-constexpr std::uint8_t kFemaleBit = 1u << 6;
-constexpr std::uint8_t kLeftOutBit = 1u << 7;
-enum PrivilegeCode : std::uint8_t { kNoPrivilege = 0, kServant = 1, kElder = 2, kBaptized = 3 };
+constexpr std::uint8_t kPrivilegeCode = privilege::kCodeMask;
+constexpr std::uint8_t kHeadBit = privilege::kHeadOfFamily;
+constexpr std::uint8_t kContinuousAuxBit = privilege::kContinuousAuxiliary;
+constexpr std::uint8_t kCustomBit = privilege::kCustomCategory;
+constexpr std::uint8_t kMaleBit = privilege::kMale;
+constexpr std::uint8_t kFemaleBit = privilege::kFemale;
+constexpr std::uint8_t kLeftOutBit = privilege::kLeftOutOfGroupLists;
+enum PrivilegeCode : std::uint8_t {
+    kNoPrivilege = 0,
+    kServant = privilege::kServant,
+    kElder = privilege::kElder,
+    kBaptized = privilege::kBaptizedBrother
+};
 
-// Bits of appointmentBits.
-constexpr std::uint16_t kFullTimeServantBit = 1u << 7;
-constexpr std::uint16_t kFieldMissionaryBit = 1u << 8;
+constexpr std::uint16_t kFullTimeServantBit = appointment::kSpecialFullTimeServant;
+constexpr std::uint16_t kFieldMissionaryBit = appointment::kFieldMissionary;
 
 // Appointment kinds: the privilege and pioneer start dates, and the personal-data consent.
 enum AppointmentKind : std::uint16_t {

@@ -20,7 +20,7 @@ constexpr std::size_t kMonthlyData = 240;
 // The pioneer codes of the 24 months (12 x 3 bytes).
 constexpr std::size_t kPioneerCodes = static_cast<std::size_t>(MonthByte::PioneerKind);
 constexpr std::size_t kPioneerCodesSize = 36;
-constexpr std::uint8_t kHeadOfFamily = 1u << 2;
+constexpr std::uint8_t kHeadOfFamily = privilege::kHeadOfFamily;
 
 void finish(CZelvoDoc& doc) {
     doc.countAllKinds();

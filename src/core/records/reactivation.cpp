@@ -10,7 +10,8 @@ namespace zelvo {
 namespace {
 
 // Head of household, male, female.
-constexpr std::uint8_t kKeptPrivileges = (1u << 2) | (1u << 5) | (1u << 6);
+constexpr std::uint8_t kKeptPrivileges =
+    privilege::kHeadOfFamily | privilege::kMale | privilege::kFemale;
 
 void markReactivated(PublisherRecord& r, int monthIndex) {
     const auto flags = static_cast<std::uint8_t>((monthIndex + 1) * 16 + kMarkReactivated);

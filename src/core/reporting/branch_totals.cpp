@@ -8,8 +8,8 @@ namespace zelvo {
 
 namespace {
 
-constexpr std::uint16_t kSpecialFullTimeServant = 1u << 7;
-constexpr std::uint16_t kFieldMissionary = 1u << 8;
+constexpr std::uint16_t kSpecialFullTimeServant = appointment::kSpecialFullTimeServant;
+constexpr std::uint16_t kFieldMissionary = appointment::kFieldMissionary;
 
 void addReport(ReportTotals& t, const PublisherRecord& r, int month, int slot, int category,
                bool newForm) {

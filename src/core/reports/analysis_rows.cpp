@@ -14,7 +14,7 @@ namespace zelvo::reports {
 namespace {
 
 constexpr int kHours = 2;
-constexpr std::uint16_t kSpecialFullTimeServant = 1u << 7;
+constexpr std::uint16_t kSpecialFullTimeServant = appointment::kSpecialFullTimeServant;
 
 const PublisherRecord& recordAt(const CZelvoDoc& doc, int row) {
     return doc.publishers[static_cast<std::size_t>(row)];

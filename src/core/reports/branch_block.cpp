@@ -12,7 +12,8 @@ namespace zelvo::reports {
 
 namespace {
 
-constexpr std::uint16_t kExcludedBits = (1u << 7) | (1u << 8);
+constexpr std::uint16_t kExcludedBits =
+    appointment::kSpecialFullTimeServant | appointment::kFieldMissionary;
 
 // Under the new form the publishers' row shows only studies; the other rows hours and studies.
 bool shown(bool newForm, int row, int value) {

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "records/group_caption.h"
 #include "reports/branch_block.h"
-#include "reports/group_captions.h"
 #include "reports/hours_averages.h"
 #include "reports/meeting_block.h"
 #include "resources/strings.h"
@@ -101,8 +101,9 @@ std::string formatted(const char* format, double a) {
 std::string reportTitle(const CZelvoDoc& doc, const CongregationArgs& args) {
     const std::string_view month = res::monthName(doc.calendar.reportMonth);
     if (args.group >= 1) {
-        if (groupHasOwnName(doc, args.group))
-            return res::format(res::kGroupAnalysisTitleName, month, groupCaption(doc, args.group));
+        if (groupHasOwnName(doc.groups, args.group))
+            return res::format(res::kGroupAnalysisTitleName, month,
+                               groupCaption(doc.groups, args.group));
         return res::format(res::kGroupAnalysisTitleNumber, month, std::to_string(args.group));
     }
     std::string title = args.mode == CongregationMode::Totals
@@ -398,7 +399,8 @@ std::vector<int> groupInactiveRows(const CZelvoDoc& doc, int group) {
     std::vector<int> rows;
     for (const IndexEntry& e : doc.kindLists[kInactive]) {
         const PublisherRecord& r = doc.publishers[e.recordIndex];
-        if (r.groupNumber() == group && (r.privileges() & 0x80) == 0) rows.push_back(e.recordIndex);
+        if (r.groupNumber() == group && (r.privileges() & privilege::kLeftOutOfGroupLists) == 0)
+            rows.push_back(e.recordIndex);
     }
     return rows;
 }

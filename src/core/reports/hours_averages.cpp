@@ -13,9 +13,11 @@ constexpr int kHoursValue = 2;
 
 bool matches(const PublisherRecord& r, int row, const ReportFilter& f, int month, int slot) {
     if (f.group >= 1 && r.groupNumber() != f.group) return false;
-    if ((f.privileges & 0x03) != 0 && (f.privileges & 0x03) != (r.privileges() & 0x03))
+    const int code = f.privileges & privilege::kCodeMask;
+    if (code != 0 && code != (r.privileges() & privilege::kCodeMask)) return false;
+    if ((f.privileges & privilege::kCustomCategory) != 0 &&
+        (r.privileges() & privilege::kCustomCategory) == 0)
         return false;
-    if ((f.privileges & 0x10) != 0 && (r.privileges() & 0x10) == 0) return false;
     const int category = row == 0 ? 0 : r.pioneerKind(month, slot);
     return f.category == kAnyCategory || category == f.category;
 }

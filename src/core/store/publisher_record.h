@@ -43,6 +43,26 @@ inline constexpr std::uint16_t kStudiesMask = 0x03FF;
 inline constexpr std::uint16_t kBit11 = 0x0800;  // under one hour (old form) / participated (new)
 inline constexpr int kQuarterShift = 12;
 
+// Bits of `privileges`.
+namespace privilege {
+inline constexpr std::uint8_t kCodeMask = 0x03;  // 0 none, 1 servant, 2 elder, 3 baptized brother
+inline constexpr std::uint8_t kServant = 1;
+inline constexpr std::uint8_t kElder = 2;
+inline constexpr std::uint8_t kBaptizedBrother = 3;
+inline constexpr std::uint8_t kHeadOfFamily = 1u << 2;
+inline constexpr std::uint8_t kContinuousAuxiliary = 1u << 3;
+inline constexpr std::uint8_t kCustomCategory = 1u << 4;
+inline constexpr std::uint8_t kMale = 1u << 5;
+inline constexpr std::uint8_t kFemale = 1u << 6;
+inline constexpr std::uint8_t kLeftOutOfGroupLists = 1u << 7;
+}  // namespace privilege
+
+// Bits of `appointmentBits`.
+namespace appointment {
+inline constexpr std::uint16_t kSpecialFullTimeServant = 1u << 7;
+inline constexpr std::uint16_t kFieldMissionary = 1u << 8;
+}  // namespace appointment
+
 struct PublisherRecord : RawRecord<816> {
     static constexpr TextField kFirstName{2, 21};
     static constexpr TextField kLastName{23, 21};
