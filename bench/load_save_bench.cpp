@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "demo/demo_congregation.h"
+#include "capacity_congregation.h"
 #include "reporting/branch_totals.h"
 #include "store/user_prompts.h"
 #include "store/zelvo_doc.h"
@@ -19,39 +19,8 @@
 namespace {
 
 using namespace zelvo;
-namespace fs = std::filesystem;
-
-const Date kToday{2026, 12, 8};
-
-class CapacityFolder {
-public:
-    static const std::string& path() {
-        static const CapacityFolder folder;
-        return folder.path_;
-    }
-
-private:
-    CapacityFolder() {
-        path_ =
-            (fs::temp_directory_path() / ("zelvo_bench_" + std::to_string(::getpid()))).string();
-        fs::remove_all(path_);
-        demo::DemoOptions options;
-        options.people = static_cast<int>(CZelvoDoc::kMaxRows) - 1;
-        options.fullSideTables = true;
-        options.seed = 2026;
-        options.today = kToday;
-        if (!demo::writeDemoCongregation(path_, options)) {
-            std::fprintf(stderr, "could not write the capacity congregation into %s\n",
-                         path_.c_str());
-            std::abort();
-        }
-    }
-    ~CapacityFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string path_;
-};
+using bench::CapacityFolder;
+using bench::kToday;
 
 bool loadInto(CZelvoDoc& doc, LoadMode mode) {
     ScriptedPrompts prompts;

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "demo/demo_congregation.h"
+#include "capacity_congregation.h"
 #include "reports/recording_surface.h"
 #include "reports/report_routines.h"
 #include "store/user_prompts.h"
@@ -17,36 +17,8 @@
 namespace {
 
 using namespace zelvo;
-namespace fs = std::filesystem;
-
-const Date kToday{2026, 12, 8};
-
-// The capacity congregation, made once in a temporary folder and loaded read-only.
-CZelvoDoc& capacityDoc() {
-    static CZelvoDoc doc;
-    static const bool loaded = [] {
-        const std::string path =
-            (fs::temp_directory_path() / ("zelvo_report_bench_" + std::to_string(::getpid())))
-                .string();
-        fs::remove_all(path);
-        demo::DemoOptions options;
-        options.people = static_cast<int>(CZelvoDoc::kMaxRows) - 1;
-        options.fullSideTables = true;
-        options.seed = 2026;
-        options.today = kToday;
-        if (!demo::writeDemoCongregation(path, options)) return false;
-        ScriptedPrompts prompts;
-        doc.startUp(path, kToday, LoadMode::ReadOnly);
-        const bool ok = doc.load(prompts, LoadMode::ReadOnly).ok;
-        fs::remove_all(path);
-        return ok;
-    }();
-    if (!loaded) {
-        std::fprintf(stderr, "could not make the capacity congregation\n");
-        std::abort();
-    }
-    return doc;
-}
+using bench::capacityDoc;
+using bench::kToday;
 
 void BM_DrawCongregationAnalysis(benchmark::State& state) {
     CZelvoDoc& doc = capacityDoc();

@@ -12,7 +12,7 @@
 #include <iterator>
 #include <string>
 
-#include "demo/demo_congregation.h"
+#include "capacity_congregation.h"
 #include "gui/reports/report_pdf.h"
 #include "store/user_prompts.h"
 #include "store/zelvo_doc.h"
@@ -21,41 +21,6 @@ namespace {
 
 using namespace zelvo;
 namespace fs = std::filesystem;
-
-const Date kToday{2026, 12, 8};
-
-// The capacity congregation, written once and loaded once.
-class CapacityDoc {
-public:
-    static CapacityDoc& get() {
-        static CapacityDoc instance;
-        return instance;
-    }
-    CZelvoDoc doc;
-    std::string pdf;
-
-private:
-    CapacityDoc() {
-        path_ = (fs::temp_directory_path() / ("zelvo_pdf_bench_" + std::to_string(::getpid())))
-                    .string();
-        fs::remove_all(path_);
-        demo::DemoOptions options;
-        options.people = static_cast<int>(CZelvoDoc::kMaxRows) - 1;
-        options.fullSideTables = true;
-        options.seed = 2026;
-        options.today = kToday;
-        ScriptedPrompts prompts;
-        if (!demo::writeDemoCongregation(path_, options)) std::abort();
-        doc.startUp(path_, kToday, LoadMode::ReadOnly);
-        if (!doc.load(prompts, LoadMode::ReadOnly).ok) std::abort();
-        pdf = (fs::path(path_) / "report.pdf").string();
-    }
-    ~CapacityDoc() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    std::string path_;
-};
 
 // Page objects of a PDF ("/Type /Page", not "/Type /Pages").
 double pageObjects(const std::string& path) {
@@ -69,19 +34,20 @@ double pageObjects(const std::string& path) {
 }
 
 void BM_ReportPdf(benchmark::State& state) {
-    CapacityDoc& data = CapacityDoc::get();
+    CZelvoDoc& doc = bench::capacityDoc();
+    const std::string pdf = (fs::path(bench::CapacityFolder::path()) / "report.pdf").string();
     gui::ReportPdfRequest request;
     request.kind = static_cast<int>(state.range(0));
     request.a4 = state.range(1) != 0;
-    request.path = data.pdf;
+    request.path = pdf;
     std::string error;
     for (auto _ : state) {
-        if (!gui::writeReportPdf(data.doc, request, error)) {
+        if (!gui::writeReportPdf(doc, request, error)) {
             state.SkipWithError(error.c_str());
             break;
         }
     }
-    state.counters["pages"] = pageObjects(data.pdf);
+    state.counters["pages"] = pageObjects(pdf);
 }
 BENCHMARK(BM_ReportPdf)
     ->ArgsProduct({{1}, {0, 1}})

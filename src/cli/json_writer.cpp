@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "store/json_string.h"
+
 namespace zelvo::cli {
 
 void JsonWriter::separator() {
@@ -56,36 +58,7 @@ JsonWriter& JsonWriter::value(std::string_view utf8) {
 }
 
 void JsonWriter::writeString(std::string_view utf8) {
-    out_ += '"';
-    for (const char c : utf8) {
-        const auto u = static_cast<unsigned char>(c);
-        switch (c) {
-            case '"':
-                out_ += "\\\"";
-                break;
-            case '\\':
-                out_ += "\\\\";
-                break;
-            case '\n':
-                out_ += "\\n";
-                break;
-            case '\r':
-                out_ += "\\r";
-                break;
-            case '\t':
-                out_ += "\\t";
-                break;
-            default:
-                if (u < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", u);
-                    out_ += buf;
-                } else {
-                    out_ += c;
-                }
-        }
-    }
-    out_ += '"';
+    appendJsonString(out_, utf8);
 }
 
 JsonWriter& JsonWriter::value(long long number) {

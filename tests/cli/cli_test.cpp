@@ -9,24 +9,16 @@
 #include <string>
 
 #include "cli/cli.h"
+#include "cli_run.h"
 #include "store/user_prompts.h"
 #include "store/zelvo_doc.h"
 
 namespace fs = std::filesystem;
 
+using zelvo::test::cli;
+using zelvo::test::CliRun;
+
 namespace {
-
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun cli(const std::vector<std::string>& args) {
-    std::ostringstream out, err;
-    const int code = zelvo::cli::run(args, out, err);
-    return {code, out.str(), err.str()};
-}
 
 // Well-formed JSON, as Python's parser sees it.
 bool validJson(const std::string& text) {

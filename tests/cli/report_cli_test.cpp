@@ -11,22 +11,14 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "cli_run.h"
 
 namespace fs = std::filesystem;
 
+using zelvo::test::cli;
+using zelvo::test::CliRun;
+
 namespace {
-
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
-
-CliRun cli(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    const int code = zelvo::cli::run(args, out, err);
-    return {code, out.str(), err.str()};
-}
 
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;

@@ -376,7 +376,7 @@ TEST(BranchTotalsOfThePrintout, LateReportsCountInTheirOwnMonthsCategory) {
     d.report(p, 0, 0, 0, 1, true);
     d.report(p, 1, 15, 0, 2);
     d.pioneer(p, 1, 1);
-    const int s = d.add("Spec", "Ial");
+    const int s = d.add("Sofia", "Ial");
     d.steady(s, 100, 3);
     const auto counted = static_cast<std::uint8_t>(d.doc.calendar.reportMonth + 1);
     d.doc.lateReports = {{d.at(p).id(), static_cast<std::uint8_t>(d.month(1).month), counted},

@@ -38,15 +38,6 @@ inline SpecialNeed need(int key, std::string_view textUtf8) {
     return n;
 }
 
-template <typename R>
-std::vector<R> recordsOf(const FileBytes& file) {
-    std::vector<R> out(file.size() / R::kSize);
-    for (std::size_t i = 0; i < out.size(); ++i)
-        std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(i * R::kSize), R::kSize,
-                    out[i].bytes.begin());
-    return out;
-}
-
 // The keys each person holds, by id.
 struct PersonKeys {
     std::uint16_t id = 0;

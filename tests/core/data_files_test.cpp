@@ -23,6 +23,7 @@ namespace {
 using test::FileBytes;
 using test::headerRow;
 using test::person;
+using test::recordsOf;
 using test::setReport;
 using test::TestFolder;
 namespace fs = std::filesystem;
@@ -37,15 +38,6 @@ RemarkRecord remark(std::string_view text, int monthPlusOne, int slot, int id) {
     r.set(text, static_cast<std::uint8_t>(monthPlusOne), static_cast<std::uint8_t>(slot),
           static_cast<std::uint16_t>(id));
     return r;
-}
-
-template <typename R>
-std::vector<R> recordsOf(const FileBytes& file) {
-    std::vector<R> out(file.size() / R::kSize);
-    for (std::size_t i = 0; i < out.size(); ++i)
-        std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(i * R::kSize), R::kSize,
-                    out[i].bytes.begin());
-    return out;
 }
 
 std::vector<PublisherRecord> tableOf(const FileBytes& file) {

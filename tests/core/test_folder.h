@@ -2,6 +2,7 @@
 // removed with everything in it when the test ends.
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -26,6 +27,17 @@ namespace zelvo::test {
 
 namespace fs = std::filesystem;
 using FileBytes = std::vector<std::uint8_t>;
+
+// The fixed-size records of a file's bytes, in file order (a partial record at the end is left
+// out).
+template <typename R>
+std::vector<R> recordsOf(const FileBytes& file) {
+    std::vector<R> out(file.size() / R::kSize);
+    for (std::size_t i = 0; i < out.size(); ++i)
+        std::copy_n(file.begin() + static_cast<std::ptrdiff_t>(i * R::kSize), R::kSize,
+                    out[i].bytes.begin());
+    return out;
+}
 
 class TestFolder {
 public:

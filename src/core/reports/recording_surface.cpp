@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "store/json_string.h"
+
 namespace zelvo::reports {
 
 namespace {
@@ -19,24 +21,6 @@ char alignLetter(Align a) {
             return 'C';
     }
     return 'L';
-}
-
-void appendJsonString(std::string& out, std::string_view s) {
-    out += '"';
-    for (char c : s) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (u < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", u);
-            out += buf;
-        } else {
-            out += c;
-        }
-    }
-    out += '"';
 }
 
 }  // namespace

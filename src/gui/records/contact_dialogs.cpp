@@ -16,7 +16,7 @@
 #include "gui/records/shared_record_chooser.h"
 #include "gui/shell/qt_text.h"
 #include "records/emergency_contact_model.h"
-#include "records/special_need_model.h"
+#include "records/need_model.h"
 #include "resources/strings.h"
 
 namespace zelvo::gui {

@@ -5,7 +5,7 @@
 
 #include "contact_fixture.h"
 #include "records/shared_records.h"
-#include "records/special_need_model.h"
+#include "records/need_model.h"
 #include "resources/strings.h"
 
 namespace zelvo {

@@ -1,4 +1,4 @@
-#include "records/special_need_model.h"
+#include "records/need_model.h"
 
 #include "resources/strings.h"
 #include "store/cp1253.h"
