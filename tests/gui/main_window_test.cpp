@@ -27,27 +27,9 @@ using zelvo::gui::CMainFrame;
 
 namespace {
 
-// A document loaded as the program loads it, with its window on the dashboard.
-struct Session {
-    ScriptedPrompts prompts;
-    CZelvoDoc doc;
-    std::unique_ptr<CMainFrame> window;
-
-    explicit Session(const test::DataFolder& folder,
-                     const std::function<void(CZelvoDoc&)>& beforeWindow = {},
-                     const std::string& password = {}) {
-        if (!password.empty()) prompts.passwordAttempts = {password};
-        doc.startUp(folder.str(), test::kToday, LoadMode::Live);
-        loaded = doc.load(prompts, LoadMode::Live).ok;
-        if (beforeWindow) beforeWindow(doc);
-        window = std::make_unique<CMainFrame>(doc, prompts);
-        window->show();
-        window->activateWindow();
-        loaded = QTest::qWaitForWindowActive(window.get()) && loaded;
-        window->postDashboardRefresh();
-        QCoreApplication::processEvents();
-    }
-    bool loaded = false;
+// The window session with the lookups these tests use.
+struct Session : test::WindowSession {
+    using WindowSession::WindowSession;
     QAction* action(int id) const { return window->commandActions()->action(id); }
     QPushButton* button(int id) const { return window->view()->dashboard()->button(id); }
     QString statusMonth() const { return window->statusPane(1)->text(); }

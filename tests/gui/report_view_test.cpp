@@ -36,22 +36,8 @@ using reports::FontRole;
 
 namespace {
 
-struct Session {
-    ScriptedPrompts prompts;
-    CZelvoDoc doc;
-    std::unique_ptr<CMainFrame> window;
-
-    explicit Session(const test::DataFolder& folder,
-                     const std::function<void(CZelvoDoc&)>& beforeWindow = {}) {
-        doc.startUp(folder.str(), test::kToday, LoadMode::Live);
-        loaded = doc.load(prompts, LoadMode::Live).ok;
-        if (beforeWindow) beforeWindow(doc);
-        window = std::make_unique<CMainFrame>(doc, prompts);
-        window->show();
-        window->postDashboardRefresh();
-        QCoreApplication::processEvents();
-    }
-    bool loaded = false;
+struct Session : test::WindowSession {
+    using WindowSession::WindowSession;
     CZelvoView* view() const { return window->view(); }
     // Shows a report and waits until its first draw has sized the canvas.
     void show(int command) {

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -13,6 +15,7 @@
 #include <string>
 
 #include "demo/demo_congregation.h"
+#include "gui/shell/main_window.h"
 #include "store/calendar.h"
 #include "store/cp1253.h"
 #include "store/publisher_record.h"
@@ -79,5 +82,29 @@ inline void whenModal(std::function<void(QWidget*)> act, int timeoutMs = 5000) {
     };
     QTimer::singleShot(0, *poll);
 }
+
+// A document loaded as the program loads it, with its main window on the dashboard. The
+// prompts answer from their lists; `beforeWindow` may change the document first.
+struct WindowSession {
+    ScriptedPrompts prompts;
+    CZelvoDoc doc;
+    std::unique_ptr<gui::CMainFrame> window;
+    bool loaded = false;
+
+    explicit WindowSession(const DataFolder& folder,
+                           const std::function<void(CZelvoDoc&)>& beforeWindow = {},
+                           const std::string& password = {}) {
+        if (!password.empty()) prompts.passwordAttempts = {password};
+        doc.startUp(folder.str(), kToday, LoadMode::Live);
+        loaded = doc.load(prompts, LoadMode::Live).ok;
+        if (beforeWindow) beforeWindow(doc);
+        window = std::make_unique<gui::CMainFrame>(doc, prompts);
+        window->show();
+        window->activateWindow();
+        loaded = QTest::qWaitForWindowActive(window.get()) && loaded;
+        window->postDashboardRefresh();
+        QCoreApplication::processEvents();
+    }
+};
 
 }  // namespace zelvo::test
