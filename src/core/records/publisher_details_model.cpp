@@ -32,15 +32,6 @@ enum PrivilegeCode : std::uint8_t {
 constexpr std::uint16_t kFullTimeServantBit = appointment::kSpecialFullTimeServant;
 constexpr std::uint16_t kFieldMissionaryBit = appointment::kFieldMissionary;
 
-// Appointment kinds: the privilege and pioneer start dates, and the personal-data consent.
-enum AppointmentKind : std::uint16_t {
-    kServantStart = 1,
-    kElderStart = 2,
-    kRegularStart = 3,
-    kContinuousAuxStart = 4,
-    kSpecialStart = 5,
-    kConsentKind = 20,
-};
 constexpr std::size_t kDateLength = 8;
 
 constexpr int kFirstPublisherId = 100;

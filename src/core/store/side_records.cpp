@@ -48,7 +48,7 @@ void ContactExtra::fromFile() {
 
 bool AppointmentRecord::worthKeeping() const {
     if (publisherId() == 0 || appointmentKind() == 0) return false;
-    return trimmed(appointmentText()).size() > 7 || appointmentKind() == 20;
+    return trimmed(appointmentText()).size() > 7 || appointmentKind() == kConsentKind;
 }
 
 void ServiceGroupTable::toggleScramble() {

@@ -68,6 +68,17 @@ struct SpecialNeed : RawRecord<96> {
     std::string needText() const { return text(kText); }
 };
 
+// Kinds of zappt.dat records: the privilege and pioneer start dates, and the personal-data
+// consent.
+enum AppointmentKind : std::uint16_t {
+    kServantStart = 1,
+    kElderStart = 2,
+    kRegularStart = 3,
+    kContinuousAuxStart = 4,
+    kSpecialStart = 5,
+    kConsentKind = 20,
+};
+
 // zappt.dat.
 struct AppointmentRecord : RawRecord<32> {
     static constexpr TextField kText{4, 28};
@@ -75,7 +86,7 @@ struct AppointmentRecord : RawRecord<32> {
     std::uint16_t appointmentKind() const { return word(2); }
     std::string appointmentText() const { return text(kText); }
     // Written back only when the id and kind are set and the trimmed text is longer than 7
-    // characters or the kind is 20.
+    // characters or it is the consent.
     bool worthKeeping() const;
 };
 
