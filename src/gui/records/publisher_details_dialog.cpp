@@ -21,6 +21,7 @@
 #include "gui/records/household_dialog.h"
 #include "gui/records/publisher_picker.h"
 #include "gui/records/status_dialog.h"
+#include "gui/shell/dialog_buttons.h"
 #include "gui/shell/qt_text.h"
 #include "records/publisher_details_model.h"
 #include "resources/strings.h"
@@ -57,13 +58,6 @@ QCheckBox* tick(QWidget* parent, const char* name, std::string_view text) {
     auto* box = new QCheckBox(qtText(text), parent);
     box->setObjectName(QLatin1String(name));
     return box;
-}
-
-QPushButton* button(QWidget* parent, const char* name, std::string_view text) {
-    auto* b = new QPushButton(qtText(text), parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);  // Enter moves on instead of pressing it
-    return b;
 }
 
 // A control that comes and goes with the record keeps its room, so the form does not jump.
@@ -154,9 +148,9 @@ QWidget* PublisherDetailsDialog::buildIdentity() {
     form->addRow(qtText(res::kEmergencyPhoneWork), phoneWork_);
     form->addRow(qtText(res::kEmailLabel), email_);
 
-    fullName_ = button(box, "fullNameButton", res::kFullNameButton);
-    emergency_ = button(box, "emergencyButton", res::kEmergencyButton);
-    needs_ = button(box, "specialNeedsButton", res::kSpecialNeedsButton);
+    fullName_ = dialogButton(box, res::kFullNameButton, "fullNameButton");
+    emergency_ = dialogButton(box, res::kEmergencyButton, "emergencyButton");
+    needs_ = dialogButton(box, res::kSpecialNeedsButton, "specialNeedsButton");
     auto* contacts = new QHBoxLayout;
     contacts->addWidget(fullName_);
     contacts->addWidget(emergency_);
@@ -165,7 +159,7 @@ QWidget* PublisherDetailsDialog::buildIdentity() {
     conductor_ = new QLabel(box);
     conductor_->setObjectName(QStringLiteral("conductorLabel"));
     conductor_->setWordWrap(true);
-    conductorButton_ = button(box, "conductorButton", res::text(res::kChooseConductor));
+    conductorButton_ = dialogButton(box, res::text(res::kChooseConductor), "conductorButton");
 
     auto* layout = new QVBoxLayout(box);
     layout->addLayout(form);
@@ -217,12 +211,12 @@ QWidget* PublisherDetailsDialog::buildTicks() {
     fullTimeServant_->setEnabled(false);
     fieldMissionary_->setEnabled(false);
 
-    status_ = button(box, "statusButton", res::kStatusButton);
-    privileges_ = button(box, "privilegesButton", res::kPrivilegesButton);
+    status_ = dialogButton(box, res::kStatusButton, "statusButton");
+    privileges_ = dialogButton(box, res::kPrivilegesButton, "privilegesButton");
     privileges_->setEnabled(false);  // the privileges dialog is not built yet
     keepRoom(privileges_);
-    group_ = button(box, "groupButton", res::kTaskGroupTitle);
-    household_ = button(box, "householdButton", res::text(res::kEditHousehold));
+    group_ = dialogButton(box, res::kTaskGroupTitle, "groupButton");
+    household_ = dialogButton(box, res::text(res::kEditHousehold), "householdButton");
     keepRoom(household_);
 
     auto* layout = new QVBoxLayout(box);
@@ -240,15 +234,15 @@ QWidget* PublisherDetailsDialog::buildTicks() {
 }
 
 QLayout* PublisherDetailsDialog::buildButtons() {
-    copy_ = button(this, "copyButton", res::text(res::kCopy));
-    clear_ = button(this, "clearButton", res::kClearRemembered);
-    delete_ = button(this, "deleteButton", res::kDeleteButton);
-    previous_ = button(this, "previousButton", res::kPreviousButton);
-    next_ = button(this, "nextButton", res::kNextButton);
-    ok_ = button(this, "okButton", res::kButtonOk);
+    copy_ = dialogButton(this, res::text(res::kCopy), "copyButton");
+    clear_ = dialogButton(this, res::kClearRemembered, "clearButton");
+    delete_ = dialogButton(this, res::kDeleteButton, "deleteButton");
+    previous_ = dialogButton(this, res::kPreviousButton, "previousButton");
+    next_ = dialogButton(this, res::kNextButton, "nextButton");
+    ok_ = dialogButton(this, res::kButtonOk, "okButton");
     ok_->setText(QStringLiteral("&") + ok_->text());
     ok_->setDefault(true);
-    cancel_ = button(this, "cancelButton", res::kButtonCancel);
+    cancel_ = dialogButton(this, res::kButtonCancel, "cancelButton");
     if (!model_.student()) keepRoom(clear_);  // a student has no copy and paste
 
     auto* row = new QHBoxLayout;
