@@ -66,12 +66,9 @@ std::vector<AnalysisSection> analysisSections(const CZelvoDoc& doc, int group,
     const int groups = doc.groups.groupCount();
     std::vector<AnalysisSection> sections(static_cast<std::size_t>(groups) + 2);
     sections.front().heading = res::kPioneersSection;
-    for (int n = 1; n <= groups; ++n) {
-        char buf[64];
-        std::snprintf(buf, sizeof buf, std::string(res::kGroupSectionFormat).c_str(),
-                      std::string(res::text(res::kGroupWord)).c_str(), n);
-        sections[static_cast<std::size_t>(n)].heading = buf;
-    }
+    for (int n = 1; n <= groups; ++n)
+        sections[static_cast<std::size_t>(n)].heading =
+            res::fillPrintf(res::kGroupSectionFormat, res::text(res::kGroupWord), n);
     AnalysisSection& unassigned = sections.back();
     unassigned.heading = res::text(res::kUnassignedPublishers);
     for (const IndexEntry& e : active) {
