@@ -3,6 +3,7 @@
 set -euo pipefail
 
 packages=(g++ make cmake ninja-build ccache pkgconf libgtest-dev libgmock-dev googletest libbenchmark-dev clang python3
+          libicu-dev
           qt6-base-dev libqt6svg6 libgl-dev xvfb xauth fonts-liberation fonts-dejavu-core)
 
 missing=()

@@ -59,17 +59,21 @@ protected:
 
 // ---------------------------------------------------------------- order
 
-TEST_F(PublisherTable, OrderIsLastNameFirstWithoutCaseOrBlanksAndTheOverseerLast) {
+TEST_F(PublisherTable, OrderIsLastNameFirstWithCaseBreakingTiesAndTheOverseerLast) {
     const PublisherRecord co = person(900, "Aaron", "Aa", kCircuitOverseer);
     EXPECT_TRUE(records::sortsBefore(doc, person(101, "Zoe", "Zeta"), co));
     EXPECT_FALSE(records::sortsBefore(doc, co, person(101, "Zoe", "Zeta")));
     EXPECT_TRUE(records::sortsBefore(doc, person(101, "Zoe", "alfa"), person(102, "Ann", "Beta")));
     EXPECT_TRUE(records::sortsBefore(doc, person(101, "Ann", "Papas"), person(102, "Bo", "Papas")));
-    // Upper and lower case Greek, and leading blanks, make no difference.
+    // Letter case only breaks the tie of the same letters; blanks around make no difference.
     const PublisherRecord upper = person(101, greek("ΕΛΈΝΗ"), greek("ΜΑΡΊΝΗ"));
     const PublisherRecord lower = person(102, greek("ελένη  "), greek("  μαρίνη"));
+    const PublisherRecord plain = person(103, greek("ελένη"), greek("μαρίνη"));
+    EXPECT_TRUE(records::sortsBefore(doc, lower, upper));
     EXPECT_FALSE(records::sortsBefore(doc, upper, lower));
-    EXPECT_FALSE(records::sortsBefore(doc, lower, upper));
+    EXPECT_FALSE(records::sortsBefore(doc, lower, plain));
+    EXPECT_FALSE(records::sortsBefore(doc, plain, lower));
+    EXPECT_TRUE(records::sortsBefore(doc, upper, person(104, greek("Άννα"), greek("Μαρκάκη"))));
 }
 
 TEST_F(PublisherTable, InsertsGiveTheOrderOfTheLoadSort) {

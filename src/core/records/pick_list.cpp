@@ -5,6 +5,7 @@
 #include "resources/strings.h"
 #include "store/bytes.h"
 #include "store/cp1253.h"
+#include "store/name_collation.h"
 #include "store/zelvo_doc.h"
 
 namespace zelvo::records {
@@ -18,8 +19,9 @@ std::string kindSuffix(int kind) {
     return suffix;
 }
 
-std::string folded(std::string_view utf8) {
-    return cp1253::toLower(trimmed(cp1253::fromUtf8(utf8)));
+// Every letter typed so far is the first one again, whatever its case or accent.
+bool oneLetterRepeated(const std::string& typed) {
+    return collation::startsWith(typed, std::string(typed.size(), typed.front()));
 }
 
 }  // namespace
@@ -92,13 +94,14 @@ int PickList::selectedRow() const {
 int PickList::findPrefix(const std::string& prefix, int from) const {
     for (int k = 0; k < size(); ++k) {
         const int i = (from + k) % size();
-        if (folded(entries_[static_cast<std::size_t>(i)].text).starts_with(prefix)) return i;
+        const std::string name = cp1253::fromUtf8(entries_[static_cast<std::size_t>(i)].text);
+        if (collation::startsWith(trimmed(name), prefix)) return i;
     }
     return -1;
 }
 
 int PickList::typeAhead(std::string_view lettersUtf8, long long nowMs) {
-    const std::string letters = cp1253::toLower(cp1253::fromUtf8(lettersUtf8));
+    const std::string letters = cp1253::fromUtf8(lettersUtf8);
     if (letters.empty() || empty()) return selected_;
     const bool fresh = typed_.empty() || nowMs - lastTyped_ > kTypeAheadPauseMs;
     typed_ = fresh ? letters : typed_ + letters;
@@ -106,8 +109,7 @@ int PickList::typeAhead(std::string_view lettersUtf8, long long nowMs) {
     const int current = std::max(selected_, 0);
     int found = findPrefix(typed_, fresh ? current + 1 : current);
     // The same letter typed again goes on to the next name that begins with it.
-    if (found < 0 &&
-        std::all_of(typed_.begin(), typed_.end(), [this](char c) { return c == typed_.front(); }))
+    if (found < 0 && oneLetterRepeated(typed_))
         found = findPrefix(typed_.substr(0, 1), current + 1);
     if (found >= 0) selected_ = found;
     return selected_;

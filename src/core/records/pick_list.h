@@ -53,18 +53,18 @@ public:
     void selectPrevious() { select(wrapPrevious(selected_, size())); }
 
     // Letters typed at `nowMs`: selects the first entry from the current one whose name begins
-    // with the letters typed so far, without regard to letter case. A first letter moves on from
-    // the current entry, so the same letter again goes to the next such name. Returns the
-    // selection.
+    // with the letters typed so far, without regard to accents or letter case (typing ε finds
+    // Έλενα). A first letter moves on from the current entry, so the same letter again goes to
+    // the next such name. Returns the selection.
     int typeAhead(std::string_view lettersUtf8, long long nowMs);
 
 private:
     std::vector<PickEntry> entries_;
     int selected_ = -1;
-    std::string typed_;  // Windows-1253, folded to lower case
+    std::string typed_;  // Windows-1253, as typed
     long long lastTyped_ = 0;
 
-    int findPrefix(const std::string& folded, int from) const;
+    int findPrefix(const std::string& prefix, int from) const;
 };
 
 }  // namespace zelvo::records

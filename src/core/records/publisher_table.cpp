@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "resources/strings.h"
 #include "store/cp1253.h"
+#include "store/name_collation.h"
 #include "store/publisher_status.h"
 #include "store/user_prompts.h"
 #include "store/zelvo_doc.h"
@@ -87,13 +89,19 @@ int moveRow(CZelvoDoc& doc, int from, int before) {
     return before;
 }
 
+// Names a list cannot tell apart: the same letters and accents, whatever the letter case.
+bool sameName(const CZelvoDoc::SortKey& a, const CZelvoDoc::SortKey& b) {
+    return a.overseer == b.overseer && collation::sameName(a.name, b.name);
+}
+
 // A table that was out of order already (the name form changed since it was sorted) is sorted
 // again as a whole; returns where the person of `row` is then.
 int keepSorted(CZelvoDoc& doc, int row) {
-    const auto byKey = [&doc](const PublisherRecord& a, const PublisherRecord& b) {
-        return doc.sortKey(a) < doc.sortKey(b);
-    };
-    if (std::is_sorted(doc.publishers.begin() + 1, doc.publishers.end(), byKey)) return row;
+    std::vector<CZelvoDoc::SortKey> keys;
+    keys.reserve(doc.publishers.size());
+    for (std::size_t i = 1; i < doc.publishers.size(); ++i)
+        keys.push_back(doc.sortKey(doc.publishers[i]));
+    if (std::is_sorted(keys.begin(), keys.end())) return row;
     const PublisherRecord person = at(doc, row);
     doc.sortRows();
     const auto found = std::find(doc.publishers.begin() + 1, doc.publishers.end(), person);
@@ -120,16 +128,19 @@ InsertResult insertNew(CZelvoDoc& doc, const PublisherRecord& record, UserPrompt
     for (int i = 1; i < doc.recordCount(); ++i) {
         const PublisherRecord& existing = at(doc, i);
         const CZelvoDoc::SortKey other = doc.sortKey(existing);
-        if (key < other) {
-            place = i;
-            break;
+        const bool same = sameName(key, other);
+        if (same && isDuplicate(true, record, existing)) {
+            if (!prompts.askYesNo(duplicateText(doc, existing, true)))
+                return {InsertOutcome::Dropped, 0};
+            at(doc, i) = replacement(doc, existing, record);
+            finish(doc);
+            return {InsertOutcome::ReplacedExisting, i};
         }
-        if (key != other || !isDuplicate(true, record, existing)) continue;
-        if (!prompts.askYesNo(duplicateText(doc, existing, true)))
-            return {InsertOutcome::Dropped, 0};
-        at(doc, i) = replacement(doc, existing, record);
-        finish(doc);
-        return {InsertOutcome::ReplacedExisting, i};
+        if (key < other) {
+            place = std::min(place, i);
+            // Letter case orders the same name either side of its place: look on past it.
+            if (!same) break;
+        }
     }
     doc.publishers.insert(doc.publishers.begin() + place, record);
     const int row = keepSorted(doc, place);
@@ -146,14 +157,15 @@ int resortRenamed(CZelvoDoc& doc, int row, UserPrompts& prompts) {
     for (int i = 1; i < doc.recordCount(); ++i) {
         if (i == row) continue;
         const CZelvoDoc::SortKey other = doc.sortKey(at(doc, i));
-        if (key < other) {
-            place = i;
-            break;
-        }
+        const bool same = sameName(key, other);
         // Only told: the person keeps the new name, and still takes its place in the order.
-        if (key == other && !told) {
+        if (same && !told) {
             prompts.showMessage(duplicateText(doc, at(doc, i), false));
             told = true;
+        }
+        if (key < other) {
+            place = std::min(place, i);
+            if (!same) break;
         }
     }
     const int moved = keepSorted(doc, moveRow(doc, row, place));

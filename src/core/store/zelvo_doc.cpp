@@ -5,6 +5,7 @@
 
 #include "resources/strings.h"
 #include "store/cp1253.h"
+#include "store/name_collation.h"
 #include "store/user_prompts.h"
 
 namespace zelvo {
@@ -311,7 +312,7 @@ void CZelvoDoc::renumberDuplicateIds() {
 
 CZelvoDoc::SortKey CZelvoDoc::sortKey(const PublisherRecord& r) const {
     // The lists show last name first unless the language option says otherwise.
-    return {r.kind() == kCircuitOverseer, cp1253::toLower(trimmed(nameOf(r, true)))};
+    return {r.kind() == kCircuitOverseer, collation::sortKey(trimmed(nameOf(r, true)))};
 }
 
 void CZelvoDoc::sortRows() {

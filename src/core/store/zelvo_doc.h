@@ -195,10 +195,11 @@ public:
     void buildIndexes(UserPrompts* prompts = nullptr);
     void renumberDuplicateIds();
     // The order of the table, for sortRows and the sorted insert alike: a circuit overseer after
-    // everyone, otherwise the name as the lists show it, trimmed, without regard to letter case.
+    // everyone, otherwise the name as the lists show it, trimmed, in Greek collation (letters
+    // first, then accents, then letter case).
     struct SortKey {
         bool overseer = false;
-        std::string name;
+        std::string name;  // collation::sortKey of the name
         auto operator<=>(const SortKey&) const = default;
     };
     SortKey sortKey(const PublisherRecord& r) const;
