@@ -168,16 +168,23 @@ TEST_P(ReactivationMonths, MarksAndClearedMonths) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReactivationMonths,
     ::testing::Values(
-        ReactCase{"SinceAugustBackInReportMonth", 0x80, 24, 0, kJan25, absMonth(2024, 8)},
-        ReactCase{"SinceAugustBackInNovember", 0x80, 24, 10, absMonth(2024, 11), absMonth(2024, 8)},
+        // The month of becoming inactive keeps its report: the clearing stops at the month
+        // after it.
+        ReactCase{"SinceAugustBackInReportMonth", 0x80, 24, 0, kJan25, absMonth(2024, 9)},
+        ReactCase{"SinceAugustBackInNovember", 0x80, 24, 10, absMonth(2024, 11), absMonth(2024, 9)},
         ReactCase{"SinceOctoberBackInDecember", 0xA0, 24, 11, absMonth(2024, 12),
-                  absMonth(2024, 10)},
-        ReactCase{"SinceDecemberAcrossTheYear", 0xC0, 24, 0, kJan25, absMonth(2024, 12)},
-        ReactCase{"SinceReportMonth", 0x10, 25, 0, kJan25, kJan25},
+                  absMonth(2024, 11)},
+        ReactCase{"SinceDecemberAcrossTheYear", 0xC0, 24, 0, kJan25, kJan25},
+        // No month between the two: nothing is cleared.
+        ReactCase{"SinceReportMonth", 0x10, 25, 0, kJan25, kJan25 + 1},
+        ReactCase{"InactiveAfterTheChosenMonth", 0xC0, 24, 10, absMonth(2024, 11), kJan25 + 1},
         // Low bits of the old status byte do not matter.
-        ReactCase{"SinceAugustWithLowBits", 0x83, 24, 0, kJan25, absMonth(2024, 8)},
-        ReactCase{"SinceTwentyThreeMonthsBack", 0x30, 23, 0, kJan25, absMonth(2023, 3)},
-        ReactCase{"SinceTwentyFourMonthsBack", 0x20, 23, 0, kJan25, absMonth(2023, 2)},
+        ReactCase{"SinceAugustWithLowBits", 0x83, 24, 0, kJan25, absMonth(2024, 9)},
+        ReactCase{"SinceTwentyThreeMonthsBack", 0x30, 23, 0, kJan25, absMonth(2023, 4)},
+        ReactCase{"SinceTwentyFourMonthsBack", 0x20, 23, 0, kJan25, absMonth(2023, 3)},
+        // 24 months apart: every month the record holds; 25 apart: still only those 24.
+        ReactCase{"TwentyFourMonthsApart", 0x10, 23, 0, kJan25, kJan25 - 23},
+        ReactCase{"TwentyFiveMonthsApart", 0xC0, 22, 0, kJan25, kJan25 - 23},
         ReactCase{"SinceLongAgoAtMostTwentyFour", 0x30, 20, 0, kJan25, kJan25 - 23},
         ReactCase{"SinceLastCentury", 0x50, 255, 0, kJan25, kJan25 - 23}),
     [](const ::testing::TestParamInfo<ReactCase>& p) { return std::string(p.param.name); });
@@ -214,9 +221,9 @@ TEST_F(Reactivation, DecemberReportMonthKeepsTheYearForEveryMonth) {
     reactivatePublisher(doc, row, 11);
     EXPECT_EQ(at(row).statusSince(), absMonth(2024, 12));
     EXPECT_EQ(int{at(row).statusFlags()}, 0xC2);
-    for (int abs = absMonth(2024, 9); abs <= absMonth(2024, 12); ++abs)
+    for (int abs = absMonth(2024, 10); abs <= absMonth(2024, 12); ++abs)
         EXPECT_TRUE(cleared(row, abs)) << abs;
-    EXPECT_TRUE(intact(row, absMonth(2024, 8)));
+    EXPECT_TRUE(intact(row, absMonth(2024, 9))) << "the month of becoming inactive";
 
     reactivatePublisher(doc, other, 0);
     EXPECT_EQ(at(other).statusSince(), absMonth(2024, 1));

@@ -61,11 +61,12 @@ void reactivatePublisher(CZelvoDoc& doc, int row, int monthIndex) {
     markReactivated(r, monthIndex);
     r.setWord(PublisherRecord::kStatusSince, static_cast<std::uint16_t>(reactivatedAt));
 
-    // Never past the oldest month the record holds: further back the places are the newest
-    // months again.
-    const int oldest = std::max(inactiveSince, cal.reportAbsMonth - 23);
+    // The months of inactivity: from the month of reactivation back to the month after becoming
+    // inactive (that month keeps its report), at most 24, and never past the oldest month the
+    // record holds: further back the places are the newest months again.
+    const int first = std::max({inactiveSince + 1, reactivatedAt - 23, cal.reportAbsMonth - 23});
     MonthWalk walk(monthIndex, yearSlot(year));
-    for (int i = 0, abs = reactivatedAt; i < 24 && abs >= oldest; ++i, --abs, walk.back())
+    for (int abs = reactivatedAt; abs >= first; --abs, walk.back())
         clearMonth(doc, r, walk.current().month, walk.current().slot);
     finish(doc);
 }

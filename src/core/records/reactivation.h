@@ -8,7 +8,8 @@ class CZelvoDoc;
 
 // The person of `row` (inactive) becomes a publisher again, reactivated in month index
 // `monthIndex` (a month after the report month belongs to the year before). The reports of the
-// months of inactivity, back from the reactivation month, at most 24, are cleared.
+// months of inactivity, back from the reactivation month to the month after becoming inactive,
+// at most 24, are cleared.
 void reactivatePublisher(CZelvoDoc& doc, int row, int monthIndex);
 
 // The deleted person of `row` becomes a publisher again, marked reactivated in `monthIndex`;
