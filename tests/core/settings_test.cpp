@@ -30,6 +30,8 @@ TEST(Settings, EveryFieldSurvivesAWriteAndRead) {
           &s.noticeOff, &s.languageOption, &s.printGroups, &s.hideAverages, &s.onePerPage,
           &s.hideBirthDates, &s.customCategoryEnabled, &s.earlyYear, &s.earlyMonth})
         *field = next++;
+    s.reportTopMargin = 99;  // margins are held to 0-99
+    s.earlyMonth = 12;       // an early choice names a month
     s.congregationName = greek("Αθήνα-Κέντρο «Ώ»");
     s.customCategoryName = greek("Βοηθοί");
     s.senderEmail = "gram@example.gr";
@@ -41,7 +43,7 @@ TEST(Settings, EveryFieldSurvivesAWriteAndRead) {
 
     IniFile early;
     writeEarlyChoice(s, early);
-    EXPECT_EQ(early.serialize(), "[Early]\r\nYear=18\r\nMonth=19\r\n");
+    EXPECT_EQ(early.serialize(), "[Early]\r\nYear=18\r\nMonth=12\r\n");
 }
 
 TEST(Settings, GreekNamesMatchWithoutRegardToCase) {
@@ -95,6 +97,35 @@ TEST(Settings, WritingKeepsEverythingElseInTheFile) {
     s.noticeOff = 1;
     writeSettings(s, ini, "greek");
     EXPECT_TRUE(ini.serialize().starts_with(before + enabled + "=1\r\nMine=1\r\n"));
+}
+
+TEST(Settings, NumbersOutOfRangeTakeTheDefaultAndAreReported) {
+    const std::string margin = greek("[Εκθέσεις]\r\nΕπάνω Περιθώριο=");
+    struct Case {
+        std::string text;
+        int topMargin;
+        int earlyMonth;
+        std::size_t problems;
+    };
+    const Case cases[] = {
+        {margin + "0\r\n", 0, 0, 0},
+        {margin + "99\r\n", 99, 0, 0},
+        {margin + "100\r\n", 50, 0, 1},
+        {margin + "-1\r\n", 50, 0, 1},
+        {margin + "100000000\r\n", 50, 0, 1},
+        {"[Early]\r\nYear=25\r\nMonth=12\r\n", 50, 12, 0},
+        {"[Early]\r\nYear=25\r\nMonth=13\r\n", 50, 0, 1},
+        {"[Early]\r\nYear=25\r\nMonth=0\r\n", 50, 0, 1},
+        {"[Early]\r\nYear=0\r\nMonth=3\r\n", 50, 0, 1},
+        {"[Early]\r\nYear=0\r\nMonth=0\r\n", 50, 0, 0},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> problems;
+        const Settings s = readSettings(IniFile::parse(c.text), "greek", &problems);
+        EXPECT_EQ(s.reportTopMargin, c.topMargin) << c.text;
+        EXPECT_EQ(s.earlyMonth, c.earlyMonth) << c.text;
+        EXPECT_EQ(problems.size(), c.problems) << c.text;
+    }
 }
 
 }  // namespace

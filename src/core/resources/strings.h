@@ -133,6 +133,45 @@ inline constexpr std::string_view kProblemTableFull =
     "Ο πίνακας ευαγγελιζομένων γέμισε (%1 άτομα)· οι υπόλοιπες εγγραφές του %2 αγνοήθηκαν.";
 inline constexpr std::string_view kProblemRepairedText =
     "Το κείμενο «%1» δεν μπορεί να αποθηκευτεί όπως είναι και έγινε «%2».";
+inline constexpr std::string_view kProblemUnreadable =
+    "Το αρχείο %1 υπάρχει αλλά δεν διαβάζεται (δικαιώματα, φάκελος ή ειδικό αρχείο στη θέση "
+    "του)· δεν θα αντικατασταθεί ούτε θα διαγραφεί μέχρι να διορθωθεί.";
+inline constexpr std::string_view kProblemUnknownKind =
+    "Ο/Η %1 είχε άγνωστο είδος (%2) και τοποθετήθηκε στους Αδρανείς.";
+inline constexpr std::string_view kProblemQuarterUnits =
+    "Ο/Η %1 είχε περισσότερα από 3 τέταρτα της ώρας σε %2 μήνες· οι ολόκληρες ώρες τους "
+    "μεταφέρθηκαν στις ώρες.";
+inline constexpr std::string_view kProblemMissingGroup =
+    "Ο/Η %1 ανήκει στον όμιλο %2, που δεν υπάρχει· εμφανίζεται με τους αδιόριστους.";
+inline constexpr std::string_view kProblemGroupCount =
+    "Το αρχείο %1 δηλώνει %2 ομίλους· κρατήθηκαν οι 20 που χωράει ο πίνακας.";
+inline constexpr std::string_view kProblemEarlyMonth =
+    "Η πρόωρη έναρξη συλλογής του zelvog.ini δείχνει τον μήνα %1, που δεν υπάρχει· αγνοήθηκε.";
+inline constexpr std::string_view kProblemSettingRange =
+    "Η ρύθμιση «%1» του zelvog.ini έχει την τιμή %2, εκτός ορίων· ισχύει η προεπιλογή.";
+inline constexpr std::string_view kProblemIniTooLarge =
+    "Το αρχείο %1 είναι πολύ μεγάλο για αρχείο ρυθμίσεων· διαβάστηκε μόνο η αρχή του και δεν "
+    "θα ξαναγραφτεί.";
+inline constexpr std::string_view kProblemMorePeople = "… και %1 ακόμη άτομα με το ίδιο πρόβλημα.";
+inline constexpr std::string_view kProblemBadRecords =
+    "Το αρχείο %1 έχει %2 εγγραφές με τιμές εκτός ορίων ή για άτομα που δεν υπάρχουν.";
+
+// Files a save leaves alone so that nothing is lost.
+inline constexpr std::string_view kSaveKeptUnreadable =
+    "Το αρχείο %1 δεν διαβάστηκε κατά το άνοιγμα και δεν αντικαταστάθηκε, για να μη χαθεί ό,τι "
+    "περιέχει. Διορθώστε το και ανοίξτε ξανά τα δεδομένα.";
+inline constexpr std::string_view kSaveRefusedNoTable =
+    "Ο πίνακας ευαγγελιζομένων (%1) δεν διαβάστηκε· δεν αποθηκεύτηκε τίποτα, για να μη χαθούν "
+    "δεδομένα. Διορθώστε το αρχείο και ανοίξτε ξανά τα δεδομένα.";
+inline constexpr std::string_view kSaveRemarksTooLarge =
+    "Το αρχείο %1 είναι μεγαλύτερο από όσο χωρά ο πίνακας παρατηρήσεων και δεν ξαναγράφεται, "
+    "για να μη χαθεί τίποτα· οι αλλαγές στις παρατηρήσεις δεν αποθηκεύτηκαν.";
+inline constexpr std::string_view kSaveIniTooLarge =
+    "Το αρχείο %1 είναι πολύ μεγάλο για αρχείο ρυθμίσεων και δεν ξαναγράφεται· οι αλλαγές στις "
+    "ρυθμίσεις δεν αποθηκεύτηκαν.";
+inline constexpr std::string_view kMonthCopyAfterFailedSave =
+    "Η αποθήκευση δεν ολοκληρώθηκε· το αντίγραφο του μήνα δεν ανοίγει, για να μη χαθούν οι "
+    "αλλαγές σου.";
 
 // The main window.
 inline constexpr std::string_view kProgramName = "Zelvo";
@@ -153,6 +192,17 @@ inline constexpr std::string_view kFolderMissing = "Ο φάκελος δεδομ
 inline constexpr std::string_view kUsageDesktop = "Χρήση: zelvo [ΦΑΚΕΛΟΣ]";
 inline constexpr std::string_view kLoadProblems =
     "Κατά την ανάγνωση των αρχείων δεδομένων βρέθηκαν τα εξής:\n\n%1";
+// One writer per data folder.
+inline constexpr std::string_view kFolderLocked =
+    "Ο φάκελος δεδομένων είναι ήδη ανοιχτός για αλλαγές σε άλλο πρόγραμμα (%1).\n"
+    "Κλείστε εκείνο το πρόγραμμα και δοκιμάστε ξανά.";
+inline constexpr std::string_view kLockHolder = "πρόγραμμα %1, αριθμός διεργασίας %2";
+inline constexpr std::string_view kLockHolderHost = ", στον υπολογιστή %1";
+inline constexpr std::string_view kLockHolderUnknown = "αρχείο κλειδώματος %1";
+inline constexpr std::string_view kFolderNotLockable =
+    "Ο φάκελος δεδομένων δεν δέχεται αλλαγές: δεν μπορεί να δημιουργηθεί το αρχείο %1.";
+inline constexpr std::string_view kLeftoverRemoved =
+    "Αφαιρέθηκε το προσωρινό αρχείο μιας αποθήκευσης που διακόπηκε: %1";
 
 // The report view.
 inline constexpr std::string_view kPrinted = "Τυπώθηκε";

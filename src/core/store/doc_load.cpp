@@ -8,6 +8,7 @@
 #include "store/data_files.h"
 #include "store/folder_access.h"
 #include "store/legacy_conversion.h"
+#include "store/load_checks.h"
 #include "store/password_check.h"
 #include "store/remark_file.h"
 #include "store/under_hour_file.h"
@@ -100,7 +101,11 @@ std::optional<Bytes> DocLoader::readBlock(std::string_view name, std::size_t siz
 }
 
 LoadResult DocLoader::run() {
-    doc_.problems.clear();
+    doc_.problems = doc_.startProblems_;
+    doc_.unreadableFiles = doc_.startUnreadable_;
+    doc_.lastEnteredId = 0;
+    // Nothing reaches the folder before the password gate has opened.
+    folder_.holdWrites();
     doc_.groups = {};
     doc_.groupsOld = {};
     doc_.monthTotals = {};
@@ -135,8 +140,10 @@ LoadResult DocLoader::run() {
         for (PublisherRecord& r : doc_.publishers) unscrambleRecord(r);
     // A damaged header would keep every later save from writing the table.
     doc_.header().bytes[PublisherRecord::kScrambleMarker] = 'A';
+    checkPublisherRows(doc_, !folder_.unreadable().contains(files::kGroups));
     doc_.sortRows();
     readAppointments();
+    checkAppointments(doc_);
     doc_.countAllKinds();
     doc_.buildIndexes(&prompts_);
     doc_.renumberDuplicateIds();
@@ -160,6 +167,9 @@ LoadResult DocLoader::run() {
         doc_.settings = settings;
         return {false, true};
     }
+    for (const std::string& name : folder_.commitHeld())
+        problem(res::text(res::kCannotCreateFile), folder_.pathOf(name).string());
+    doc_.writeClearedEarlyChoice();
     // 9-11
     if (oldFormat_) convertOldMeetings();
     readMeetings();
@@ -167,6 +177,11 @@ LoadResult DocLoader::run() {
     // 12
     doc_.computePreviousMask();
     computeBranchTotals(doc_, false);
+    for (const std::string& name : folder_.unreadable()) {
+        if (doc_.unreadableFiles.contains(name)) continue;
+        doc_.unreadableFiles.insert(name);
+        problem(res::kProblemUnreadable, name);
+    }
     return {true, false};
 }
 
@@ -192,7 +207,9 @@ void DocLoader::readContactExtras() {
 void DocLoader::readPublisherTable() {
     doc_.publishers.clear();
     const auto size = folder_.size(files::kPublishers);
-    if (size && *size >= files::kMinPublisherFile) {
+    if (folder_.unreadable().contains(files::kPublishers)) {
+        // Left empty: the save refuses to write anything over the table it could not read.
+    } else if (size && *size >= files::kMinPublisherFile) {
         for (const Bytes& b :
              readRecords(files::kPublishers, PublisherRecord::kSize, CZelvoDoc::kMaxRows)) {
             PublisherRecord r;
@@ -300,6 +317,11 @@ void DocLoader::readGroups() {
     if (!data) return;
     std::copy(data->begin(), data->end(), doc_.groups.bytes.begin());
     doc_.groups.toggleScramble();
+    if (doc_.groups.groupCount() > ServiceGroupTable::kMaxGroups) {
+        problem(res::kProblemGroupCount, files::kGroups, std::to_string(doc_.groups.groupCount()));
+        doc_.groups.bytes[0] = ServiceGroupTable::kMaxGroups;
+        doc_.modified = 1;
+    }
 }
 
 void DocLoader::appendOldKindFiles() {
@@ -420,7 +442,12 @@ void DocLoader::readMeetings() {
 }
 
 void DocLoader::readRemarks() {
-    folder_.copy(files::kRemarks, files::kRemarkUndo);
+    // The undo copy is the remarks as loaded: none when there is no remark file (a stale copy
+    // of a session that did not close would otherwise come back on "No"). An unreadable file
+    // keeps whatever is there, and closing without saving leaves it alone.
+    if (!folder_.copy(files::kRemarks, files::kRemarkUndo) &&
+        !folder_.unreadable().contains(files::kRemarks))
+        folder_.remove(files::kRemarkUndo);
     for (std::size_t row = 1; row < doc_.publishers.size(); ++row)
         for (int m = 0; m < 12; ++m)
             for (int s = 0; s < 3; ++s)
@@ -444,9 +471,11 @@ void DocLoader::readRemarks() {
         records = compactRemarks(records);
         folder_.write(files::kRemarks, remarkFileBytes(records));
     }
+    int outOfRange = 0;
     for (std::size_t i = 1; i < records.size() && doc_.remarks.size() <= CZelvoDoc::kRemarksLoaded;
          ++i) {
         const RemarkRecord& r = records[i];
+        if (r.month() > 12) ++outOfRange;
         if (trimmed(r.remarkText()).empty() || r.month() < 1 || r.month() > 12 ||
             r.publisherId() <= 10)
             continue;
@@ -457,6 +486,8 @@ void DocLoader::readRemarks() {
             static_cast<std::uint16_t>(doc_.remarks.size()));
         doc_.remarks.push_back(r);
     }
+    if (outOfRange > 0)
+        problem(res::kProblemBadRecords, files::kRemarks, std::to_string(outOfRange));
 }
 
 }  // namespace zelvo

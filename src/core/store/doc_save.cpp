@@ -1,6 +1,8 @@
 // saveAll: writing the data store back into the data folder.
+#include <algorithm>
 #include <set>
 #include <utility>
+#include <vector>
 
 #include "reporting/branch_totals.h"
 #include "resources/strings.h"
@@ -26,25 +28,48 @@ private:
     FolderAccess folder_;
     SaveResult result_;
     Bytes underHour_;  // zlt15.dat as written
+    // Files to remove because their table is empty; removed only when everything else was
+    // written, so a failure or a kill never leaves the data without them.
+    std::vector<std::string_view> toRemove_;
 
     void write(std::string_view name, const Bytes& data) {
+        if (keptAsIs(name)) return;
         if (folder_.write(name, data)) return;
         fail(name);
     }
-    void fail(std::string_view name) {
+    void fail(std::string_view name) { failWith(name, res::text(res::kCannotCreateFile)); }
+    void failWith(std::string_view name, std::string_view pattern) {
         const std::string path = folder_.pathOf(name).string();
         result_.ok = false;
         result_.failedFiles.push_back(path);
-        prompts_.showMessage(res::format(res::text(res::kCannotCreateFile), path));
+        if (!pattern.empty()) prompts_.showMessage(res::format(pattern, path));
     }
+    // A file that could not be read at load is never written over or removed.
+    bool keptAsIs(std::string_view name) {
+        if (!doc_.unreadableFiles.contains(name)) return false;
+        if (std::find(reported_.begin(), reported_.end(), name) == reported_.end()) {
+            reported_.push_back(name);
+            failWith(name, res::kSaveKeptUnreadable);
+        }
+        return true;
+    }
+    std::vector<std::string_view> reported_;
+
     void setLateReportMarks();
     void writeScrambledFiles();
     void writeAppointments();
     void writeRemarks();
+    void writeSettingsFile();
+    void removeEmptyTables();
 };
 
 SaveResult CZelvoDoc::saveAll(UserPrompts& prompts) {
     if (readOnly()) return {};
+    if (tableUnreadable()) {
+        const std::string path = resolvePath(dataFolder, files::kPublishers).string();
+        prompts.showMessage(res::format(res::kSaveRefusedNoTable, path));
+        return {false, {path}};
+    }
     prompts.beginWait(res::kSavingWait);
     DocSaver saver(*this, prompts);
     SaveResult result = saver.run();
@@ -75,17 +100,34 @@ SaveResult DocSaver::run() {
     // 7
     write(files::kDisplayConfig,
           Bytes(doc_.displayConfig.bytes.begin(), doc_.displayConfig.bytes.end()));
+    writeSettingsFile();
+    removeEmptyTables();
+    // Only a save that wrote every file leaves nothing unsaved.
+    if (result_.ok) doc_.modified = 0;
+    applyUnderHourRecords(doc_, underHour_);
+    return result_;
+}
+
+void DocSaver::writeSettingsFile() {
+    if (keptAsIs(files::kSettings)) return;
+    const CalendarState& cal = doc_.calendar;
     const fs::path iniPath = folder_.pathOf(files::kSettings);
     IniFile ini = IniFile::load(iniPath);
+    if (!ini.complete()) {
+        failWith(files::kSettings, res::kSaveIniTooLarge);
+        return;
+    }
     doc_.settings.earlyYear = cal.earlyYear;
     doc_.settings.earlyMonth = cal.earlyMonth;
     writeSettings(doc_.settings, ini, doc_.languageWord);
     if (doc_.viewSettingsWriter) doc_.viewSettingsWriter(ini);
     if (!ini.save(iniPath)) fail(files::kSettings);
-    // 8
-    doc_.modified = 0;
-    applyUnderHourRecords(doc_, underHour_);
-    return result_;
+}
+
+void DocSaver::removeEmptyTables() {
+    if (!result_.ok) return;
+    for (const std::string_view name : toRemove_)
+        if (folder_.exists(name) && !folder_.remove(name)) fail(name);
 }
 
 void DocSaver::setLateReportMarks() {
@@ -107,21 +149,30 @@ void DocSaver::setLateReportMarks() {
 void DocSaver::writeScrambledFiles() {
     for (PublisherRecord& r : doc_.publishers) scrambleRecord(r);
     if (doc_.header().bytes[PublisherRecord::kScrambleMarker] == 'u') {
-        // zlt15.dat is written from the rows' marks before the rows themselves.
-        if (!folder_.remove(files::kUnderHour)) fail(files::kUnderHour);
-        if (moveUnderHourMarks(doc_, underHour_)) write(files::kUnderHour, underHour_);
-        Bytes table;
-        table.reserve(doc_.publishers.size() * PublisherRecord::kSize);
-        for (const PublisherRecord& r : doc_.publishers)
-            table.insert(table.end(), r.bytes.begin(), r.bytes.end());
-        write(files::kPublishers, table);
+        // zlt15.dat is written from the rows' marks before the rows themselves; the rows lose
+        // the marks they hand over, so they are not written where zlt15.dat cannot be.
+        const bool marks = moveUnderHourMarks(doc_, underHour_);
+        if (keptAsIs(files::kUnderHour)) {
+            failWith(files::kPublishers, {});
+        } else {
+            if (marks)
+                write(files::kUnderHour, underHour_);
+            else
+                toRemove_.push_back(files::kUnderHour);
+            Bytes table;
+            table.reserve(doc_.publishers.size() * PublisherRecord::kSize);
+            for (const PublisherRecord& r : doc_.publishers)
+                table.insert(table.end(), r.bytes.begin(), r.bytes.end());
+            write(files::kPublishers, table);
+        }
         write(files::kMonthTotals,
               Bytes(doc_.monthTotals.bytes.begin(), doc_.monthTotals.bytes.end()));
-        if (!folder_.remove(files::kGroups)) fail(files::kGroups);
         if (doc_.groups.groupCount() != 0) {
             ServiceGroupTable scrambled = doc_.groups;
             scrambled.toggleScramble();
             write(files::kGroups, Bytes(scrambled.bytes.begin(), scrambled.bytes.end()));
+        } else if (!keptAsIs(files::kGroups)) {
+            toRemove_.push_back(files::kGroups);
         }
     }
     for (PublisherRecord& r : doc_.publishers) unscrambleRecord(r);
@@ -141,18 +192,30 @@ void DocSaver::writeAppointments() {
 }
 
 void DocSaver::writeRemarks() {
+    if (keptAsIs(files::kRemarks)) return;
     const std::size_t limit = RemarkRecord::kSize * (CZelvoDoc::kMaxRemarks * 4);
-    const auto existing = folder_.read(files::kRemarks, limit + 1);
+    auto existing = folder_.read(files::kRemarks, limit + 1);
     if (existing && existing->size() > limit) {
-        // Too large to rewrite safely; the file was reported at load and is left alone.
-        fail(files::kRemarks);
+        // Too large to rewrite safely: left alone, which loses nothing unless remarks changed.
+        existing->resize(limit);
+        const std::vector<RemarkRecord> before = parseRemarkFile(*existing);
+        std::vector<RemarkRecord> after = before;
+        mergeRemarksIntoFile(after, doc_.remarks);
+        if (remarkFileBytes(after) != remarkFileBytes(before))
+            failWith(files::kRemarks, res::kSaveRemarksTooLarge);
         return;
     }
     if (!existing && doc_.remarks.size() <= 1) return;
     std::vector<RemarkRecord> file =
         existing ? parseRemarkFile(*existing) : std::vector<RemarkRecord>{};
     mergeRemarksIntoFile(file, doc_.remarks);
-    write(files::kRemarks, remarkFileBytes(file));
+    const Bytes bytes = remarkFileBytes(file);
+    if (!folder_.write(files::kRemarks, bytes)) {
+        fail(files::kRemarks);
+        return;
+    }
+    // "No" at exit goes back to the remarks as last saved, not as loaded.
+    if (!folder_.write(files::kRemarkUndo, bytes)) fail(files::kRemarkUndo);
 }
 
 }  // namespace zelvo

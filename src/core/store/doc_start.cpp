@@ -6,6 +6,7 @@
 #include "store/cp1253.h"
 #include "store/data_files.h"
 #include "store/file_io.h"
+#include "store/folder_access.h"
 #include "store/ini_file.h"
 #include "store/user_prompts.h"
 #include "store/zelvo_doc.h"
@@ -21,27 +22,44 @@ void CZelvoDoc::startUp(const std::string& folder, const Date& today, LoadMode m
     viewFolder.clear();
     dataFolder = folder;
     languageWord = std::string(res::text(res::kLanguageWordId));
+    startProblems_.clear();
+    startUnreadable_.clear();
 
     const fs::path iniPath = resolvePath(folder, files::kSettings);
-    IniFile ini = IniFile::load(iniPath);
-    settings = readSettings(ini, languageWord);
+    const IniFile ini = IniFile::load(iniPath);
+    if (probeFile(iniPath) == FileState::Unreadable) {
+        startUnreadable_.emplace(files::kSettings);
+        startProblems_.push_back(res::format(res::kProblemUnreadable, files::kSettings));
+    } else if (!ini.complete()) {
+        startProblems_.push_back(res::format(res::kProblemIniTooLarge, files::kSettings));
+    }
+    settings = readSettings(ini, languageWord, &startProblems_);
 
     calendar.earlyYear = settings.earlyYear;
     calendar.earlyMonth = settings.earlyMonth;
-    if (applyReportMonthAtStart(calendar, today)) {
+    // The cleared choice reaches the file once the load is through the password gate.
+    const bool cleared = applyReportMonthAtStart(calendar, today);
+    if (cleared) {
         settings.earlyYear = 0;
         settings.earlyMonth = 0;
-        if (mode == LoadMode::Live) {
-            writeEarlyChoice(settings, ini);
-            ini.save(iniPath);
-        }
     }
+    earlyChoiceToWrite_ = cleared && mode == LoadMode::Live;
     if (!languageInfo(languageWord).keepsLanguageOption) settings.languageOption = 0;
 
     const auto cfg =
         readFileBytes(resolvePath(folder, files::kDisplayConfig), DisplayConfig::kSize);
     if (cfg && cfg->size() == DisplayConfig::kSize)
         std::copy(cfg->begin(), cfg->end(), displayConfig.bytes.begin());
+}
+
+void CZelvoDoc::writeClearedEarlyChoice() {
+    if (!earlyChoiceToWrite_ || readOnly()) return;
+    earlyChoiceToWrite_ = false;
+    if (startUnreadable_.contains(files::kSettings)) return;
+    const fs::path iniPath = resolvePath(dataFolder, files::kSettings);
+    IniFile ini = IniFile::load(iniPath);
+    writeEarlyChoice(settings, ini);
+    ini.save(iniPath);
 }
 
 void CZelvoDoc::showStartupNotice(UserPrompts& prompts) const {

@@ -1,6 +1,38 @@
 #include "store/folder_access.h"
 
+#include <algorithm>
+#include <fstream>
+#include <system_error>
+
 namespace zelvo {
+
+FileState probeFile(const fs::path& path) {
+    std::error_code ec;
+    const fs::file_status link = fs::symlink_status(path, ec);
+    if (ec || !fs::exists(link)) {
+        // ENOENT alone is absence; any other failure to look (a component that is not a folder
+        // is absence too) means something is there that we cannot see.
+        if (!ec || ec == std::errc::no_such_file_or_directory || ec == std::errc::not_a_directory)
+            return FileState::Absent;
+        return FileState::Unreadable;
+    }
+    if (!fs::is_regular_file(fs::status(path, ec)) || ec) return FileState::Unreadable;
+    std::ifstream in(path, std::ios::binary);
+    return in ? FileState::Readable : FileState::Unreadable;
+}
+
+bool FolderAccess::noteState(std::string_view name, const fs::path& path) const {
+    switch (probeFile(path)) {
+        case FileState::Readable:
+            return true;
+        case FileState::Unreadable:
+            unreadable_.emplace(name);
+            return false;
+        case FileState::Absent:
+            return false;
+    }
+    return false;
+}
 
 std::optional<Bytes> FolderAccess::read(std::string_view name, std::size_t limit) const {
     if (const auto it = overlay_.find(name); it != overlay_.end()) {
@@ -9,7 +41,21 @@ std::optional<Bytes> FolderAccess::read(std::string_view name, std::size_t limit
         if (data.size() > limit) data.resize(limit);
         return data;
     }
-    return readFileBytes(pathOf(name), limit);
+    const fs::path path = pathOf(name);
+    if (!noteState(name, path)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    std::error_code ec;
+    const auto size = fs::file_size(path, ec);
+    const std::size_t want =
+        ec ? limit : static_cast<std::size_t>(std::min<std::uintmax_t>(size, limit));
+    Bytes data(want);
+    in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(want));
+    if (in.bad() || (in.fail() && !in.eof())) {
+        unreadable_.emplace(name);
+        return std::nullopt;
+    }
+    data.resize(static_cast<std::size_t>(in.gcount()));
+    return data;
 }
 
 std::optional<std::uintmax_t> FolderAccess::size(std::string_view name) const {
@@ -18,21 +64,29 @@ std::optional<std::uintmax_t> FolderAccess::size(std::string_view name) const {
         return it->second->size();
     }
     const fs::path path = pathOf(name);
-    if (!fileExists(path)) return std::nullopt;
+    if (!noteState(name, path)) return std::nullopt;
     return fileSize(path);
 }
 
+void FolderAccess::remember(std::string_view name, std::optional<Bytes> data) {
+    overlay_[std::string(name)] = std::move(data);
+    if (holding_) {
+        std::erase(heldOrder_, name);
+        heldOrder_.emplace_back(name);
+    }
+}
+
 bool FolderAccess::write(std::string_view name, const Bytes& data) {
-    if (readOnly_) {
-        overlay_[std::string(name)] = data;
+    if (inMemory()) {
+        remember(name, data);
         return true;
     }
     return writeFileAtomic(pathOf(name), data);
 }
 
 bool FolderAccess::remove(std::string_view name) {
-    if (readOnly_) {
-        overlay_[std::string(name)] = std::nullopt;
+    if (inMemory()) {
+        remember(name, std::nullopt);
         return true;
     }
     return removeFile(pathOf(name));
@@ -43,6 +97,22 @@ bool FolderAccess::copy(std::string_view from, std::string_view to) {
     const auto data = read(from, kLimit);
     if (!data) return false;
     return write(to, *data);
+}
+
+std::vector<std::string> FolderAccess::commitHeld() {
+    std::vector<std::string> failed;
+    if (!holding_) return failed;
+    holding_ = false;
+    if (readOnly_) return failed;
+    for (const std::string& name : heldOrder_) {
+        const auto it = overlay_.find(name);
+        const bool ok =
+            it->second ? writeFileAtomic(pathOf(name), *it->second) : removeFile(pathOf(name));
+        if (!ok) failed.push_back(name);
+        overlay_.erase(it);
+    }
+    heldOrder_.clear();
+    return failed;
 }
 
 }  // namespace zelvo

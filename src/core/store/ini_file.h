@@ -29,6 +29,9 @@ public:
     void setInteger(std::string_view section, std::string_view key, int value);
     void remove(std::string_view section, std::string_view key);
 
+    // False when the file was too large to be read whole; `save` then refuses to write it.
+    bool complete() const { return complete_; }
+
     // The file's text with CRLF line ends.
     std::string serialize() const;
     // Atomic write (temporary file, then rename). Returns false when the file cannot be written,

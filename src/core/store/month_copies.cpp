@@ -68,7 +68,7 @@ void CZelvoDoc::computePreviousMask() {
 }
 
 void CZelvoDoc::discardRemarkChanges() {
-    if (readOnly()) return;
+    if (readOnly() || unreadableFiles.contains(files::kRemarks)) return;
     const fs::path undo = resolvePath(dataFolder, files::kRemarkUndo);
     if (fileExists(undo)) copyFileAtomic(undo, resolvePath(dataFolder, files::kRemarks));
 }
@@ -83,7 +83,11 @@ bool CZelvoDoc::openMonthCopy(int monthsBack, UserPrompts& prompts) {
         if (modified != 0) {
             switch (prompts.askYesNoCancel(res::text(res::kSaveChanges))) {
                 case Answer::Yes:
-                    saveAll(prompts);
+                    // The copy replaces the document: after a failed save the edits would go.
+                    if (!saveAll(prompts).ok) {
+                        prompts.showMessage(res::kMonthCopyAfterFailedSave);
+                        return false;
+                    }
                     break;
                 case Answer::No:
                     discardRemarkChanges();

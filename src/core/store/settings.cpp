@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "resources/language_table.h"
+#include "resources/strings.h"
 #include "store/cp1253.h"
 
 namespace zelvo {
@@ -18,18 +19,26 @@ struct SettingRow {
     std::string Settings::*text = nullptr;
     std::size_t maxLength = 0;  // 0: no limit
     bool languageOption = false;
+    // Numbers outside lowest-highest (when highest > 0) take the default: a margin read from a
+    // damaged file must not push a report off the page or overflow its arithmetic.
+    int lowest = 0;
+    int highest = 0;
 };
+
+constexpr int kMarginMax = 99;  // hundredths of an inch, as the options dialog allows
 
 constexpr std::string_view kEnabled = "Ενεργοποιημένο";
 
 constexpr std::array kRows = {
     SettingRow{"Ετικέτες", "Ημερομηνία γέννησης", &Settings::labelBirthDate},
     SettingRow{"Ετικέτες", "Εναλλακτική Ετικέτα", &Settings::labelAlternative},
-    SettingRow{"Ετικέτες", "Αριστερο Περιθωριο", &Settings::labelLeftMargin},
+    SettingRow{"Ετικέτες", "Αριστερο Περιθωριο", &Settings::labelLeftMargin, nullptr, 0, false, 0,
+               kMarginMax},
     SettingRow{"Εκθέσεις", "Εμφάνιση Γραμμών Πλέγματος", &Settings::reportGridLines},
     SettingRow{"Εκθέσεις", "Χωρίς Δελτίο Έργου Πεδία", &Settings::reportNoSlipFields},
     SettingRow{"Εκθέσεις", "EmergJw", &Settings::emergJw},
-    SettingRow{"Εκθέσεις", "Επάνω Περιθώριο", &Settings::reportTopMargin},
+    SettingRow{"Εκθέσεις", "Επάνω Περιθώριο", &Settings::reportTopMargin, nullptr, 0, false, 0,
+               kMarginMax},
     SettingRow{"Εκθέσεις", "Ημερομηνία", &Settings::reportDate},
     SettingRow{"Εκθέσεις", "CongName", nullptr, &Settings::congregationName},
     SettingRow{"AutoCap", kEnabled, &Settings::autoCapitalize},
@@ -83,18 +92,39 @@ void writeOne(const SettingKey& k, const Settings& settings, IniFile& ini) {
 
 }  // namespace
 
-Settings readSettings(const IniFile& ini, const std::string& languageWord) {
+Settings readSettings(const IniFile& ini, const std::string& languageWord,
+                      std::vector<std::string>* problems) {
     Settings settings;
     const bool withLanguageOption = keepsLanguageOption(languageWord);
+    auto report = [&](std::string_view pattern, std::string_view a, std::string_view b = {}) {
+        if (problems) problems->push_back(res::format(pattern, a, b));
+    };
     for (const SettingKey& k : settingKeys()) {
         const SettingRow& row = *k.row;
         if (row.languageOption && !withLanguageOption) continue;
         if (row.number) {
-            settings.*row.number = ini.integer(k.section, k.key, settings.*row.number);
+            const int fallback = settings.*row.number;
+            const int value = ini.integer(k.section, k.key, fallback);
+            if (row.highest > 0 && (value < row.lowest || value > row.highest)) {
+                report(res::kProblemSettingRange, row.key, std::to_string(value));
+                continue;
+            }
+            settings.*row.number = value;
         } else {
             std::string& text = settings.*row.text;
             text = cut(ini.text(k.section, k.key, text), row.maxLength);
         }
+    }
+    // An early choice names a month of a two-digit year; anything else would move the report
+    // month years away, so it is dropped whole.
+    const bool noChoice = settings.earlyYear == 0 && settings.earlyMonth == 0;
+    const bool validChoice = settings.earlyYear >= 1 && settings.earlyYear <= 99 &&
+                             settings.earlyMonth >= 1 && settings.earlyMonth <= 12;
+    if (!noChoice && !validChoice) {
+        report(res::kProblemEarlyMonth,
+               std::to_string(settings.earlyMonth) + "/" + std::to_string(settings.earlyYear));
+        settings.earlyYear = 0;
+        settings.earlyMonth = 0;
     }
     return settings;
 }

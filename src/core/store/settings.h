@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "store/ini_file.h"
 
@@ -40,7 +41,10 @@ inline constexpr std::size_t kCustomCategoryMax = 15;
 
 // Reads the settings table from `ini`; missing keys take their defaults. The custom category
 // name is cut to 15 characters; `languageOption` is forced to 0 unless `languageWord` is "ptg".
-Settings readSettings(const IniFile& ini, const std::string& languageWord);
+// Numbers out of their range take the default and an early choice that names no month is
+// dropped; each repair adds a line to `problems` when given.
+Settings readSettings(const IniFile& ini, const std::string& languageWord,
+                      std::vector<std::string>* problems = nullptr);
 
 // Writes every setting of the table into `ini`, keeping every other section and key as it was.
 // `languageOption` is not written for language words other than "ptg".

@@ -5,6 +5,7 @@
 
 #include "resources/strings.h"
 #include "store/cp1253.h"
+#include "store/data_files.h"
 #include "store/name_collation.h"
 #include "store/user_prompts.h"
 
@@ -332,6 +333,11 @@ void CZelvoDoc::sortRows() {
     sorted.push_back(publishers[0]);
     for (const Key& k : keys) sorted.push_back(publishers[k.row]);
     publishers.swap(sorted);
+}
+
+bool CZelvoDoc::tableUnreadable() const {
+    return unreadableFiles.contains(files::kPublishers) ||
+           unreadableFiles.contains(files::kOldPublishers);
 }
 
 }  // namespace zelvo

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,12 @@ public:
 
     // Problems met while reading the folder, for the user (UTF-8).
     std::vector<std::string> problems;
+    // Files of the data folder that exist but could not be read at the last load: a save never
+    // writes over them or deletes them.
+    std::set<std::string, std::less<>> unreadableFiles;
+    // True when zdat9.bin (or the previous generation's table) could not be read: saving would
+    // put an empty table in its place, so nothing is saved at all.
+    bool tableUnreadable() const;
 
     // --- sizes ---
     std::uint16_t recordCount() const { return static_cast<std::uint16_t>(publishers.size()); }
@@ -223,6 +230,13 @@ public:
 
 private:
     bool readOnly_ = false;
+    void writeClearedEarlyChoice();
+    // What the start-up found before the load (settings file, display configuration).
+    std::vector<std::string> startProblems_;
+    std::set<std::string, std::less<>> startUnreadable_;
+    // The early choice cleared at start, written to the settings file once the load is through
+    // the password gate.
+    bool earlyChoiceToWrite_ = false;
     // Row of each id as the master index lists it (the first row when ids repeat); 0 = none.
     std::vector<std::uint16_t> rowOfId_;
     void rebuildIdLookup();
