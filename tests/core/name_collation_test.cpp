@@ -9,6 +9,7 @@
 
 #include "records/pick_list.h"
 #include "records/publisher_table.h"
+#include "records/type_ahead.h"
 #include "store/cp1253.h"
 #include "store/name_collation.h"
 #include "store/user_prompts.h"
@@ -105,6 +106,14 @@ TEST(NameCollation, PickListFindsAccentedNamesByPlainLetters) {
     EXPECT_EQ(list.typeAhead("ά", 9000), 0);
     EXPECT_EQ(list.typeAhead("Α", 9100), 0);
     EXPECT_EQ(list.typeAhead("β", 20000), 1);
+}
+
+TEST(NameCollation, TypeAheadWithNothingSelectedLooksFromTheFirstEntry) {
+    records::TypeAhead typed;
+    const std::vector<std::string> texts = {"  Άλφα", "Αλέξης", "Ελένη"};
+    EXPECT_EQ(typed.find(texts, -1, "α", 0), 0);
+    EXPECT_EQ(typed.find(texts, -1, "ω", 5000), -1);
+    EXPECT_EQ(typed.find({}, -1, "α", 9000), -1);
 }
 
 // ---------------------------------------------------------------- the table

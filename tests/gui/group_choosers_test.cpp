@@ -1,6 +1,7 @@
 // The group choosers on the real widgets: the publisher's (142) shows the members, overseer and
 // place of the selected group and returns its number; the task's (122) lists the captions of the
-// groups in use and returns the chosen group, or "all" and "one" from its printing buttons.
+// groups in use, finds one by its first letters, and returns the chosen group, or "all" and "one"
+// from its printing buttons.
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 #include "gui/modal_script.h"
 #include "gui/records/group_choosers.h"
 #include "gui/shell_fixture.h"
+#include "gui/typing.h"
 #include "gui/widget_lookup.h"
 #include "store/cp1253.h"
 #include "store/user_prompts.h"
@@ -178,6 +180,20 @@ private slots:
         const TaskGroupChoice choice = zelvo::gui::chooseTaskGroup(nullptr, c.doc, 3, false);
         QVERIFY(script.done());
         QVERIFY(!printShown);
+        QCOMPARE(choice.action, Action::Chosen);
+        QCOMPARE(choice.group, 3);
+    }
+
+    void taskChooserFindsAGroupByItsLettersWhateverTheAccent() {
+        Congregation c;
+        ModalScript script;
+        // A plain ο finds "Όμιλος # 3", the next after the current "Όμιλος # 1".
+        script.then([&](QWidget* d) {
+            zelvo::test::typeText(child<QListWidget>(d, "groupList"), QStringLiteral("ο"));
+            click(d, "okButton");
+        });
+        const TaskGroupChoice choice = zelvo::gui::chooseTaskGroup(nullptr, c.doc, 1, false);
+        QVERIFY(script.done());
         QCOMPARE(choice.action, Action::Chosen);
         QCOMPARE(choice.group, 3);
     }

@@ -5,7 +5,6 @@
 #include "resources/strings.h"
 #include "store/bytes.h"
 #include "store/cp1253.h"
-#include "store/name_collation.h"
 #include "store/zelvo_doc.h"
 
 namespace zelvo::records {
@@ -17,11 +16,6 @@ std::string kindSuffix(int kind) {
     std::string suffix(res::kKindSuffix);
     suffix.replace(suffix.find("%s"), 2, res::text(mark));
     return suffix;
-}
-
-// Every letter typed so far is the first one again, whatever its case or accent.
-bool oneLetterRepeated(const std::string& typed) {
-    return collation::startsWith(typed, std::string(typed.size(), typed.front()));
 }
 
 }  // namespace
@@ -91,26 +85,11 @@ int PickList::selectedRow() const {
                                                 : 0;
 }
 
-int PickList::findPrefix(const std::string& prefix, int from) const {
-    for (int k = 0; k < size(); ++k) {
-        const int i = (from + k) % size();
-        const std::string name = cp1253::fromUtf8(entries_[static_cast<std::size_t>(i)].text);
-        if (collation::startsWith(trimmed(name), prefix)) return i;
-    }
-    return -1;
-}
-
 int PickList::typeAhead(std::string_view lettersUtf8, long long nowMs) {
-    const std::string letters = cp1253::fromUtf8(lettersUtf8);
-    if (letters.empty() || empty()) return selected_;
-    const bool fresh = typed_.empty() || nowMs - lastTyped_ > kTypeAheadPauseMs;
-    typed_ = fresh ? letters : typed_ + letters;
-    lastTyped_ = nowMs;
-    const int current = std::max(selected_, 0);
-    int found = findPrefix(typed_, fresh ? current + 1 : current);
-    // The same letter typed again goes on to the next name that begins with it.
-    if (found < 0 && oneLetterRepeated(typed_))
-        found = findPrefix(typed_.substr(0, 1), current + 1);
+    std::vector<std::string> texts;
+    texts.reserve(entries_.size());
+    for (const PickEntry& e : entries_) texts.push_back(e.text);
+    const int found = typed_.find(texts, selected_, lettersUtf8, nowMs);
     if (found >= 0) selected_ = found;
     return selected_;
 }

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "records/type_ahead.h"
+
 namespace zelvo {
 class CZelvoDoc;
 }
@@ -32,9 +34,6 @@ int wrapPrevious(int index, int count);
 
 class PickList {
 public:
-    // A pause longer than this between two letters starts a new name.
-    static constexpr long long kTypeAheadPauseMs = 1000;
-
     // The entries replaced; the selection stays on the same person when still listed, else on the
     // entry at the same position (the last one when the list got shorter), none when empty.
     void setEntries(std::vector<PickEntry> entries);
@@ -52,19 +51,14 @@ public:
     void selectNext() { select(wrapNext(selected_, size())); }
     void selectPrevious() { select(wrapPrevious(selected_, size())); }
 
-    // Letters typed at `nowMs`: selects the first entry from the current one whose name begins
-    // with the letters typed so far, without regard to accents or letter case (typing ε finds
-    // Έλενα). A first letter moves on from the current entry, so the same letter again goes to
-    // the next such name. Returns the selection.
+    // Letters typed at `nowMs`: selects the entry TypeAhead finds (typing ε finds Έλενα), or
+    // keeps the selection when no name begins so. Returns the selection.
     int typeAhead(std::string_view lettersUtf8, long long nowMs);
 
 private:
     std::vector<PickEntry> entries_;
     int selected_ = -1;
-    std::string typed_;  // Windows-1253, as typed
-    long long lastTyped_ = 0;
-
-    int findPrefix(const std::string& prefix, int from) const;
+    TypeAhead typed_;
 };
 
 }  // namespace zelvo::records

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/records/type_ahead_list_widget.h"
 #include "gui/shell/qt_text.h"
 #include "resources/strings.h"
 
@@ -90,7 +91,7 @@ TaskGroupChoice chooseTaskGroup(QWidget* parent, const CZelvoDoc& doc, int prese
     dialog.setObjectName(QStringLiteral("taskGroupChooser"));
     dialog.setWindowTitle(qtText(res::kTaskGroupTitle));
 
-    auto* groups = new QListWidget(&dialog);
+    auto* groups = new TypeAheadListWidget(&dialog);
     groups->setObjectName(QStringLiteral("groupList"));
     for (const std::string& e : model.entries()) groups->addItem(qtText(e));
     groups->setMinimumWidth(groups->fontMetrics().averageCharWidth() * 30);

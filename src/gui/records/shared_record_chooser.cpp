@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/records/type_ahead_list_widget.h"
 #include "gui/shell/qt_text.h"
 #include "records/shared_records.h"
 #include "resources/strings.h"
@@ -18,7 +19,7 @@ std::optional<int> chooseSharedRecord(QWidget* parent, const SharedRecordChoice&
     dialog.setObjectName(QStringLiteral("sharedRecordChooser"));
     dialog.setWindowTitle(qtText(choice.title));
 
-    auto* list = new QListWidget(&dialog);
+    auto* list = new TypeAheadListWidget(&dialog);
     list->setObjectName(QStringLiteral("recordList"));
     for (const SharedRecordChoice::Entry& e : choice.entries) list->addItem(qtText(e.label));
     list->setMinimumWidth(list->fontMetrics().averageCharWidth() * 50);
