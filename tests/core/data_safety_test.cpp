@@ -10,6 +10,7 @@
 #include "resources/strings.h"
 #include "store/cp1253.h"
 #include "store/data_files.h"
+#include "store/folder_access.h"
 #include "store/remark_file.h"
 #include "store/zelvo_doc.h"
 #include "test_folder.h"
@@ -163,6 +164,28 @@ TEST_F(DataSafetyTest, AnUnreadableSettingsFileKeepsTheCongregationName) {
     EXPECT_TRUE(doc->unreadableFiles.contains(files::kSettings));
     save(*doc);
     EXPECT_TRUE(fs::is_directory(dir->file(files::kSettings)));
+}
+
+TEST_F(DataSafetyTest, FolderAccessNeverReplacesWhatItCouldNotRead) {
+    fs::create_directories(dir->file("zcard.dat") / "inside");
+    dir->write("meetin9.dat", FileBytes{1, 2, 3});
+    FolderAccess access(dir->path(), false);
+    EXPECT_FALSE(access.read("zcard.dat", 100));
+    EXPECT_FALSE(access.read("absent.dat", 100));
+    EXPECT_TRUE(access.unreadable().contains("zcard.dat"));
+    EXPECT_FALSE(access.unreadable().contains("absent.dat"));
+    EXPECT_FALSE(access.write("zcard.dat", FileBytes(1728, 0)));
+    EXPECT_FALSE(access.remove("zcard.dat"));
+    EXPECT_TRUE(fs::is_directory(dir->file("zcard.dat") / "inside"));
+
+    // Held writes are read back from memory and reach the folder only when committed.
+    access.holdWrites();
+    EXPECT_TRUE(access.write("meetin9.dat", FileBytes{9}));
+    EXPECT_TRUE(access.remove("emerg.dat"));
+    EXPECT_EQ(*access.read("meetin9.dat", 100), FileBytes{9});
+    EXPECT_EQ(dir->read("meetin9.dat"), (FileBytes{1, 2, 3}));
+    EXPECT_TRUE(access.commitHeld().empty());
+    EXPECT_EQ(dir->read("meetin9.dat"), FileBytes{9});
 }
 
 // ---------------------------------------------------------------- order of the save

@@ -77,6 +77,8 @@ void FolderAccess::remember(std::string_view name, std::optional<Bytes> data) {
 }
 
 bool FolderAccess::write(std::string_view name, const Bytes& data) {
+    // What could not be read is never replaced: its contents would be lost.
+    if (unreadable_.contains(name)) return false;
     if (inMemory()) {
         remember(name, data);
         return true;
@@ -85,6 +87,7 @@ bool FolderAccess::write(std::string_view name, const Bytes& data) {
 }
 
 bool FolderAccess::remove(std::string_view name) {
+    if (unreadable_.contains(name)) return false;
     if (inMemory()) {
         remember(name, std::nullopt);
         return true;

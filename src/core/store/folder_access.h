@@ -39,7 +39,8 @@ public:
     std::optional<Bytes> read(std::string_view name, std::size_t limit) const;
     std::optional<std::uintmax_t> size(std::string_view name) const;
     bool exists(std::string_view name) const { return size(name).has_value(); }
-    // Atomic write; in a read-only folder the bytes are only remembered.
+    // Atomic write; in a read-only folder the bytes are only remembered. A name found
+    // unreadable is neither written nor removed.
     bool write(std::string_view name, const Bytes& data);
     bool remove(std::string_view name);
     bool copy(std::string_view from, std::string_view to);
