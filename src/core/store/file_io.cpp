@@ -1,15 +1,15 @@
 #include "store/file_io.h"
 
-#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <cstdlib>
 #include <fstream>
 #include <system_error>
-
-#include "store/cp1253.h"
-
-#if defined(__unix__)
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace zelvo {
 
@@ -27,18 +27,74 @@ bool sameNoCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// Makes sure the bytes reach the disk before the rename makes them visible.
-bool syncFile(const fs::path& path) {
-#if defined(__unix__)
-    const int fd = ::open(path.c_str(), O_RDONLY);
-    if (fd < 0) return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-#else
-    (void)path;
+constexpr std::string_view kTempSuffix = ".tmp~";
+
+bool allDigits(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The umask, read without changing it (changing it would race with other threads).
+mode_t currentUmask() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("Umask:", 0) == 0)
+            return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    return mask;
+}
+
+bool writeAll(int fd, const Byte* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
     return true;
-#endif
+}
+
+// Gives the new file the old one's permission bits (`limit` can only narrow them) and, where we
+// may, its group. Bits that would reach a group other than the old one are dropped.
+bool takeMode(int fd, const fs::path& path, mode_t limit) {
+    struct stat old {};
+    mode_t mode = 0666 & ~currentUmask();
+    if (::stat(path.c_str(), &old) == 0) {
+        mode = old.st_mode & 0777;
+        struct stat now {};
+        if (::fstat(fd, &now) == 0 && now.st_gid != old.st_gid &&
+            ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0)
+            mode &= ~static_cast<mode_t>(070);
+    }
+    return ::fchmod(fd, mode & limit) == 0;
+}
+
+// The rename is only durable once the folder's entry reaches the disk too.
+void syncFolder(const fs::path& folder) {
+    const int fd =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+bool writeAtomic(const fs::path& path, const Byte* data, std::size_t size, mode_t limit) {
+    const fs::path temp = path.parent_path() / tempFileName(path.filename().string());
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    bool ok = writeAll(fd, data, size) && takeMode(fd, path, limit) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (!ok || ::rename(temp.c_str(), path.c_str()) != 0) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    syncFolder(path.parent_path());
+    return true;
 }
 
 }  // namespace
@@ -100,33 +156,28 @@ std::optional<std::uintmax_t> fileSize(const fs::path& path) {
     return size;
 }
 
+std::string tempFileName(std::string_view name) {
+    static std::atomic<unsigned long> counter{0};
+    return std::string(name) + "." + std::to_string(::getpid()) + "." + std::to_string(++counter) +
+           std::string(kTempSuffix);
+}
+
+std::optional<long> tempFileWriter(std::string_view fileName) {
+    if (!fileName.ends_with(kTempSuffix)) return std::nullopt;
+    std::string_view rest = fileName.substr(0, fileName.size() - kTempSuffix.size());
+    const std::size_t counterDot = rest.rfind('.');
+    if (counterDot == std::string_view::npos || !allDigits(rest.substr(counterDot + 1)))
+        return std::nullopt;
+    rest = rest.substr(0, counterDot);
+    const std::size_t pidDot = rest.rfind('.');
+    if (pidDot == std::string_view::npos || pidDot == 0) return std::nullopt;
+    const std::string_view pid = rest.substr(pidDot + 1);
+    if (!allDigits(pid) || pid.size() > 9) return std::nullopt;
+    return std::stol(std::string(pid));
+}
+
 bool writeFileAtomic(const fs::path& path, const Byte* data, std::size_t size) {
-    fs::path temp = path;
-    temp += ".tmp~";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        if (size > 0)
-            out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ec;
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    if (!syncFile(temp)) {
-        fs::remove(temp, ec);
-        return false;
-    }
-    fs::rename(temp, path, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return false;
-    }
-    return true;
+    return writeAtomic(path, data, size, 0777);
 }
 
 bool writeFileAtomic(const fs::path& path, std::string_view text) {
@@ -136,8 +187,9 @@ bool writeFileAtomic(const fs::path& path, std::string_view text) {
 bool copyFileAtomic(const fs::path& from, const fs::path& to) {
     constexpr std::size_t kCopyLimit = std::size_t{1} << 30;
     const auto data = readFileBytes(from, kCopyLimit);
-    if (!data) return false;
-    return writeFileAtomic(to, *data);
+    struct stat source {};
+    if (!data || ::stat(from.c_str(), &source) != 0) return false;
+    return writeAtomic(to, data->data(), data->size(), source.st_mode & 0777);
 }
 
 bool removeFile(const fs::path& path) {

@@ -25,7 +25,14 @@ std::optional<Bytes> readFileBytes(const fs::path& path, std::size_t limit);
 bool fileExists(const fs::path& path);
 std::optional<std::uintmax_t> fileSize(const fs::path& path);
 
-// Writes to a temporary file in the same folder, flushes it to disk and renames it over `path`.
+// The temporary name a write of the file `name` uses: "NAME.<pid>.<n>.tmp~", unique per process
+// and per call, so two writers never share one.
+std::string tempFileName(std::string_view name);
+// The process id of the writer when `fileName` is such a temporary name.
+std::optional<long> tempFileWriter(std::string_view fileName);
+
+// Writes to a temporary file in the same folder (private while written), flushes it to disk and
+// renames it over `path`. The file keeps its permission bits (a new file gets the default ones).
 // On failure the old file is left as it was and the temporary file is removed.
 bool writeFileAtomic(const fs::path& path, const Byte* data, std::size_t size);
 inline bool writeFileAtomic(const fs::path& path, const Bytes& data) {
@@ -33,7 +40,8 @@ inline bool writeFileAtomic(const fs::path& path, const Bytes& data) {
 }
 bool writeFileAtomic(const fs::path& path, std::string_view text);
 
-// Copies `from` over `to` atomically. False when `from` cannot be read or `to` not written.
+// Copies `from` over `to` atomically. The copy is never readable by more people than `from`.
+// False when `from` cannot be read or `to` not written.
 bool copyFileAtomic(const fs::path& from, const fs::path& to);
 
 // Removes a file; true when it is gone afterwards.
