@@ -13,6 +13,7 @@
 #include "resources/strings.h"
 #include "store/clock.h"
 #include "store/cp1253.h"
+#include "store/folder_lock.h"
 #include "store/zelvo_doc.h"
 
 namespace zelvo::cli {
@@ -208,6 +209,14 @@ int commandStatus(const Options& o, std::ostream& out, std::ostream& err) {
 }
 
 int commandSave(const Options& o, std::ostream& out, std::ostream& err) {
+    const fs::path folder = fs::absolute(o.folder).lexically_normal();
+    const FolderLock lock(folder);
+    if (!lock.locked()) {
+        err << lock.refusal() << "\n";
+        return lock.state() == FolderLock::State::HeldByOther ? kExitLocked : kExitFolder;
+    }
+    for (const std::string& name : removeLeftoverTempFiles(folder))
+        err << res::format(res::kLeftoverRemoved, name) << "\n";
     CZelvoDoc doc;
     CliPrompts prompts(err, o.password);
     if (const int rc = loadDocument(doc, o, LoadMode::Live, prompts, err); rc != kExitOk) return rc;
@@ -222,8 +231,7 @@ int commandReport(const Options& o, std::ostream& out, std::ostream& err) {
     const auto group = o.numbers.find("group");
     auto request = reportRequest(
         o.reportKind, group != o.numbers.end() ? std::optional<int>(group->second) : std::nullopt,
-        o.flags.contains("a4"), o.flags.contains("text"), o.flags.contains("json"), o.pdfFile,
-        err);
+        o.flags.contains("a4"), o.flags.contains("text"), o.flags.contains("json"), o.pdfFile, err);
     if (!request) return kExitUsage;
     request->today = o.today ? *o.today : SystemClock().today();
     CZelvoDoc doc;
@@ -268,12 +276,9 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kExitUsage;
     }
     using Command = int (*)(const Options&, std::ostream&, std::ostream&);
-    static const std::map<std::string, Command> kCommands = {{"check", commandCheck},
-                                                             {"dump", commandDump},
-                                                             {"save", commandSave},
-                                                             {"demo", commandDemo},
-                                                             {"status", commandStatus},
-                                                             {"report", commandReport}};
+    static const std::map<std::string, Command> kCommands = {
+        {"check", commandCheck}, {"dump", commandDump},     {"save", commandSave},
+        {"demo", commandDemo},   {"status", commandStatus}, {"report", commandReport}};
     const auto command = kCommands.find(options->command);
     if (command == kCommands.end()) {
         err << "Άγνωστη εντολή: " << options->command << "\n" << kUsage;

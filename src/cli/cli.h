@@ -13,6 +13,7 @@ enum ExitCode : int {
     kExitUsage = 2,
     kExitPassword = 3,
     kExitFolder = 4,
+    kExitLocked = 6,  // another program has the folder open for writing
 };
 
 int run(int argc, char** argv);

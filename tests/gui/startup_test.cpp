@@ -5,6 +5,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <unistd.h>
+
 #include "gui/shell/application.h"
 #include "gui/shell/dashboard.h"
 #include "gui/shell/main_window.h"
@@ -14,6 +16,7 @@
 #include "resources/strings.h"
 #include "shell_fixture.h"
 #include "store/cp1253.h"
+#include "store/folder_lock.h"
 
 using namespace zelvo;
 using zelvo::gui::ZelvoApplication;
@@ -152,6 +155,34 @@ private slots:
         ZelvoApplication app(prompts);
         QCOMPARE(startWith(app, folder), ZelvoApplication::Start::Refused);
         QVERIFY(app.mainWindow() == nullptr);
+    }
+
+    // Another program writing to the folder: a message naming it, and nothing is opened.
+    void aFolderOpenInAnotherProgramIsRefused() {
+        test::DataFolder folder(10);
+        const FolderLock held(folder.str());
+        QVERIFY(held.locked());
+        ScriptedPrompts prompts;
+        ZelvoApplication app(prompts);
+        QCOMPARE(startWith(app, folder), ZelvoApplication::Start::Locked);
+        QVERIFY(app.mainWindow() == nullptr);
+        QCOMPARE(prompts.messages.size(), std::size_t{1});
+        QVERIFY(prompts.messages[0].find(std::to_string(::getpid())) != std::string::npos);
+        QVERIFY(!prompts.noticeShown);
+        QVERIFY(!folder.exists(QStringLiteral("rmkundo.dat")));
+    }
+
+    void theFolderStaysLockedForTheSession() {
+        test::DataFolder folder(10);
+        {
+            ScriptedPrompts prompts;
+            ZelvoApplication app(prompts);
+            QCOMPARE(startWith(app, folder), ZelvoApplication::Start::Opened);
+            const FolderLock second(folder.str());
+            QCOMPARE(second.state(), FolderLock::State::HeldByOther);
+        }
+        const FolderLock after(folder.str());
+        QVERIFY(after.locked());
     }
 };
 

@@ -14,6 +14,7 @@
 #include "gui/shell/toolbar_icons.h"
 #include "resources/strings.h"
 #include "store/clock.h"
+#include "store/folder_lock.h"
 #include "store/user_prompts.h"
 #include "store/zelvo_doc.h"
 
@@ -23,6 +24,7 @@ namespace {
 
 constexpr int kExitUsage = 2;
 constexpr int kExitFolder = 4;
+constexpr int kExitLocked = 6;
 
 // For measuring the start: ends the program once the main window is on the screen.
 class ExitWhenShown : public QObject {
@@ -57,7 +59,16 @@ ZelvoApplication::ZelvoApplication(UserPrompts& prompts)
 ZelvoApplication::~ZelvoApplication() = default;
 
 ZelvoApplication::Start ZelvoApplication::start(const QString& folder, const Date& today) {
-    doc_->startUp(utf8Text(QDir(folder).absolutePath()), today, LoadMode::Live);
+    const std::string path = utf8Text(QDir(folder).absolutePath());
+    // One writer per folder. A folder where no lock file can be made is one where nothing can be
+    // written either: it opens, and a save reports what it could not write.
+    lock_ = std::make_unique<FolderLock>(fs::path(path));
+    if (lock_->state() == FolderLock::State::HeldByOther) {
+        prompts_.showMessage(lock_->refusal());
+        return Start::Locked;
+    }
+    if (lock_->locked()) removeLeftoverTempFiles(path);
+    doc_->startUp(path, today, LoadMode::Live);
     const LoadResult loaded = doc_->load(prompts_, LoadMode::Live);
     if (!loaded.ok) return Start::Refused;
     if (!doc_->problems.empty())
@@ -93,7 +104,14 @@ int runZelvo(QApplication& app, QtPrompts& prompts) {
     if (!instance.claim()) return 0;
 
     ZelvoApplication zelvo(prompts);
-    if (zelvo.start(folder, todayFromEnvironment()) == ZelvoApplication::Start::Refused) return 0;
+    switch (zelvo.start(folder, todayFromEnvironment())) {
+        case ZelvoApplication::Start::Opened:
+            break;
+        case ZelvoApplication::Start::Refused:
+            return 0;
+        case ZelvoApplication::Start::Locked:
+            return kExitLocked;
+    }
     CMainFrame* window = zelvo.mainWindow();
     prompts.setParentWidget(window);
     QObject::connect(&instance, &SingleInstance::raiseRequested, window, &CMainFrame::bringToFront);

@@ -11,6 +11,7 @@ class QApplication;
 
 namespace zelvo {
 class CZelvoDoc;
+class FolderLock;
 class UserPrompts;
 }  // namespace zelvo
 
@@ -21,15 +22,17 @@ class QtPrompts;
 
 class ZelvoApplication {
 public:
-    enum class Start { Opened, Refused };
+    // Refused: the password was not given. Locked: another program has the folder open for
+    // writing. In both cases no window was made.
+    enum class Start { Opened, Refused, Locked };
 
     explicit ZelvoApplication(UserPrompts& prompts);
     ~ZelvoApplication();
     ZelvoApplication(const ZelvoApplication&) = delete;
     ZelvoApplication& operator=(const ZelvoApplication&) = delete;
 
-    // Loads the data folder and shows the main window on the dashboard. Refused: the password
-    // was not given; no window was made.
+    // Locks the data folder for this session, loads it and shows the main window on the
+    // dashboard.
     Start start(const QString& folder, const Date& today);
 
     CZelvoDoc& doc() { return *doc_; }
@@ -37,6 +40,7 @@ public:
 
 private:
     UserPrompts& prompts_;
+    std::unique_ptr<FolderLock> lock_;
     std::unique_ptr<CZelvoDoc> doc_;
     std::unique_ptr<CMainFrame> window_;
 };
