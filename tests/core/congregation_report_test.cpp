@@ -12,6 +12,7 @@
 #include "report_fixture.h"
 #include "reports/recording_surface.h"
 #include "reports/report_routines.h"
+#include "store/cp1253.h"
 
 namespace zelvo::reports {
 namespace {
@@ -226,6 +227,33 @@ TEST_F(OldFormReport, RemarkAndLateReportsFollowTheRow) {
               (std::vector<std::string>{"2023-06", "10"}));
 }
 
+// Drawn with the recording surface's metrics: a text is half its font's height wide per character.
+int rightEdge(const RecordedText& t) {
+    return t.x + utf8Length(t.text) * std::abs(t.fontHeight) / 2;
+}
+
+TEST_F(OldFormReport, ALongNameEndsBeforeTheFirstValueColumn) {
+    const int row = d.add(cp1253::fromUtf8("Παναγιωτοπουλίνα Ευα"),
+                          cp1253::fromUtf8("Χατζηπαναγιωτοπούλου"));  // 20 + 20 characters
+    d.steady(row, 5);
+    d.values(row, 0, 123, 0, 0);
+    const std::string full = cp1253::toUtf8(d.doc.displayName(row));
+    ASSERT_EQ(utf8Length(full), 41);
+
+    const Drawn r = draw(d.doc, 110);
+    const Line* line = r.find("123");
+    ASSERT_NE(line, nullptr);
+    const RecordedText& name = line->items.front();
+    ASSERT_TRUE(name.text.ends_with("…")) << name.text;
+    const std::string kept = name.text.substr(0, name.text.size() - std::string("…").size());
+    EXPECT_TRUE(full.starts_with(kept)) << name.text;
+    // The first value column's cell begins 9/16 inch left of its right edge (2.5 inches in).
+    const int cell = 150 + 750 - kDpi * 9 / 16;
+    EXPECT_LE(rightEdge(name), cell);
+    EXPECT_GT(rightEdge(name) + 20, cell) << "no more shortened than needed";
+    EXPECT_EQ(r.at("Alpha One").front(), "Alpha One") << "a name that fits is kept whole";
+}
+
 // ---------------------------------------------------------------- the new form
 
 TEST(NewFormReport, ShowsOnlyWhatTheFormAsks) {
@@ -342,6 +370,37 @@ TEST(GroupReport, TitleOverseerAssistantAndInactiveMembers) {
     ReportContext context = reportContextFor(d.doc, fonts, {2023, 9, 10});
     drawReport(d.doc, surface, 2, 3, context);
     EXPECT_TRUE(surface.pages().front().texts.empty()) << "a group not in use draws nothing";
+}
+
+TEST(GroupReport, ALongInactiveListGoesOnOverThePagesInsideItsColumns) {
+    ReportDoc d({2023, 9, 10});
+    d.setGroups(1);
+    const auto member = [&](std::string_view first, std::string_view last, std::uint8_t kind) {
+        const int row = d.add(first, last, kind);
+        d.at(row).setByte(PublisherRecord::kGroupNumber, 1);
+        d.steady(row, 5);
+    };
+    member("Active", "One", kPublisher);
+    for (int i = 0; i < 240; ++i)
+        member(cp1253::fromUtf8("Αικατερίνη " + std::to_string(i)),
+               cp1253::fromUtf8("Χατζηπαναγιωτοπούλου"), kInactive);
+
+    RecordingSurface surface(kDpi, kDpi);
+    const Drawn r = drawOn(d.doc, surface, 2, 1);
+    int names = 0;
+    int lastPage = 0;
+    for (const RecordedText& t : surface.pages().front().texts) {
+        if (!t.text.starts_with("Αικατερίνη")) continue;
+        ++names;
+        const int page = t.y / kBand;
+        lastPage = std::max(lastPage, page);
+        EXPECT_LE(t.y - page * kBand + 40, kBand - kDpi / 2) << t.text << " past its page";
+        const int column = (t.x - 150) / (kDpi * 7 / 3);
+        EXPECT_LE(rightEdge(t), 150 + (column + 1) * (kDpi * 7 / 3)) << t.text;
+    }
+    EXPECT_EQ(names, 240);
+    EXPECT_GE(lastPage, 2) << "80 lines of names take more than a page";
+    EXPECT_LE(lastPage + 1, r.pageCount);
 }
 
 // ---------------------------------------------------------------- totals history

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -73,10 +75,53 @@ TEST(PageModel, NineInchesOfLinesAndTheA4AnalysisPage) {
 TEST(PageModel, TopMarginNeverExceedsAnInch) {
     EXPECT_EQ(topMarginFor(50, 300), 150);
     EXPECT_EQ(topMarginFor(99, 300), 297);
-    EXPECT_EQ(topMarginFor(0, 300), 0);
     EXPECT_EQ(topMarginFor(100, 300), 300);  // exactly an inch is not larger
     EXPECT_EQ(topMarginFor(101, 300), 150);
     EXPECT_EQ(topMarginFor(99, 96), 95);
+    // Whatever the settings file holds: no overflow, half an inch.
+    EXPECT_EQ(topMarginFor(100000000, 300), 150);
+    EXPECT_EQ(topMarginFor(INT_MAX, 1200), 600);
+}
+
+TEST(PageModel, TopMarginLeavesTheTitleRoomOnItsPage) {
+    // The title stands a fifth of an inch above the margin.
+    EXPECT_EQ(topMarginFor(0, 300), 60);
+    EXPECT_EQ(topMarginFor(19, 300), 60);
+    EXPECT_EQ(topMarginFor(21, 300), 63);
+    EXPECT_EQ(topMarginFor(-5, 96), 19);
+    EXPECT_EQ(topMarginFor(INT_MIN, 300), 60);
+}
+
+TEST(PageModel, StoredFontsOfAnySizeAreMadeWithoutOverflow) {
+    PageSettings s;
+    s.printerDpiX = 1200;
+    s.printerDpiY = 1200;
+    LogicalFont f;
+    f.height = INT_MIN;
+    f.width = INT_MAX;
+    EXPECT_EQ(fontForSurface(f, true, s).height, -kMaxFontUnits);
+    EXPECT_EQ(fontForSurface(f, true, s).width, kMaxFontUnits);
+    EXPECT_EQ(fontForSurface(f, false, s).height, -kMaxFontUnits);
+    f.height = -100000;
+    EXPECT_EQ(fontForSurface(f, true, s).height, -kMaxFontUnits);
+    EXPECT_EQ(linesPerPage(300, kMaxFontUnits), 1) << "a line a page at least";
+    EXPECT_EQ(linesPerA4AnalysisPage(300, kMaxFontUnits), 1);
+}
+
+TEST(PageModel, PrintableBandEndsHalfAnInchAboveTheFootOfTheSheet) {
+    EXPECT_EQ(sheetLength(110, 300), 3300);
+    EXPECT_EQ(sheetLength(120, 300), 3507) << "297 mm, shorter than the 12-inch band";
+    EXPECT_EQ(printableBand(0, 110, 300).top, 0);
+    EXPECT_EQ(printableBand(0, 110, 300).bottom, 3150);
+    EXPECT_EQ(printableBand(2, 120, 300).top, 7200);
+    EXPECT_EQ(printableBand(2, 120, 300).bottom, 7200 + 3507 - 150);
+}
+
+TEST(PageModel, LinesCloserWhenTheyWouldNotFit) {
+    EXPECT_EQ(lineHeightToFit(16, 1000, 57), 16);
+    EXPECT_EQ(lineHeightToFit(21, 1000, 57), 17);
+    EXPECT_EQ(lineHeightToFit(21, 1000, 0), 21);
+    EXPECT_EQ(lineHeightToFit(21, 10, 57), 1);
 }
 
 TEST(PageModel, PagesAreBandsOfTheStrip) {
@@ -209,12 +254,34 @@ TEST(PageModel, PrintedHeaderCarriesTheDateRightAligned) {
     const auto& texts = paper.pages().at(0).texts;
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[0].fontHeight, -19 * 300 / 96);
+    // Ten screen units high, made for the printer like the report fonts: about 7.5 points.
     EXPECT_EQ(texts[1], (RecordedText{2250, p.pageTop - 60, Align::Right, VAlign::Top,
-                                      FontRole::Fixed, -10, "Τυπώθηκε 5/3/2024"}));
+                                      FontRole::Fixed, -10 * 300 / 96, "Τυπώθηκε 5/3/2024"}));
 
     RecordingSurface without(300, 300);
     drawPageHeader(without, p, fonts, s, {false, {2024, 3, 5}, "greek"});
     EXPECT_EQ(without.pages().at(0).texts.size(), 2u);
+}
+
+TEST(PageModel, DateStampIsScaledToThePrintersResolution) {
+    const ReportFonts fonts = defaultFonts();
+    for (const int dpi : {300, 600}) {
+        PageSettings s;
+        s.printerDpiX = dpi;
+        s.printerDpiY = dpi;
+        RecordingSurface paper(dpi, dpi);
+        const ReportPage p = beginReport(paper, fonts, s);
+        drawPageHeader(paper, p, fonts, s, {true, {2024, 3, 5}, "greek"});
+        const auto& texts = paper.pages().at(0).texts;
+        const auto stamp = std::find_if(texts.begin(), texts.end(), [](const RecordedText& t) {
+            return t.font == FontRole::Fixed;
+        });
+        ASSERT_NE(stamp, texts.end()) << dpi;
+        EXPECT_EQ(stamp->fontHeight, -10 * dpi / 96) << dpi;
+        const double points = -stamp->fontHeight * 72.0 / dpi;
+        EXPECT_GT(points, 7.0) << dpi;
+        EXPECT_LT(points, 8.0) << dpi;
+    }
 }
 
 TEST(PageModel, DateStampTextByLanguage) {

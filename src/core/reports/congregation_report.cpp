@@ -9,6 +9,7 @@
 #include "reports/branch_block.h"
 #include "reports/hours_averages.h"
 #include "reports/meeting_block.h"
+#include "reports/text_fit.h"
 #include "resources/strings.h"
 #include "store/cp1253.h"
 #include "store/zelvo_doc.h"
@@ -23,8 +24,10 @@ constexpr int kCongregationStartLine = 5;  // … and before the congregation's
 constexpr int kSummaryLines = 15;          // the summary needs this much room after the rows
 constexpr int kBranchPageAfterLine = 18;   // the branch block starts a page below this line
 
-// Counts lines as the page count does and says where each block goes: a block that takes the
-// count past the lines of a page starts the next page, at the first row line.
+// Counts lines as the page count does and says where each block goes. Every page counts its
+// header as the first page does; a block that would take the count past the lines of a page
+// starts the next page at the first row line and is counted there with all its lines, so a page
+// that begins with a heading, a row, its remark and its late reports holds no more than any other.
 class LineCursor {
 public:
     struct Place {
@@ -32,15 +35,17 @@ public:
         int line = 0;
     };
 
-    LineCursor(int linesPerPage, int counted) : linesPerPage_(linesPerPage), counted_(counted) {}
+    LineCursor(int linesPerPage, int start)
+        : linesPerPage_(linesPerPage), start_(start), counted_(start) {}
 
     Place place(int lines) {
-        counted_ += lines;
-        if (counted_ > linesPerPage_) {
+        // A page that holds nothing yet takes even a block longer than a page.
+        if (counted_ + lines > linesPerPage_ && line_ > kFirstRowLine) {
             ++page_;
-            counted_ = 1;
+            counted_ = start_;
             line_ = kFirstRowLine;
         }
+        counted_ += lines;
         const Place p{page_, line_};
         line_ += lines;
         return p;
@@ -49,8 +54,14 @@ public:
     int line() const { return line_; }
     int counted() const { return counted_; }
 
+    // The last line the rows of a page reach; the summary and the inactive list stay above it too.
+    static int lastLine(int linesPerPage, int start) {
+        return kFirstRowLine + linesPerPage - start - 1;
+    }
+
 private:
     int linesPerPage_;
+    int start_;
     int counted_;
     int page_ = 0;
     int line_ = kFirstRowLine;
@@ -129,6 +140,8 @@ public:
         const int linesPerPage = congregationLinesPerPage(surface_, context_);
         page_ = beginReport(surface_, fonts_, context_.page);
         page_.linesPerPage = linesPerPage;
+        lastLine_ = LineCursor::lastLine(linesPerPage, startCount());
+        fitLinesToThePage();
         page_.columns = analysisColumns(page_);
         page_.title = reportTitle(doc_, args_);
         if (forGroup()) page_.subtitle = overseerTitle(doc_, args_.group);
@@ -178,6 +191,16 @@ public:
 
 private:
     bool forGroup() const { return args_.group >= 1; }
+    int startCount() const { return forGroup() ? kGroupStartLine : kCongregationStartLine; }
+
+    // The lines are counted at the printer's resolution; a surface whose own line is taller (a
+    // screen font with leading) draws them closer, so the last line still ends inside the page.
+    void fitLinesToThePage() {
+        const int room = printableBand(0, page_.pageLength, page_.dpiY).bottom -
+                         pageTopOf(0, page_.pageLength, page_.dpiY, page_.topMargin);
+        page_.lineHeight =
+            static_cast<std::uint16_t>(lineHeightToFit(page_.lineHeight, room, lastLine_ + 1));
+    }
     int y(int line) const { return rowY(page_, line); }
     int column(std::size_t c) const { return page_.columns[c]; }
     void select(FontRole role) { selectReportFont(surface_, role, fonts_, page_, context_.page); }
@@ -219,8 +242,7 @@ private:
 
     // The rows, section by section; returns the first line after them.
     int drawRows(const std::vector<AnalysisSection>& sections) {
-        LineCursor cursor(page_.linesPerPage,
-                          forGroup() ? kGroupStartLine : kCongregationStartLine);
+        LineCursor cursor(page_.linesPerPage, startCount());
         layOutSections(
             doc_, sections, cursor,
             [&](const AnalysisSection& section, LineCursor::Place at) {
@@ -242,9 +264,15 @@ private:
         for (std::size_t v = 0; v < 5; ++v) text(column(v), line, values[v], Align::Right);
     }
 
+    // The name ends before the first value column shown: a column spacing left of its edge.
+    int nameRoom() const {
+        const std::size_t first = newForm_ ? kHours : 0;
+        return column(first) - page_.dpiX * 9 / 16 - page_.left;
+    }
+
     void drawRow(const AnalysisRow& a, int line) {
         select(FontRole::Text);
-        text(page_.left, line, a.name);
+        text(page_.left, line, fitText(surface_, a.name, nameRoom()));
         drawValues(a.values, line);
         text(column(kAveragesColumn), line, a.averages, Align::Right);
         text(column(kMarksColumn), line, a.marks);
@@ -350,14 +378,23 @@ private:
         return line;
     }
 
+    // Three names a line, each inside its column; a list longer than the page goes on over the
+    // next pages.
     void drawInactive(const std::vector<int>& rows, int line) {
         select(FontRole::Text);
         text(page_.left, line,
              std::string(res::text(res::kInactiveWord)) + " " + std::to_string(rows.size()));
-        ++line;
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            text(page_.left + static_cast<int>(i % 3) * page_.dpiX * 7 / 3,
-                 line + static_cast<int>(i / 3), cp1253::toUtf8(doc_.displayName(rows[i])));
+        const int spacing = page_.dpiX * 7 / 3;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (i % 3 == 0 && ++line > lastLine_) {
+                startPage(pageIndex_ + 1, false);
+                select(FontRole::Text);
+                line = kFirstRowLine;
+            }
+            const int room = spacing - surface_.averageCharWidth();
+            text(page_.left + static_cast<int>(i % 3) * spacing, line,
+                 fitText(surface_, cp1253::toUtf8(doc_.displayName(rows[i])), room));
+        }
     }
 
     CZelvoDoc& doc_;
@@ -370,6 +407,7 @@ private:
     AnalysisTally tally_;
     int pageIndex_ = 0;
     int counted_ = 0;
+    int lastLine_ = kFirstRowLine;
 };
 
 }  // namespace

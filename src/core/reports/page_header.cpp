@@ -31,7 +31,9 @@ void drawPageHeader(Surface& surface, const ReportPage& page, const ReportFonts&
     selectReportFont(surface, FontRole::Title, fonts, page, settings);
     surface.drawText(page.left, y, page.title, Align::Left, VAlign::Top);
     if (page.printing && options.printDate) {
-        surface.selectFont(FontRole::Fixed, dateStampFont(reportFontCharset(options.languageWord)));
+        // Its height is in screen units like the report fonts', so it is scaled like them.
+        const LogicalFont stamp = dateStampFont(reportFontCharset(options.languageWord));
+        surface.selectFont(FontRole::Fixed, fontForSurface(stamp, page.printing, settings));
         const int x = options.dateStampX >= 0 ? options.dateStampX : page.dpiX * 15 / 2;
         surface.drawText(x, y, printedDateText(options.today, options.languageWord), Align::Right,
                          VAlign::Top);

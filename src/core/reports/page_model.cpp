@@ -1,11 +1,21 @@
 #include "reports/page_model.h"
 
+#include <algorithm>
+
 namespace zelvo::reports {
 
 namespace {
 
 std::uint16_t u16(int v) {
     return static_cast<std::uint16_t>(v < 0 ? 0 : v > 0xFFFF ? 0xFFFF : v);
+}
+
+// A font height or width read from the settings file may be any number: it is scaled in a wide
+// type and kept within what a font can sensibly be (far more than a page), so no arithmetic on
+// it overflows.
+int fontUnits(int value, int multiplier, int divisor) {
+    const long long v = static_cast<long long>(value) * multiplier / divisor;
+    return static_cast<int>(std::clamp<long long>(v, -kMaxFontUnits, kMaxFontUnits));
 }
 
 }  // namespace
@@ -17,9 +27,10 @@ Resolution workingResolution(int surfaceDpiX, int surfaceDpiY, int screenDpiX) {
 
 LogicalFont fontForSurface(const LogicalFont& stored, bool printing, const PageSettings& s) {
     LogicalFont f = stored;
-    if (!printing) return f;
-    if (s.screenDpiY != 0) f.height = f.height * s.printerDpiY / s.screenDpiY;
-    if (s.screenDpiX != 0) f.width = f.width * s.printerDpiX / s.screenDpiX;
+    const bool scaleY = printing && s.screenDpiY != 0;
+    const bool scaleX = printing && s.screenDpiX != 0;
+    f.height = fontUnits(f.height, scaleY ? s.printerDpiY : 1, scaleY ? s.screenDpiY : 1);
+    f.width = fontUnits(f.width, scaleX ? s.printerDpiX : 1, scaleX ? s.screenDpiX : 1);
     return f;
 }
 
@@ -34,17 +45,26 @@ int lineHeightFor(int dpiY, int textCharHeight, int textExternalLeading, bool gr
     return h;
 }
 
+// A font taller than the page still leaves one line a page.
 int linesPerPage(int dpiY, int lineHeight) {
-    return lineHeight > 0 ? dpiY * 9 / lineHeight : 1;
+    return lineHeight > 0 ? std::max(1, dpiY * 9 / lineHeight) : 1;
 }
 
 int linesPerA4AnalysisPage(int dpiY, int lineHeight) {
-    return lineHeight > 0 ? (dpiY * 9 + dpiY / 2 + dpiY / 5) / lineHeight : 1;
+    return lineHeight > 0 ? std::max(1, (dpiY * 9 + dpiY / 2 + dpiY / 5) / lineHeight) : 1;
 }
 
 int topMarginFor(int option, int dpiY) {
-    const int margin = option * dpiY / 100;
-    return margin > dpiY ? dpiY / 2 : margin;
+    const long long margin = static_cast<long long>(option) * dpiY / 100;
+    if (margin > dpiY) return dpiY / 2;
+    // The title stands a fifth of an inch above the margin; a smaller margin would put it above
+    // the top of the sheet.
+    return std::max(static_cast<int>(std::max(margin, 0LL)), dpiY / 5);
+}
+
+int lineHeightToFit(int lineHeight, int room, int lines) {
+    if (lines <= 0 || room <= 0) return lineHeight;
+    return std::max(1, std::min(lineHeight, room / lines));
 }
 
 int bandTop(int page, int pageLength, int dpiY) {
@@ -57,6 +77,17 @@ int bandBottom(int page, int pageLength, int dpiY) {
 
 int pageTopOf(int page, int pageLength, int dpiY, int topMargin) {
     return bandTop(page, pageLength, dpiY) + topMargin;
+}
+
+int sheetLength(int pageLength, int dpiY) {
+    constexpr int kA4HundredthsOfAnInch = 1169;
+    if (pageLength >= kA4PageLength) return dpiY * kA4HundredthsOfAnInch / 100;
+    return (pageLength / 10) * dpiY;
+}
+
+PrintableBand printableBand(int page, int pageLength, int dpiY) {
+    const int top = bandTop(page, pageLength, dpiY);
+    return {top, top + sheetLength(pageLength, dpiY) - dpiY / 2};
 }
 
 int pageCountFor(int rows, int linesPerPageValue, int extraPages) {

@@ -16,6 +16,7 @@ inline constexpr int kLetterPageLength = 110;  // tenths of an inch
 inline constexpr int kA4PageLength = 120;
 inline constexpr int kPageWidth = 80;
 inline constexpr int kMaxTopMarginOption = 99;
+inline constexpr int kMaxFontUnits = 0x7FFF;  // the largest font height or width made for a surface
 
 // What a routine needs besides the surface to lay out its pages.
 struct PageSettings {
@@ -54,25 +55,42 @@ struct Resolution {
 Resolution workingResolution(int surfaceDpiX, int surfaceDpiY, int screenDpiX);
 
 // Step 2: a stored font made for the surface: on paper, scaled from the screen's resolution to
-// the printer's (multiply, then divide).
+// the printer's (multiply, then divide). Heights and widths stay within ±kMaxFontUnits.
 LogicalFont fontForSurface(const LogicalFont& stored, bool printing, const PageSettings& s);
 
 // Step 3: a sixth of an inch, or the text font's height with twice its leading when larger;
 // grid lines add a twentieth (at least 1).
 int lineHeightFor(int dpiY, int textCharHeight, int textExternalLeading, bool gridLines);
 
-// Step 4: nine inches of text.
+// Step 4: nine inches of text; at least one line.
 int linesPerPage(int dpiY, int lineHeight);
 // The analysis and branch reports on A4: 9.7 inches.
 int linesPerA4AnalysisPage(int dpiY, int lineHeight);
 
-// Step 5: the option in hundredths of an inch; more than an inch gives half an inch.
+// Step 5: the option in hundredths of an inch; more than an inch gives half an inch. Never less
+// than a fifth of an inch, the room of the title above it.
 int topMarginFor(int option, int dpiY);
+
+// The line height, made smaller when `lines` lines of it would not fit in `room`: a surface whose
+// font is taller than the printer's keeps the printer's lines on its pages.
+int lineHeightToFit(int lineHeight, int room, int lines);
 
 // Step 6: the band of page `page` (from 0) in the strip, and its top margin line.
 int bandTop(int page, int pageLength, int dpiY);
 int bandBottom(int page, int pageLength, int dpiY);
 int pageTopOf(int page, int pageLength, int dpiY, int topMargin);
+
+// The sheet a page is printed on: 11 inches of Letter, or the 297 mm of A4, which is shorter
+// than the 12-inch band an A4 page takes in the strip.
+int sheetLength(int pageLength, int dpiY);
+
+// The part of page `page` (from 0) that text may take: from the top of its band to half an inch
+// above the foot of its sheet, which every printer prints.
+struct PrintableBand {
+    int top = 0;
+    int bottom = 0;
+};
+PrintableBand printableBand(int page, int pageLength, int dpiY);
 
 // Pages of a report of `rows` rows: rows / linesPerPage + 1 + the extras the report names.
 int pageCountFor(int rows, int linesPerPage, int extraPages = 0);

@@ -46,7 +46,8 @@ PrinterResolutionClass resolutionClass(bool hasDefaultPrinter, int printerDpiX);
 // The default of one font; `role` must not be Fixed.
 LogicalFont defaultFont(FontRole role, PrinterResolutionClass res, int charSet);
 
-// The fixed face of the printed-date stamp: Times New Roman, -10, weight 400, pitch 18.
+// The fixed face of the printed-date stamp: Times New Roman, -10, weight 400, pitch 18. Its
+// height is in screen units, made for the printer like the report fonts' (fontForSurface).
 LogicalFont dateStampFont(int charSet);
 
 // Settings section of a font (UTF-8; the file holds it in Windows-1253).
