@@ -208,15 +208,22 @@ int commandStatus(const Options& o, std::ostream& out, std::ostream& err) {
     return kExitOk;
 }
 
-int commandSave(const Options& o, std::ostream& out, std::ostream& err) {
-    const fs::path folder = fs::absolute(o.folder).lexically_normal();
-    const FolderLock lock(folder);
+// A writer's start: with the folder's lock taken, what killed saves left there is cleared.
+// Otherwise the exit code, after saying who holds the folder.
+int takeFolder(const FolderLock& lock, const fs::path& folder, std::ostream& err) {
     if (!lock.locked()) {
         err << lock.refusal() << "\n";
         return lock.state() == FolderLock::State::HeldByOther ? kExitLocked : kExitFolder;
     }
     for (const std::string& name : removeLeftoverTempFiles(folder))
         err << res::format(res::kLeftoverRemoved, name) << "\n";
+    return kExitOk;
+}
+
+int commandSave(const Options& o, std::ostream& out, std::ostream& err) {
+    const fs::path folder = fs::absolute(o.folder).lexically_normal();
+    const FolderLock lock(folder);
+    if (const int rc = takeFolder(lock, folder, err); rc != kExitOk) return rc;
     CZelvoDoc doc;
     CliPrompts prompts(err, o.password);
     if (const int rc = loadDocument(doc, o, LoadMode::Live, prompts, err); rc != kExitOk) return rc;
@@ -259,7 +266,10 @@ int commandDemo(const Options& o, std::ostream& out, std::ostream& err) {
         err << "Ο φάκελος δεν είναι προσβάσιμος: " << o.folder << "\n";
         return kExitFolder;
     }
-    if (!demo::writeDemoCongregation(fs::absolute(o.folder).lexically_normal().string(), options)) {
+    const fs::path folder = fs::absolute(o.folder).lexically_normal();
+    const FolderLock lock(folder);
+    if (const int rc = takeFolder(lock, folder, err); rc != kExitOk) return rc;
+    if (!demo::writeDemoCongregation(folder.string(), options)) {
         err << "Η δημιουργία της εκκλησίας απέτυχε.\n";
         return kExitFailed;
     }

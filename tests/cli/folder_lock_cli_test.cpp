@@ -80,6 +80,7 @@ TEST_F(FolderLockCli, SaveIsRefusedWhileAnotherProgramHoldsTheFolder) {
     EXPECT_EQ(save.code, 6) << save.err;
     EXPECT_NE(save.err.find(std::to_string(::getpid())), std::string::npos) << save.err;
     EXPECT_EQ(cli({"--today", kToday, "save", folder.str()}).code, 6);
+    EXPECT_EQ(cli({"--today", kToday, "demo", folder.str(), "--people", "5"}).code, 6);
     EXPECT_EQ(folder.snapshot(), before) << "a refused save changes nothing";
 
     // Readers still work, and leave the leftover to the writer.
