@@ -1,12 +1,16 @@
 // The painter surface: font records at device-unit heights on any device, the metrics the page
 // model reads, aligned text, and the band clip of a printed page.
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+#include <climits>
 
 #include "gui/reports/painter_surface.h"
+#include "reports/page_header.h"
 #include "reports/page_model.h"
 #include "reports/report_font.h"
+#include "reports/text_fit.h"
 
 using namespace zelvo;
 using gui::PainterSurface;
@@ -132,6 +136,51 @@ private slots:
                 QVERIFY(last > first);
             }
         }
+    }
+
+    void anyStoredHeightMakesAFont() {
+        // Heights from the settings file may be any number.
+        for (const int height : {INT_MIN, INT_MAX, -100000000}) {
+            const QFont font = gui::qFontFor(arial(height), nullptr);
+            QVERIFY(font.pixelSize() >= 1);
+            QVERIFY(font.pixelSize() <= reports::kMaxFontUnits);
+        }
+    }
+
+    void theDateStampIsPrintedAtItsSizeOnEveryPrinter() {
+        reports::ReportFonts fonts;
+        fonts.resetToDefaults("greek");
+        for (const int dpi : {300, 600}) {
+            QImage image = page(dpi * 8, dpi / 2, dpi);
+            QPainter painter(&image);
+            PainterSurface s(painter, dpi, dpi);
+            reports::PageSettings settings;
+            settings.printerDpiX = dpi;
+            settings.printerDpiY = dpi;
+            reports::ReportPage p = reports::beginReport(s, fonts, settings);
+            p.pageTop = dpi / 4;  // the stamp stands a fifth of an inch above
+            reports::drawPageHeader(s, p, fonts, settings, {true, {2024, 3, 5}, "greek"});
+            painter.end();
+            // Ten screen units are about 7.5 points; their letters take well over half of it.
+            const int points = inkRows(image) * 72 / dpi;
+            QVERIFY2(points >= 4 && points <= 8, qPrintable(QString::number(points)));
+        }
+    }
+
+    void aLongNameIsShortenedWithAnEllipsisThatTheFontHas() {
+        QImage image = page(400, 60, 300);
+        QPainter painter(&image);
+        PainterSurface s(painter, 300, 300);
+        s.selectFont(FontRole::Text, arial(-13 * 300 / 96));
+        const QFont font = gui::qFontFor(arial(-13 * 300 / 96), &image);
+        QVERIFY(QFontMetrics(font).inFontUcs4(0x2026));
+        const std::string full = "Παναγιωτοπουλίνα Ευα Χατζηπαναγιωτοπούλου";
+        const int room = 581;  // 1 15/16 inch
+        QVERIFY(s.textWidth(full) > room);
+        const std::string shown = reports::fitText(s, full, room);
+        QVERIFY(shown.ends_with("…"));
+        QVERIFY(s.textWidth(shown) <= room);
+        QVERIFY(shown.size() > std::string("Παναγιωτοπουλίνα …").size());
     }
 
     void aBandClipKeepsOnlyItsPage() {

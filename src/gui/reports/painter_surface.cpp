@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "reports/page_model.h"
 #include "store/cp1253.h"
 
 namespace zelvo::gui {
@@ -51,7 +52,10 @@ QFont qFontFor(const LogicalFont& f, const QPaintDevice* device) {
     font.setItalic(f.italic != 0);
     font.setUnderline(f.underline != 0);
     font.setStrikeOut(f.strikeOut != 0);
-    const int height = f.height == 0 ? -kDefaultHeight : f.height;
+    // A height from the settings file may be any number; a font never exceeds what a surface
+    // is made for.
+    const int height = std::clamp(f.height == 0 ? -kDefaultHeight : f.height,
+                                  -reports::kMaxFontUnits, reports::kMaxFontUnits);
     if (height < 0) {
         font.setPixelSize(-height);
     } else {
