@@ -273,6 +273,20 @@ TEST_F(DataSafetyTest, AStaleUndoCopyNeverComesBackWithoutARemarkFile) {
     EXPECT_FALSE(dir->exists(files::kRemarks));
 }
 
+TEST_F(DataSafetyTest, TheUndoCopyOfPrivateRemarksStaysPrivate) {
+    writeCongregation();
+    fs::permissions(dir->file(files::kRemarks), fs::perms::owner_read | fs::perms::owner_write);
+    const auto mode = [&](std::string_view name) {
+        return fs::status(dir->file(name)).permissions() & fs::perms::all;
+    };
+    auto doc = load();
+    EXPECT_EQ(mode(files::kRemarkUndo), mode(files::kRemarks));
+    doc->remarks.push_back(remark("Moved away", 121));
+    ASSERT_TRUE(save(*doc).ok);
+    EXPECT_EQ(mode(files::kRemarks), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(mode(files::kRemarkUndo), mode(files::kRemarks));
+}
+
 // ---------------------------------------------------------------- month copies
 
 TEST_F(DataSafetyTest, TheLastEnteredIdOfAMonthCopyStaysThere) {

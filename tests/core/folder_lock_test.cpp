@@ -2,6 +2,8 @@
 // the leftovers of killed saves.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -158,24 +160,30 @@ TEST(FolderLock, StaleAndLiveLockFiles) {
     struct Case {
         std::string text;
         int age;
+        bool flocked;  // by a program still making its lock file
         bool stale;
     };
     const std::vector<Case> cases = {
-        {lockText(endedProcess(), me.programName, me.hostName), 0, true},
+        {lockText(endedProcess(), me.programName, me.hostName), 0, false, true},
         // After a restart the id belongs to another program.
-        {lockText(1, "zelvo-nowhere", me.hostName), 0, true},
+        {lockText(1, "zelvo-nowhere", me.hostName), 0, false, true},
         // A program of another machine cannot be seen from here.
-        {lockText(endedProcess(), "zelvo", me.hostName + "-elsewhere"), 3600, false},
-        // A lock file still being written, then one left so.
-        {"", 0, false},
-        {"", 120, true},
-        {"garbage", 30, false},
-        {"garbage", 120, true},
+        {lockText(endedProcess(), "zelvo", me.hostName + "-elsewhere"), 3600, false, false},
+        // A lock file still being written, then one whose writer ended before writing.
+        {"", 0, true, false},
+        {"", 0, false, true},
+        {"", 120, false, true},
+        {"garbage", 30, true, false},
+        {"garbage", 30, false, true},
+        {"garbage", 120, false, true},
     };
     for (const Case& c : cases) {
         folder.writeText("zelvo.lock", c.text);
         makeOld(folder.file("zelvo.lock"), c.age);
+        const int maker = ::open(folder.file("zelvo.lock").c_str(), O_RDONLY);
+        if (c.flocked) ::flock(maker, LOCK_EX);
         const FolderLock lock(folder.path());
+        ::close(maker);
         EXPECT_EQ(lock.locked(), c.stale) << c.text << " aged " << c.age;
         if (!c.stale) {
             EXPECT_EQ(folder.readText("zelvo.lock"), c.text);
@@ -187,7 +195,10 @@ TEST(FolderLock, StaleAndLiveLockFiles) {
     EXPECT_EQ(elsewhere.holder().hostName, "elsewhere");
     EXPECT_NE(elsewhere.refusal().find("elsewhere"), std::string::npos);
     folder.writeText("zelvo.lock", "");
+    const int maker = ::open(folder.file("zelvo.lock").c_str(), O_RDONLY);
+    ::flock(maker, LOCK_EX);
     const FolderLock unknown(folder.path());
+    ::close(maker);
     EXPECT_EQ(unknown.holder().pid, 0);
     EXPECT_NE(unknown.refusal().find(folder.file("zelvo.lock").string()), std::string::npos);
 }

@@ -209,13 +209,12 @@ void DocSaver::writeRemarks() {
     std::vector<RemarkRecord> file =
         existing ? parseRemarkFile(*existing) : std::vector<RemarkRecord>{};
     mergeRemarksIntoFile(file, doc_.remarks);
-    const Bytes bytes = remarkFileBytes(file);
-    if (!folder_.write(files::kRemarks, bytes)) {
+    if (!folder_.write(files::kRemarks, remarkFileBytes(file))) {
         fail(files::kRemarks);
         return;
     }
     // "No" at exit goes back to the remarks as last saved, not as loaded.
-    if (!folder_.write(files::kRemarkUndo, bytes)) fail(files::kRemarkUndo);
+    if (!folder_.copy(files::kRemarks, files::kRemarkUndo)) fail(files::kRemarkUndo);
 }
 
 }  // namespace zelvo

@@ -97,6 +97,13 @@ bool FolderAccess::remove(std::string_view name) {
 
 bool FolderAccess::copy(std::string_view from, std::string_view to) {
     constexpr std::size_t kLimit = std::size_t{1} << 30;
+    if (unreadable_.contains(to)) return false;
+    if (!inMemory() && !overlay_.contains(from)) {
+        // On disk the copy keeps the source's permissions: an undo copy of a private file
+        // stays private.
+        if (!noteState(from, pathOf(from))) return false;
+        return copyFileAtomic(pathOf(from), pathOf(to));
+    }
     const auto data = read(from, kLimit);
     if (!data) return false;
     return write(to, *data);

@@ -25,6 +25,10 @@ namespace {
 constexpr int kAttempts = 5;
 // A lock file that says nothing is being written by its maker; one that stays so is left over.
 constexpr std::time_t kSilentLockStaleAfter = 60;
+// A taker makes its lock file and holds its flock() in two steps, a moment apart. A lock file
+// with no holder text whose flock() is still free after this pause was left by a program that
+// ended between the two steps, or before it wrote its id.
+constexpr useconds_t kSilentLockSecondLook = 200'000;
 // No save keeps its temporary file this long: the writer's id has been reused since.
 constexpr std::time_t kTempFileStaleAfter = 3600;
 // The kernel keeps this much of a program's name.
@@ -172,8 +176,31 @@ bool FolderLock::tryTakeOver(int fd) {
             retry = true;
         else if (isStale(holder, st.st_mtime))
             retry = ::unlink(path_.c_str()) == 0;
+        else if (!holder)
+            return secondLookAtSilentLock(fd);
     }
     ::close(fd);
+    return retry;
+}
+
+// Looks again, after a pause, at a lock file without a holder that nobody held: still without a
+// holder, still free and still the same file, it was left by a program that ended.
+bool FolderLock::secondLookAtSilentLock(int fd) {
+    struct stat first {};
+    ::fstat(fd, &first);
+    ::close(fd);
+    ::usleep(kSilentLockSecondLook);
+    const int again = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (again < 0) return errno == ENOENT;
+    struct stat second {};
+    bool retry = false;
+    if (::flock(again, LOCK_EX | LOCK_NB) == 0 && ::fstat(again, &second) == 0 &&
+        second.st_ino == first.st_ino && second.st_dev == first.st_dev && sameFile(again, path_) &&
+        !parseHolder(readHolderText(again)))
+        retry = ::unlink(path_.c_str()) == 0;
+    else if (second.st_ino != first.st_ino)
+        retry = true;
+    ::close(again);
     return retry;
 }
 

@@ -46,6 +46,7 @@ public:
 
 private:
     bool tryTakeOver(int fd);
+    bool secondLookAtSilentLock(int fd);
 
     fs::path path_;
     State state_ = State::Failed;
