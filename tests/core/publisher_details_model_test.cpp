@@ -517,6 +517,64 @@ TEST_F(DetailsModel, AddingTheNameOfAPublisherAsksAndNoChangesNothing) {
     EXPECT_FALSE(folder.exists("xten7.dat"));
 }
 
+// Babis Bakas, an elder with every side record a person can have: a full name, an e-mail and
+// another contact, a consent and an elder start date. A new person of the same name, typed with a
+// mobile number and the elder tick, answered Yes.
+TEST_F(DetailsModel, YesToADuplicateKeepsThePersonsContactsConsentAndStartDates) {
+    auto babis = open(102);
+    babis.workingExtra().setText(ContactExtra::kFullName, "Charalambos Bakas");
+    babis.workingExtra().setText(ContactExtra::kOtherContact, "Skype babis");
+    babis.email = "babis@example.org";
+    babis.consent = true;
+    babis.consentDate.setMonth(5);
+    babis.consentDate.setDay(25);
+    babis.consentDate.setYear(2018);
+    ASSERT_EQ(babis.store(), Outcome::Stored);
+    doc.appointments.push_back(appointment(102, kElderStart, "01012010"));
+    const int extraIndex = byId(102).extraIndex();
+    ASSERT_NE(extraIndex, 0);
+
+    prompts.answers = {Answer::Yes};
+    auto twin = open(0);
+    twin.setFirstName("Babis");
+    twin.setLastName("Bakas");
+    twin.phoneMobile = "6999000111";
+    twin.setElder(true);
+    ASSERT_EQ(twin.store(), Outcome::Stored);
+    EXPECT_EQ(twin.id(), 102);
+    EXPECT_FALSE(doc.findById(100).has_value());
+
+    const int row = doc.findById(102).value();
+    EXPECT_EQ(byId(102).phoneMobile(), "6999000111");
+    EXPECT_EQ(byId(102).extraIndex(), extraIndex);
+    ASSERT_EQ(doc.contactExtraOf(row), 0x07);
+    EXPECT_EQ(doc.contactExtraBuffer.fullName(), "Charalambos Bakas");
+    EXPECT_EQ(doc.contactExtraBuffer.email(), "babis@example.org");
+    EXPECT_EQ(doc.contactExtraBuffer.otherContact(), "Skype babis");
+    EXPECT_EQ(doc.contactExtraKeys[static_cast<std::size_t>(extraIndex)].presence, 0x07);
+    ASSERT_NE(appointmentOf(102, kConsentKind), nullptr);
+    EXPECT_EQ(appointmentOf(102, kConsentKind)->appointmentText(), "05252018");
+    EXPECT_EQ(byId(102).consentGiven(), 1);
+    EXPECT_EQ(byId(102).consentDate(), "05252018");
+    ASSERT_NE(appointmentOf(102, kElderStart), nullptr);
+    EXPECT_EQ(appointmentOf(102, kElderStart)->appointmentText(), "01012010")
+        << "he was an elder already: the tick was not set here";
+
+    // What is typed wins; a consent ticked without a date keeps the person's date.
+    prompts.answers = {Answer::Yes};
+    auto again = open(0);
+    again.setFirstName("Babis");
+    again.setLastName("Bakas");
+    again.email = "new@example.org";
+    again.consent = true;
+    ASSERT_EQ(again.store(), Outcome::Stored);
+    ASSERT_NE(doc.contactExtraOf(doc.findById(102).value()), 0);
+    EXPECT_EQ(doc.contactExtraBuffer.email(), "new@example.org");
+    EXPECT_EQ(doc.contactExtraBuffer.fullName(), "Charalambos Bakas");
+    EXPECT_EQ(appointmentOf(102, kConsentKind)->appointmentText(), "05252018");
+    EXPECT_EQ(byId(102).extraIndex(), extraIndex);
+}
+
 TEST_F(DetailsModel, AddingTheNameOfAStudentIsAllowed) {
     auto model = open(0);
     model.setFirstName("Dora");

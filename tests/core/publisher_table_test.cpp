@@ -176,8 +176,108 @@ TEST_F(PublisherTable, YesReplacesTheInformationAndKeepsThePersonsHistory) {
     EXPECT_EQ(r.emergencyKey(), 7);
     EXPECT_EQ(r.hours(9, 0), 12);
     EXPECT_EQ(r.pioneerKind(9, 0), 2);
-    EXPECT_EQ(r.pioneerKind(10, 0), 0) << "the report month's code is the new one";
+    EXPECT_EQ(r.pioneerKind(10, 0), 2) << "no pioneer tick in the new record keeps the code";
     EXPECT_EQ(doc.modified, 1);
+}
+
+// A person with every field filled in; the new record as the details dialog composes it when
+// only the names and a mobile number were typed.
+TEST_F(PublisherTable, YesKeepsEveryFieldTheNewRecordLeavesBlank) {
+    using R = PublisherRecord;
+    PublisherRecord old = person(101, "Nikos", "Papas");
+    old.setText(R::kAddress, "Old street 1");
+    old.setText(R::kPhoneHome, "2101111111");
+    old.setText(R::kPhoneWork, "2102222222");
+    old.setText(R::kBaptismDate, "05011990");
+    old.setText(R::kBirthDate, "03041970");
+    old.setByte(R::kConsentGiven, 1);
+    old.setText(R::kConsentDate, "05252018");
+    old.setByte(R::kHope, 'A');
+    old.setByte(R::kGroupNumber, 3);
+    old.setWord(R::kExtraIndex, 5);
+    old.setWord(R::kEmergencyKey, 7);
+    old.setWord(R::kHouseholdKey, 120);
+    old.setWord(R::kSpecialNeedsKey, 9);
+    old.setWord(R::kStatusSince, 310);
+    old.setByte(R::kStatusFlags, 0x31);
+    old.setByte(R::kStatusFlags2, 0x31);
+    old.setWord(R::kAppointmentBits, appointment::kSpecialFullTimeServant);
+    old.setWord(R::kMonthMarks, 0x0400);
+    old.setByte(R::kPrivileges, privilege::kElder | privilege::kMale | privilege::kCustomCategory |
+                                    privilege::kContinuousAuxiliary);
+    old.setMonthByte(MonthByte::PioneerKind, 10, 0, 1);
+    test::setReport(old, 10, 0, 12);
+    add({old, person(102, "Zoe", "Zeta")});
+
+    PublisherRecord fresh = person(150, "nikos", "PAPAS");
+    fresh.setText(R::kPhoneMobile, "6900000000");
+    fresh.setText(R::kBaptismDate, "        ");
+    fresh.setText(R::kBirthDate, "        ");
+    fresh.setByte(R::kHope, 'O');
+    prompts.answers = {Answer::Yes};
+    ASSERT_EQ(records::insertNew(doc, fresh, prompts).outcome, InsertOutcome::ReplacedExisting);
+
+    PublisherRecord expected = old;
+    expected.setText(R::kFirstName, "nikos");
+    expected.setText(R::kLastName, "PAPAS");
+    expected.setText(R::kPhoneMobile, "6900000000");
+    EXPECT_EQ(row(1).bytes, expected.bytes);
+}
+
+TEST_F(PublisherTable, YesLetsWhatTheNewRecordSetsWin) {
+    using R = PublisherRecord;
+    PublisherRecord old = person(101, "Nikos", "Papas");
+    old.setText(R::kAddress, "Old street 1");
+    old.setByte(R::kGroupNumber, 3);
+    old.setWord(R::kHouseholdKey, 120);
+    old.setWord(R::kStatusSince, 310);
+    old.setByte(R::kStatusFlags, 0x31);
+    old.setByte(R::kStatusFlags2, 0x31);
+    old.setByte(R::kPrivileges, privilege::kElder | privilege::kMale |
+                                    privilege::kContinuousAuxiliary | privilege::kCustomCategory);
+    old.setMonthByte(MonthByte::PioneerKind, 10, 0, 1);
+    old.setMonthByte(MonthByte::PioneerKind, 9, 0, 1);
+    add({old});
+
+    PublisherRecord fresh = person(150, "Nikos", "Papas");
+    fresh.setText(R::kAddress, "New street 2");
+    fresh.setByte(R::kGroupNumber, 5);
+    fresh.setByte(R::kStatusFlags, 10 * 16 + kMarkNew);  // new in October, since unknown
+    fresh.setByte(R::kStatusFlags2, 10 * 16 + kMarkNew);
+    fresh.setByte(R::kPrivileges, privilege::kFemale | privilege::kHeadOfFamily);
+    fresh.setMonthByte(MonthByte::PioneerKind, 10, 0, 3);  // special pioneer
+    prompts.answers = {Answer::Yes};
+    ASSERT_EQ(records::insertNew(doc, fresh, prompts).outcome, InsertOutcome::ReplacedExisting);
+
+    const PublisherRecord& r = row(1);
+    EXPECT_EQ(r.address(), "New street 2");
+    EXPECT_EQ(r.groupNumber(), 5);
+    EXPECT_EQ(r.statusFlags(), 10 * 16 + kMarkNew);
+    EXPECT_EQ(r.statusFlags2(), 10 * 16 + kMarkNew);
+    EXPECT_EQ(r.statusSince(), 0) << "the status marks go together";
+    EXPECT_EQ(r.privileges(),
+              privilege::kFemale | privilege::kHeadOfFamily | privilege::kCustomCategory)
+        << "a sister holds no privilege; the special pioneer is no continuous auxiliary";
+    EXPECT_EQ(r.householdKey(), 0) << "a head belongs to no other household";
+    EXPECT_EQ(r.pioneerKind(10, 0), 3);
+    EXPECT_EQ(r.pioneerKind(9, 0), 1);
+}
+
+TEST_F(PublisherTable, YesForAStudentKeepsTheConductorUnlessANewOneIsNamed) {
+    PublisherRecord old = person(2000, "Stu", "Dent", kNonPublisher);
+    old.setText(PublisherRecord::kConductor, "Anna Alfa");
+    add({old});
+    PublisherRecord fresh = person(2001, "Stu", "Dent", kNonPublisher);
+    fresh.setText(PublisherRecord::kAddress, "Odos 3");
+    prompts.answers = {Answer::Yes, Answer::Yes};
+    ASSERT_EQ(records::insertNew(doc, fresh, prompts).outcome, InsertOutcome::ReplacedExisting);
+    EXPECT_EQ(row(1).conductor(), "Anna Alfa");
+    EXPECT_EQ(row(1).address(), "Odos 3");
+
+    fresh.setText(PublisherRecord::kConductor, "Bill Beta");
+    ASSERT_EQ(records::insertNew(doc, fresh, prompts).outcome, InsertOutcome::ReplacedExisting);
+    EXPECT_EQ(row(1).conductor(), "Bill Beta");
+    EXPECT_EQ(row(1).id(), 2000);
 }
 
 TEST_F(PublisherTable, TheFullTableRefusesClearlyAndChangesNothing) {

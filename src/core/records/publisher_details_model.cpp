@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "records/group_caption.h"
+#include "records/new_information.h"
 #include "records/publisher_table.h"
 #include "resources/strings.h"
 #include "store/cp1253.h"
@@ -52,6 +53,18 @@ AppointmentRecord* appointmentOf(CZelvoDoc& doc, std::uint16_t id, std::uint16_t
     for (AppointmentRecord& a : doc.appointments)
         if (a.publisherId() == id && a.appointmentKind() == kind) return &a;
     return nullptr;
+}
+
+// The privilege and pioneer ticks whose start dates the appointments keep.
+struct StartTicks {
+    bool servant, elder, regular, special, continuousAux;
+};
+
+StartTicks startTicksOf(const PublisherRecord& r, const CalendarState& cal) {
+    const int code = r.privileges() & kPrivilegeCode;
+    const int pioneer = r.pioneerKind(cal.reportMonth, cal.reportSlot());
+    return {code == kServant, code == kElder, pioneer == 2, pioneer == 3,
+            (r.privileges() & kContinuousAuxBit) != 0};
 }
 
 bool hasMembers(const CZelvoDoc& doc, std::uint16_t headId, int ownRow) {
@@ -186,11 +199,6 @@ void PublisherDetailsModel::loadFields() {
     anointed = r.hope() == 'A';
     conductor_ = student() ? r.conductor() : std::string();
 
-    loadedServant_ = servant_;
-    loadedElder_ = elder_;
-    loadedRegular_ = regular_;
-    loadedSpecial_ = special_;
-    loadedContinuousAux_ = continuousAux_;
     loaded_ = working_;
     loadedExtra_ = extra_;
 }
@@ -448,6 +456,8 @@ PublisherDetailsModel::StoreOutcome PublisherDetailsModel::store() {
             result.outcome != InsertOutcome::ReplacedExisting)
             return StoreOutcome::Dropped;
         row = result.row;
+        if (result.outcome == InsertOutcome::ReplacedExisting)
+            keepWhatWasLeftBlank(row, result.replaced);
     } else {
         doc_.publishers[static_cast<std::size_t>(row_)] = record;
         if (record.firstName() != loaded_.firstName() || record.lastName() != loaded_.lastName())
@@ -458,6 +468,30 @@ PublisherDetailsModel::StoreOutcome PublisherDetailsModel::store() {
     storeSideRecords(row);
     open(doc_.publishers[static_cast<std::size_t>(row)].id());
     return StoreOutcome::Stored;
+}
+
+// Yes to the duplicate question: the typed details went over the person of `row`, whose record
+// was `before`. The side records are that person's: a contact text or a consent left blank here
+// keeps theirs, and a privilege or pioneer tick they had already was not set here.
+void PublisherDetailsModel::keepWhatWasLeftBlank(int row, const PublisherRecord& before) {
+    const std::uint16_t id = before.id();
+    doc_.contactExtraOf(row);
+    ContactExtra own = doc_.contactExtraBuffer;
+    own.setPublisherId(id);
+    ContactExtra typed = extra_;
+    typed.setText(ContactExtra::kEmail, limited(email, kEmailLimit));
+    extra_ = withNewInformation(own, typed);
+    email = extra_.email();
+    loadedExtra_ = own;
+
+    const AppointmentRecord* a = appointmentOf(doc_, id, kConsentKind);
+    const bool ownConsent = a != nullptr || before.consentGiven() != 0;
+    if (ownConsent && (!consent || trimmed(consentDate.storedText()).empty())) {
+        consent = true;
+        consentDate.load(a != nullptr ? a->appointmentText() : before.consentDate());
+    }
+    loadedConsent_ = ownConsent;
+    loaded_ = before;
 }
 
 void PublisherDetailsModel::storeSideRecords(int row) {
@@ -487,12 +521,13 @@ bool PublisherDetailsModel::storeExtra(int row) {
 
 // A privilege or pioneer ticked here directly has no known start date.
 void PublisherDetailsModel::blankStartsSetHere(std::uint16_t id) {
+    const StartTicks was = startTicksOf(loaded_, doc_.calendar);
     const std::pair<bool, AppointmentKind> ticks[] = {
-        {servant_ && !loadedServant_, kServantStart},
-        {elder_ && !loadedElder_, kElderStart},
-        {regular_ && !loadedRegular_, kRegularStart},
-        {continuousAux_ && !loadedContinuousAux_, kContinuousAuxStart},
-        {special_ && !loadedSpecial_, kSpecialStart},
+        {servant_ && !was.servant, kServantStart},
+        {elder_ && !was.elder, kElderStart},
+        {regular_ && !was.regular, kRegularStart},
+        {continuousAux_ && !was.continuousAux, kContinuousAuxStart},
+        {special_ && !was.special, kSpecialStart},
     };
     for (const auto& [setHere, kind] : ticks) {
         if (!setHere) continue;
@@ -508,7 +543,8 @@ void PublisherDetailsModel::blankStartsSetHere(std::uint16_t id) {
 void PublisherDetailsModel::storeConsent(std::uint16_t id) {
     AppointmentRecord* a = appointmentOf(doc_, id, kConsentKind);
     if (!consent) {
-        if (a != nullptr) a->setWord(2, 0);  // kind 0: no longer written
+        // Only a consent shown here and unticked is removed.
+        if (a != nullptr && loadedConsent_) a->setWord(2, 0);  // kind 0: no longer written
         return;
     }
     if (a == nullptr) {

@@ -171,9 +171,6 @@ private:
     bool servant_ = false, elder_ = false, baptized_ = false;
     bool regular_ = false, special_ = false, continuousAux_ = false;
     bool head_ = false;
-    // Ticks as opened, to tell which were set here.
-    bool loadedServant_ = false, loadedElder_ = false;
-    bool loadedRegular_ = false, loadedSpecial_ = false, loadedContinuousAux_ = false;
 
     void open(int id);
     void openNew();
@@ -181,6 +178,7 @@ private:
     bool moveBy(int step);
     PublisherRecord composed() const;
     std::vector<std::pair<TextField, std::string>> storedTexts() const;
+    void keepWhatWasLeftBlank(int row, const PublisherRecord& before);
     void storeSideRecords(int row);
     void blankStartsSetHere(std::uint16_t personId);
     void storeConsent(std::uint16_t personId);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "records/new_information.h"
 #include "resources/strings.h"
 #include "store/cp1253.h"
 #include "store/name_collation.h"
@@ -22,7 +23,6 @@ constexpr std::size_t kMonthlyData = 240;
 // The pioneer codes of the 24 months (12 x 3 bytes).
 constexpr std::size_t kPioneerCodes = static_cast<std::size_t>(MonthByte::PioneerKind);
 constexpr std::size_t kPioneerCodesSize = 36;
-constexpr std::uint8_t kHeadOfFamily = privilege::kHeadOfFamily;
 
 void finish(CZelvoDoc& doc) {
     doc.countAllKinds();
@@ -49,33 +49,6 @@ std::string duplicateText(const CZelvoDoc& doc, const PublisherRecord& existing,
                        std::string(res::text(res::kDuplicateName)) + "\n\n";
     if (adding) text += res::text(res::kReplaceWithNew);
     return text;
-}
-
-// The new information over an existing person: the person keeps the id (so households,
-// remarks and contacts stay theirs), the months of reports and the pioneer codes of the months
-// before the report month, and the side records the new information does not name.
-PublisherRecord replacement(const CZelvoDoc& doc, const PublisherRecord& existing,
-                            const PublisherRecord& added) {
-    PublisherRecord merged = added;
-    merged.setId(existing.id());
-    if (existing.kind() != kNonPublisher && added.kind() != kNonPublisher) {
-        std::copy(existing.bytes.begin() + kMonthlyData, existing.bytes.end(),
-                  merged.bytes.begin() + kMonthlyData);
-        std::copy_n(existing.bytes.begin() + kPioneerCodes, kPioneerCodesSize,
-                    merged.bytes.begin() + kPioneerCodes);
-        const int m = doc.calendar.reportMonth;
-        const int s = doc.calendar.reportSlot();
-        merged.setMonthByte(MonthByte::PioneerKind, m, s,
-                            added.monthByte(MonthByte::PioneerKind, m, s));
-        merged.setWord(PublisherRecord::kMonthMarks, existing.monthMarks());
-    }
-    for (const std::size_t key : {PublisherRecord::kExtraIndex, PublisherRecord::kEmergencyKey,
-                                  PublisherRecord::kSpecialNeedsKey})
-        if (merged.word(key) == 0) merged.setWord(key, existing.word(key));
-    // A head of a family belongs to no other household.
-    if (merged.householdKey() == 0 && (merged.privileges() & kHeadOfFamily) == 0)
-        merged.setWord(PublisherRecord::kHouseholdKey, existing.householdKey());
-    return merged;
 }
 
 // Moves the row `from` to stand before the row `before` (count() for the end); returns its row.
@@ -132,9 +105,13 @@ InsertResult insertNew(CZelvoDoc& doc, const PublisherRecord& record, UserPrompt
         if (same && isDuplicate(true, record, existing)) {
             if (!prompts.askYesNo(duplicateText(doc, existing, true)))
                 return {InsertOutcome::Dropped, 0};
-            at(doc, i) = replacement(doc, existing, record);
+            const PublisherRecord before = existing;
+            const MonthSlot reportMonth{doc.calendar.reportMonth, doc.calendar.reportSlot()};
+            at(doc, i) = withNewInformation(before, record, reportMonth);
+            // The names typed may differ from the person's in letter case, which orders ties.
+            const int row = keepSorted(doc, i);
             finish(doc);
-            return {InsertOutcome::ReplacedExisting, i};
+            return {InsertOutcome::ReplacedExisting, row, before};
         }
         if (key < other) {
             place = std::min(place, i);

@@ -27,9 +27,11 @@ enum class InsertOutcome {
 struct InsertResult {
     InsertOutcome outcome = InsertOutcome::Dropped;
     int row = 0;
+    PublisherRecord replaced{};  // ReplacedExisting: the person's record as it was
 };
 
-// Adds `record` in its sorted place, asking about a duplicate name (Yes/No, No the default).
+// Adds `record` in its sorted place, asking about a duplicate name (Yes/No, No the default);
+// Yes puts the new information over the existing person (records/new_information.h).
 // Rebuilds the list indexes and marks the document modified when something changed.
 InsertResult insertNew(CZelvoDoc& doc, const PublisherRecord& record, UserPrompts& prompts);
 
