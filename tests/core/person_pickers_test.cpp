@@ -240,14 +240,44 @@ TEST_F(Households, AMemberLeavingFromTheirOwnDetailsLosesTheLinkThere) {
     EXPECT_EQ(row(2).householdKey(), 0);
 }
 
-TEST_F(Households, ANewHeadShowsTheNamesAsTyped) {
+TEST_F(Households, ANewHeadShowsTheNamesAsTypedAndLinksNobodyBeforeItIsStored) {
     PublisherRecord working = person(107, "New", "Head");
     working.setByte(PublisherRecord::kPrivileges, 1u << 2);
-    HouseholdModel household(doc, working, 0);
+    const int modified = doc.modified;
+    NewMembers chosen;
+    HouseholdModel household(doc, working, 0, &chosen);
     EXPECT_EQ(household.title(), "New Head");
     EXPECT_EQ(texts(household.members()), (std::vector<std::string>{"Head, New"}));
+    EXPECT_TRUE(household.addVisible());
     household.addMember(doc, 7);
-    EXPECT_EQ(row(7).householdKey(), 107);
+    household.addMember(doc, 5);  // Ita, of Gama's household
+    EXPECT_EQ(row(7).householdKey(), 0) << "107 is nobody's id yet";
+    EXPECT_EQ(row(5).householdKey(), 103);
+    EXPECT_EQ(chosen, (NewMembers{106, 104}));
+    EXPECT_EQ(texts(household.members()),
+              (std::vector<std::string>{"Head, New", "Ita, I ( i )", "Zeta, Z"}));
+    EXPECT_EQ(household.members().selectedId(), 104);
+    EXPECT_EQ(doc.modified, modified);
+    EXPECT_FALSE(household.changedTable());
+
+    // Those chosen are not offered again.
+    const SinglePersonPickerModel picker(doc, SinglePersonPickerModel::Mode::Household, 107,
+                                         household.members().ids());
+    EXPECT_EQ(texts(picker.list()),
+              (std::vector<std::string>{"Alfa, A *", "Beta, B #", "Dent, S ( σ ) #", "Gama, G *"}));
+
+    // Taken out again before the head is stored: Ita keeps her own household.
+    ASSERT_TRUE(household.members().selectId(104));
+    EXPECT_EQ(household.removeSelected(doc, working), HouseholdModel::Removal::Removed);
+    EXPECT_EQ(row(5).householdKey(), 103);
+    EXPECT_EQ(chosen, (NewMembers{106}));
+    EXPECT_FALSE(household.changedTable());
+
+    // Without a place for the chosen members a new head's household takes none.
+    HouseholdModel nowhere(doc, working, 0);
+    EXPECT_FALSE(nowhere.addVisible());
+    nowhere.addMember(doc, 7);
+    EXPECT_EQ(row(7).householdKey(), 0);
 }
 
 }  // namespace

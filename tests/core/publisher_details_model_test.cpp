@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "records/date_lists.h"
+#include "records/household_model.h"
 #include "records/publisher_details_model.h"
 #include "store/cp1253.h"
 #include "store/user_prompts.h"
@@ -592,6 +593,57 @@ TEST_F(DetailsModel, AFullTableIsToldBeforeAnythingIsTyped) {
     EXPECT_FALSE(PublisherDetailsModel::roomForNewPerson(doc, prompts));
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_NE(prompts.messages[0].find("1.509"), std::string::npos);
+}
+
+// ------------------------------------------------------------------ a new head's household
+
+class NewHead : public DetailsModel {
+protected:
+    // A new person typed as `first last`, ticked head of family, with `member` chosen in the
+    // household dialog.
+    PublisherDetailsModel newHead(const char* first, const char* last, int member) {
+        auto model = open(0);
+        model.setFirstName(first);
+        model.setLastName(last);
+        model.setHeadOfFamily(true);
+        HouseholdModel household(doc, model.working(), model.row(), &model.newMembers());
+        household.addMember(doc, doc.findById(member).value());
+        return model;
+    }
+};
+
+TEST_F(NewHead, MembersAreLinkedWhenTheHeadIsStored) {
+    auto model = newHead("Eleni", "Bouras", 103);
+    EXPECT_EQ(byId(103).householdKey(), 0);
+    EXPECT_FALSE(model.headOfFamilyEnabled()) << "a head with members stays one";
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(byId(103).householdKey(), 100);
+    EXPECT_TRUE(model.newMembers().empty());
+}
+
+TEST_F(NewHead, CancelledDetailsLeaveNoMemberForTheNextNewPerson) {
+    { auto cancelled = newHead("Eleni", "Bouras", 103); }
+    EXPECT_EQ(byId(103).householdKey(), 0);
+    auto next = open(0);
+    EXPECT_EQ(next.id(), 100) << "the id is given again";
+    next.setFirstName("Zoe");
+    next.setLastName("Zeta");
+    ASSERT_EQ(next.store(), Outcome::Stored);
+    EXPECT_EQ(byId(103).householdKey(), 0);
+}
+
+TEST_F(NewHead, ADuplicateAnsweredNoLinksNobodyAndYesLinksToThePersonReplaced) {
+    prompts.answers = {Answer::No};
+    auto no = newHead("Babis", "Bakas", 103);
+    EXPECT_EQ(no.store(), Outcome::Dropped);
+    EXPECT_EQ(byId(103).householdKey(), 0);
+
+    prompts.answers = {Answer::Yes};
+    auto yes = newHead("Babis", "Bakas", 103);
+    ASSERT_EQ(yes.store(), Outcome::Stored);
+    EXPECT_FALSE(doc.findById(100).has_value());
+    EXPECT_EQ(byId(103).householdKey(), 102) << "the id the head ended up with";
+    EXPECT_NE(byId(102).privileges() & privilege::kHeadOfFamily, 0);
 }
 
 // ------------------------------------------------------------------ students

@@ -459,6 +459,64 @@ private slots:
         QCOMPARE(members, 1);
     }
 
+    // A new person ticked head of family, a member chosen through the household dialog, then
+    // the details cancelled: the member is linked to nobody, and the next new person, who gets
+    // the same id, is not their head.
+    void aCancelledNewHeadLeavesNoMemberBehind() {
+        Session s;
+        QVERIFY(s.loaded);
+        const int member = s.idWhere(kPublisher, [](const PublisherRecord& r) {
+            return r.householdKey() == 0 && (r.privileges() & kHeadBit) == 0;
+        });
+        QVERIFY(member != 0);
+        const int newId = s.doc.nextFreeId(100);
+
+        QStringList members;
+        ModalScript cancelled;
+        cancelled.then([](QWidget* picker) { clickLater(picker, "addButton"); })
+            .then([](QWidget* chooser) { click(chooser, "newPersonButton"); })
+            .then([](QWidget* details) {
+                typeText(child(details, "firstNameEdit"), QStringLiteral("Στέλιος"));
+                typeText(child(details, "lastNameEdit"), QStringLiteral("Οικογενειάρχης"));
+                child<QCheckBox>(details, "headOfFamilyCheck")->click();
+                clickLater(details, "householdButton");
+            })
+            .then([](QWidget* household) { clickLater(household, "addMemberButton"); })
+            .then([&](QWidget* single) {
+                QVERIFY(selectEntry(single, "personList", s.entry(member)));
+                click(single, "chooseButton");
+            })
+            .then([&](QWidget* household) {
+                members = items(household, "memberList");
+                click(household, "closeButton");
+            })
+            .then([](QWidget* details) { click(details, "cancelButton"); })
+            .then([](QWidget* picker) { click(picker, "closeButton"); });
+        s.window->runCommand(kPublishersCommand);
+        QVERIFY(cancelled.done());
+        QCOMPARE(cancelled.unexpected(), 0);
+        QCOMPARE(members.size(), 2);
+        QCOMPARE(members.at(1), s.entry(member));
+        QVERIFY(!s.doc.findById(newId).has_value());
+        QCOMPARE(s.byId(member).householdKey(), 0);
+
+        ModalScript next;
+        next.then([](QWidget* picker) { clickLater(picker, "addButton"); })
+            .then([](QWidget* chooser) { click(chooser, "newPersonButton"); })
+            .then([](QWidget* details) {
+                typeText(child(details, "firstNameEdit"), QStringLiteral("Ιωάννα"));
+                typeText(child(details, "lastNameEdit"), QStringLiteral("Ανεξάρτητη"));
+                clickLater(details, "okButton");
+            })
+            .then([](QWidget* status) { click(status, "okButton"); })
+            .then([](QWidget* picker) { click(picker, "closeButton"); });
+        s.window->runCommand(kPublishersCommand);
+        QVERIFY(next.done());
+        QCOMPARE(next.unexpected(), 0);
+        QVERIFY(s.doc.findById(newId).has_value());
+        QCOMPARE(s.byId(member).householdKey(), 0);
+    }
+
     // One contact given to A, chosen by B from the existing ones and changed from B: A sees the
     // change, and emerg.dat holds it before anything is saved.
     void aSharedEmergencyContactIsEditedFromTwoMembers() {

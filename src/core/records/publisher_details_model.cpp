@@ -231,7 +231,7 @@ bool PublisherDetailsModel::privilegesVisible() const {
 }
 
 bool PublisherDetailsModel::headOfFamilyEnabled() const {
-    return !(head_ && hasMembers(doc_, working_.id(), row_));
+    return !(head_ && (hasMembers(doc_, working_.id(), row_) || !newMembers_.empty()));
 }
 
 bool PublisherDetailsModel::householdVisible() const {
@@ -466,7 +466,9 @@ PublisherDetailsModel::StoreOutcome PublisherDetailsModel::store() {
     doc_.modified = 1;
     changed_ = true;
     storeSideRecords(row);
-    open(doc_.publishers[static_cast<std::size_t>(row)].id());
+    const std::uint16_t id = doc_.publishers[static_cast<std::size_t>(row)].id();
+    linkNewMembers(id);
+    open(id);
     return StoreOutcome::Stored;
 }
 
@@ -567,6 +569,16 @@ void PublisherDetailsModel::storeConsent(std::uint16_t id) {
     a->setWord(0, id);
     a->setWord(2, kConsentKind);
     a->setText(AppointmentRecord::kText, consentDate.storedText());
+}
+
+void PublisherDetailsModel::linkNewMembers(std::uint16_t headId) {
+    for (const int member : newMembers_) {
+        const auto row = doc_.findById(member);
+        if (member != headId && row)
+            doc_.publishers[static_cast<std::size_t>(*row)].setWord(PublisherRecord::kHouseholdKey,
+                                                                    headId);
+    }
+    newMembers_.clear();
 }
 
 bool PublisherDetailsModel::moveBy(int step) {

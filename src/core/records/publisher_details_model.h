@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "records/date_lists.h"
+#include "records/household_model.h"
 #include "store/publisher_record.h"
 #include "store/side_records.h"
 
@@ -133,6 +134,8 @@ public:
     // The working copy as it stands, for the dialogs opened from this one (names as typed).
     PublisherRecord& working();
     ContactExtra& workingExtra() { return extra_; }
+    // The members chosen in the household of a head being added, linked when the head is stored.
+    NewMembers& newMembers() { return newMembers_; }
 
     // --- storing ---
     // Why the record cannot be stored as it is (UTF-8), or nothing.
@@ -166,6 +169,7 @@ private:
     ContactExtra loadedExtra_{};
     bool loadedConsent_ = false;
     std::string conductor_;
+    NewMembers newMembers_;
 
     bool male_ = false, female_ = false;
     bool servant_ = false, elder_ = false, baptized_ = false;
@@ -180,6 +184,7 @@ private:
     std::vector<std::pair<TextField, std::string>> storedTexts() const;
     void keepWhatWasLeftBlank(int row, const PublisherRecord& before);
     void storeSideRecords(int row);
+    void linkNewMembers(std::uint16_t headId);
     void blankStartsSetHere(std::uint16_t personId);
     void storeConsent(std::uint16_t personId);
     bool storeExtra(int row);

@@ -1,5 +1,6 @@
 #include "records/single_person_picker_model.h"
 
+#include <algorithm>
 #include <set>
 
 #include "resources/strings.h"
@@ -9,7 +10,8 @@ namespace zelvo::records {
 
 namespace {
 
-std::vector<PickEntry> householdCandidates(const CZelvoDoc& doc, int headId) {
+std::vector<PickEntry> householdCandidates(const CZelvoDoc& doc, int headId,
+                                           const std::vector<int>& listed) {
     std::set<int> heads;  // ids that members point to
     for (std::size_t row = 1; row < doc.publishers.size(); ++row)
         if (const int key = doc.publishers[row].householdKey(); key != 0) heads.insert(key);
@@ -20,6 +22,7 @@ std::vector<PickEntry> householdCandidates(const CZelvoDoc& doc, int headId) {
         if (e.kind != kPublisher && e.kind != kInactive && e.kind != kNonPublisher) continue;
         const PublisherRecord& r = doc.publishers[e.recordIndex];
         if (r.id() == headId || (headId != 0 && r.householdKey() == headId)) continue;
+        if (std::find(listed.begin(), listed.end(), r.id()) != listed.end()) continue;
         std::string text = listEntryText(doc, e.recordIndex);
         if (heads.count(r.id()) != 0) text += res::kHeadWithMembersMark;
         if (r.householdKey() != 0) text += res::kInOtherHouseholdMark;
@@ -30,7 +33,8 @@ std::vector<PickEntry> householdCandidates(const CZelvoDoc& doc, int headId) {
 
 }  // namespace
 
-SinglePersonPickerModel::SinglePersonPickerModel(const CZelvoDoc& doc, Mode mode, int headId)
+SinglePersonPickerModel::SinglePersonPickerModel(const CZelvoDoc& doc, Mode mode, int headId,
+                                                 const std::vector<int>& listed)
     : mode_(mode) {
     switch (mode) {
         case Mode::Inactive:
@@ -40,7 +44,7 @@ SinglePersonPickerModel::SinglePersonPickerModel(const CZelvoDoc& doc, Mode mode
             list_.setEntries(kindEntries(doc, kNonPublisher));
             break;
         case Mode::Household:
-            list_.setEntries(householdCandidates(doc, headId));
+            list_.setEntries(householdCandidates(doc, headId, listed));
             break;
     }
     list_.select(0);

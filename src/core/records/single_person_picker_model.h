@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "records/pick_list.h"
 
@@ -17,9 +18,11 @@ public:
     enum class Mode { Inactive, Students, Household };
 
     // In household mode `headId` is the head's id: everybody of the active, inactive and
-    // students lists is offered except the head and the head's members; " *" marks a head
-    // with members, " #" a person already in another household.
-    SinglePersonPickerModel(const CZelvoDoc& doc, Mode mode, int headId = 0);
+    // students lists is offered except the head, the head's members and the ids `listed` (the
+    // members chosen for a head not stored yet); " *" marks a head with members, " #" a person
+    // already in another household.
+    SinglePersonPickerModel(const CZelvoDoc& doc, Mode mode, int headId = 0,
+                            const std::vector<int>& listed = {});
 
     Mode mode() const { return mode_; }
     PickList& list() { return list_; }

@@ -14,11 +14,11 @@
 namespace zelvo::gui {
 
 HouseholdDialog::HouseholdDialog(CZelvoDoc& doc, PublisherRecord& working, int editedRow,
-                                 QWidget* parent)
+                                 records::NewMembers* newMembers, QWidget* parent)
     : QDialog(parent),
       doc_(doc),
       working_(working),
-      model_(doc, working, editedRow),
+      model_(doc, working, editedRow, newMembers),
       list_(new PickListWidget(model_.members(), this)),
       add_(new QPushButton(qtText(res::kAddMember), this)),
       remove_(new QPushButton(qtText(res::kRemoveMember), this)) {
@@ -67,11 +67,11 @@ void HouseholdDialog::showModel() {
 }
 
 void HouseholdDialog::onAdd() {
-    const auto row = chooseSinglePerson(
-        this, doc_, records::SinglePersonPickerModel::Mode::Household, model_.headId());
+    const auto row =
+        chooseSinglePerson(this, doc_, records::SinglePersonPickerModel::Mode::Household,
+                           model_.headId(), model_.members().ids());
     if (!row) return;
     model_.addMember(doc_, *row);
-    changed_ = true;
     showModel();
 }
 
@@ -80,19 +80,17 @@ void HouseholdDialog::onRemove() {
         case records::HouseholdModel::Removal::Nothing:
             return;
         case records::HouseholdModel::Removal::Removed:
-            changed_ = true;
             showModel();
             return;
         case records::HouseholdModel::Removal::LeftHousehold:
-            changed_ = true;
             accept();
             return;
     }
 }
 
 bool runHouseholdDialog(QWidget* parent, CZelvoDoc& doc, UserPrompts&, PublisherRecord& working,
-                        int editedRow) {
-    HouseholdDialog dialog(doc, working, editedRow, parent);
+                        int editedRow, records::NewMembers* newMembers) {
+    HouseholdDialog dialog(doc, working, editedRow, newMembers, parent);
     dialog.exec();
     return dialog.changed();
 }

@@ -19,16 +19,18 @@ namespace zelvo::gui {
 class PickListWidget;
 
 // Opened from the details of `working` (the person at `editedRow`). A member who leaves the
-// household from here has the link of `working` cleared too. True when something changed.
+// household from here has the link of `working` cleared too. A head being added keeps the
+// members chosen in `newMembers` until it is stored. True when something changed.
 bool runHouseholdDialog(QWidget* parent, CZelvoDoc& doc, UserPrompts& prompts,
-                        PublisherRecord& working, int editedRow);
+                        PublisherRecord& working, int editedRow,
+                        records::NewMembers* newMembers = nullptr);
 
 class HouseholdDialog : public QDialog {
     Q_OBJECT
 public:
     HouseholdDialog(CZelvoDoc& doc, PublisherRecord& working, int editedRow,
-                    QWidget* parent = nullptr);
-    bool changed() const { return changed_; }
+                    records::NewMembers* newMembers = nullptr, QWidget* parent = nullptr);
+    bool changed() const { return model_.changedTable(); }
 
 private:
     CZelvoDoc& doc_;
@@ -37,7 +39,6 @@ private:
     PickListWidget* list_;
     QPushButton* add_;
     QPushButton* remove_;
-    bool changed_ = false;
 
     void onAdd();
     void onRemove();

@@ -483,7 +483,8 @@ void PublisherDetailsDialog::onGroup() {
 }
 
 void PublisherDetailsDialog::onHousehold() {
-    sideChanges_ |= runHouseholdDialog(this, doc_, prompts_, model_.working(), model_.row());
+    sideChanges_ |= runHouseholdDialog(this, doc_, prompts_, model_.working(), model_.row(),
+                                       &model_.newMembers());
     refresh();
 }
 

@@ -50,8 +50,9 @@ SinglePersonPickerDialog::SinglePersonPickerDialog(records::SinglePersonPickerMo
 }
 
 std::optional<int> chooseSinglePerson(QWidget* parent, const CZelvoDoc& doc,
-                                      records::SinglePersonPickerModel::Mode mode, int headId) {
-    records::SinglePersonPickerModel model(doc, mode, headId);
+                                      records::SinglePersonPickerModel::Mode mode, int headId,
+                                      const std::vector<int>& listed) {
+    records::SinglePersonPickerModel model(doc, mode, headId, listed);
     SinglePersonPickerDialog dialog(model, parent);
     if (dialog.exec() != QDialog::Accepted || model.list().selectedRow() == 0) return {};
     return model.list().selectedRow();

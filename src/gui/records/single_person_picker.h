@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <optional>
+#include <vector>
 
 #include "records/single_person_picker_model.h"
 
@@ -25,8 +26,9 @@ private:
 };
 
 // The row of the person chosen; nothing when cancelled or nobody is listed. `headId` names the
-// household in household mode.
+// household in household mode, whose `listed` people are not offered.
 std::optional<int> chooseSinglePerson(QWidget* parent, const CZelvoDoc& doc,
-                                      records::SinglePersonPickerModel::Mode mode, int headId = 0);
+                                      records::SinglePersonPickerModel::Mode mode, int headId = 0,
+                                      const std::vector<int>& listed = {});
 
 }  // namespace zelvo::gui
