@@ -328,6 +328,27 @@ TEST(CommandRules, DynamicTexts) {
     EXPECT_EQ(commandText(command(57603), s), "Αποθήκευση");
 }
 
+TEST(CommandRules, StatusTextsNameTheCommandAndWhatIsNotThereYet) {
+    CommandState s = livePeople();
+    EXPECT_EQ(commandStatusText(command(cmd::kSave), s), "Αποθήκευση") << "built, even disabled";
+    EXPECT_EQ(commandStatusText(command(32829), s),
+              "Εξαγωγή Μηνιαίου Αρχείου: δεν είναι ακόμη διαθέσιμο");
+    EXPECT_EQ(commandStatusText(command(32840), s),
+              "Πρεσβυτέρων & Διακ. Υπηρετών: δεν είναι "
+              "ακόμη διαθέσιμο");
+    s.customCategoryEnabled = true;
+    s.customCategoryName = "Ομάδα Α";
+    EXPECT_EQ(commandStatusText(command(32835), s), "Ομάδα Α: δεν είναι ακόμη διαθέσιμο");
+    EXPECT_EQ(buttonStatusText(*findDashboardButton(116), s),
+              "Στατιστικά: δεν είναι ακόμη διαθέσιμο");
+    EXPECT_EQ(buttonStatusText(*findDashboardButton(113), s), "Ανάλυση Εκκλησίας");
+    // Every command and button has something to say.
+    for (const Command& c : commands()) EXPECT_FALSE(commandStatusText(c, s).empty()) << c.id;
+    for (const DashboardButton& b : dashboardButtons())
+        EXPECT_FALSE(buttonStatusText(b, s).empty()) << b.id;
+    EXPECT_EQ(plainText("A && B &C&"), "A & B C&");
+}
+
 // --- the state taken from the data store ---
 
 TEST(CommandStateFromDoc, ReadsTheStore) {

@@ -4,10 +4,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 #include <memory>
@@ -286,6 +288,61 @@ private slots:
         QVERIFY(s.prompts.questions.empty());
         s.window->view()->setPrinting(false);
         QVERIFY(s.window->close());
+    }
+
+    // --- the status line ---
+
+    void everyCommandSaysWhatItIsOnHoverEvenWhenGrey() {
+        test::DataFolder folder(10);
+        Session s(folder);
+        QStatusBar* bar = s.window->statusBar();
+        const QString notYet = QStringLiteral(": δεν είναι ακόμη διαθέσιμο");
+
+        QMenuBar* menuBar = s.window->menuBar();
+        const auto open = [&](const char* name) {
+            auto* menu = s.window->findChild<QMenu*>(QLatin1String(name));
+            QTest::mouseClick(menuBar, Qt::LeftButton, {},
+                              menuBar->actionGeometry(menu->menuAction()).center());
+            return menu;
+        };
+        const auto hover = [](QMenu* menu, QAction* a) {
+            QTest::mouseMove(menu, menu->actionGeometry(a).center());
+        };
+
+        // A grey menu entry names itself, as an enabled one does; closing the menu clears it.
+        QMenu* file = open("menuFile");
+        QTRY_VERIFY(file->isVisible());
+        QVERIFY(!s.action(57607)->isEnabled());
+        hover(file, s.action(57607));
+        QTRY_COMPARE(bar->currentMessage(), QStringLiteral("Εκτύπωση..."));
+        hover(file, s.action(57606));
+        QTRY_COMPARE(bar->currentMessage(), QStringLiteral("Ρυθμίσεις Εκτυπωτή"));
+        hover(file, s.action(57607));
+        QTRY_COMPARE(bar->currentMessage(), QStringLiteral("Εκτύπωση..."));
+        file->close();
+        QTRY_COMPARE(bar->currentMessage(), QString());
+
+        // An entry whose feature is not built says so.
+        QMenu* view = open("menuView");
+        QTRY_VERIFY(view->isVisible());
+        hover(view, s.action(32772));
+        QTRY_COMPARE(bar->currentMessage(), QStringLiteral("Γρήγορη Ανασκόπηση") + notYet);
+        view->close();
+
+        // A toolbar button greyed by its rule: its name.
+        auto* toolBar = s.window->findChild<QToolBar*>(QStringLiteral("toolBar"));
+        QWidget* print = toolBar->widgetForAction(s.action(57607));
+        QVERIFY(!print->isEnabled());
+        QTest::mouseMove(print);
+        QTRY_COMPARE(bar->currentMessage(), QStringLiteral("Εκτύπωση..."));
+
+        // Dashboard buttons, built or not.
+        QTest::mouseMove(s.button(116));
+        QVERIFY(!s.button(116)->isEnabled());
+        QTRY_COMPARE(bar->currentMessage(), QStringLiteral("Στατιστικά") + notYet);
+        QTest::mouseMove(s.button(113));
+        QTRY_COMPARE(bar->currentMessage(), QStringLiteral("Ανάλυση Εκκλησίας"));
+        QVERIFY2(s.prompts.messages.empty(), "the status line, never a dialog");
     }
 
     // --- help ---

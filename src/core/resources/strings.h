@@ -181,6 +181,8 @@ inline constexpr std::string_view kStatusReady = "Έτοιμο";
 inline constexpr std::string_view kReturnToLiveFormat = "%1 ->";  // %1 the live report month
 inline constexpr std::string_view kUseCloseButton = "Use Close Button";
 inline constexpr std::string_view kToolbarTitle = "Γραμμή Εργαλείων";
+// The status line over a command whose feature is not there yet; %1 the command.
+inline constexpr std::string_view kNotYetAvailable = "%1: δεν είναι ακόμη διαθέσιμο";
 inline constexpr std::string_view kAboutTitle = "Σχετικά με το Zelvo";
 inline constexpr std::string_view kAboutText =
     "Zelvo, έκδοση %1\n\nΤήρηση αρχείων για τον γραμματέα της εκκλησίας: ευαγγελιζόμενοι, "

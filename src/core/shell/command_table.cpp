@@ -503,6 +503,28 @@ std::string commandText(const Command& command, const CommandState& state) {
     return std::string(command.text);
 }
 
+std::string plainText(std::string_view menuText) {
+    std::string out;
+    for (std::size_t i = 0; i < menuText.size(); ++i) {
+        if (menuText[i] == '&' && i + 1 < menuText.size()) ++i;
+        out += menuText[i];
+    }
+    return out;
+}
+
+namespace {
+
+std::string statusText(std::string_view text, bool built) {
+    const std::string plain = plainText(text);
+    return built ? plain : res::format(res::kNotYetAvailable, plain);
+}
+
+}  // namespace
+
+std::string commandStatusText(const Command& command, const CommandState& state) {
+    return statusText(commandText(command, state), command.built);
+}
+
 bool buttonEnabled(const DashboardButton& button, const CommandState& state) {
     const Command* command = findCommand(button.command);
     return command != nullptr && command->built && ruleHolds(button.enable, state, button.command);
@@ -516,6 +538,11 @@ std::string buttonText(const DashboardButton& button, const CommandState& state)
     if (!button.label.empty()) return std::string(button.label);
     const Command* command = findCommand(button.command);
     return command != nullptr ? commandText(*command, state) : std::string();
+}
+
+std::string buttonStatusText(const DashboardButton& button, const CommandState& state) {
+    const Command* command = findCommand(button.command);
+    return statusText(buttonText(button, state), command != nullptr && command->built);
 }
 
 bool previousReportsMenuShown(const CommandState& state) {

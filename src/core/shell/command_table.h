@@ -103,10 +103,19 @@ bool commandEnabled(const Command& command, const CommandState& state);
 bool commandChecked(const Command& command, const CommandState& state);
 std::string commandText(const Command& command, const CommandState& state);
 
+// A menu text without its mnemonic marks ("&&" is one ampersand), for tool tips and the status
+// line.
+std::string plainText(std::string_view menuText);
+// What the status line says while the pointer rests on a command, enabled or not: its text, and
+// for a command whose feature is not built yet, that it is not available yet.
+std::string commandStatusText(const Command& command, const CommandState& state);
+
 bool buttonEnabled(const DashboardButton& button, const CommandState& state);
 // Buttons whose rule ties them to the month copy are hidden rather than greyed.
 bool buttonVisible(const DashboardButton& button, const CommandState& state);
 std::string buttonText(const DashboardButton& button, const CommandState& state);
+// The status line over a dashboard button: its text, and whether its command is built yet.
+std::string buttonStatusText(const DashboardButton& button, const CommandState& state);
 
 // The previous-reports submenu is left out when no month copy exists.
 bool previousReportsMenuShown(const CommandState& state);

@@ -1,9 +1,13 @@
 #include "gui/shell/command_actions.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QStatusTipEvent>
 #include <QToolBar>
 #include <vector>
 
@@ -13,21 +17,7 @@
 
 namespace zelvo::gui {
 
-namespace {
-
-// A menu text as a tool tip: without its mnemonic marks, "&&" back to one ampersand.
-QString plainText(const QString& text) {
-    QString out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
-        out += text[i];
-    }
-    return out;
-}
-
-}  // namespace
-
-CommandActions::CommandActions(QWidget* owner) : QObject(owner) {
+CommandActions::CommandActions(QWidget* owner) : QObject(owner), owner_(owner) {
     for (const shell::Command& c : shell::commands()) {
         auto* a = new QAction(qtText(c.text), owner);
         a->setObjectName(QStringLiteral("action%1").arg(c.id));
@@ -58,6 +48,7 @@ void CommandActions::fillMenuBar(QMenuBar* bar) {
                                              : bar->addMenu(qtText(e.text));
                 m->setObjectName(qtText(e.name));
                 m->menuAction()->setObjectName(qtText(e.name) + QStringLiteral("Action"));
+                m->installEventFilter(this);
                 if (e.name == shell::kPreviousReportsMenuName) previousReports_ = m;
                 open.push_back(m);
                 break;
@@ -84,12 +75,50 @@ void CommandActions::fillToolBar(QToolBar* bar) {
     }
 }
 
+// A menu shows the status tip of an entry only while it can be chosen. A grey entry says what it
+// is too: the menu's pointer moves are read here and its tip is handed to the window, after the
+// menu has handled the move (which may clear the status line).
+bool CommandActions::eventFilter(QObject* watched, QEvent* event) {
+    auto* menu = qobject_cast<QMenu*>(watched);
+    if (menu == nullptr) return false;
+    QString tip;
+    switch (event->type()) {
+        case QEvent::MouseMove: {
+            const QAction* a =
+                menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+            if (a == nullptr || a->isEnabled() || a->isSeparator()) {
+                if (!greyTipShown_) return false;
+            } else {
+                tip = a->statusTip();
+            }
+            break;
+        }
+        case QEvent::Leave:
+        case QEvent::Hide:
+            if (!greyTipShown_) return false;
+            break;
+        default:
+            return false;
+    }
+    QMetaObject::invokeMethod(
+        this, [this, tip] { showGreyTip(tip); }, Qt::QueuedConnection);
+    return false;
+}
+
+void CommandActions::showGreyTip(const QString& tip) {
+    greyTipShown_ = !tip.isEmpty();
+    QStatusTipEvent event(tip);
+    QCoreApplication::sendEvent(owner_, &event);
+}
+
 void CommandActions::refresh(const shell::CommandState& state) {
     for (const shell::Command& c : shell::commands()) {
         QAction* a = action(c.id);
-        const QString text = qtText(shell::commandText(c, state));
-        if (a->text() != text) a->setText(text);
-        a->setToolTip(plainText(text));
+        const std::string text = shell::commandText(c, state);
+        if (a->text() != qtText(text)) a->setText(qtText(text));
+        a->setToolTip(qtText(shell::plainText(text)));
+        // Shown on hover whether the command is enabled or not, so that a grey entry says why.
+        a->setStatusTip(qtText(shell::commandStatusText(c, state)));
         a->setEnabled(shell::commandEnabled(c, state));
         if (a->isCheckable()) a->setChecked(shell::commandChecked(c, state));
     }

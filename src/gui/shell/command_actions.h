@@ -34,9 +34,16 @@ public:
 signals:
     void triggered(int id);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    QWidget* owner_;
     std::map<int, QAction*> actions_;
     QMenu* previousReports_ = nullptr;
+    bool greyTipShown_ = false;
+
+    void showGreyTip(const QString& tip);
 };
 
 }  // namespace zelvo::gui

@@ -101,6 +101,7 @@ void Dashboard::applyRules(int id, const shell::CommandState& state) {
     QPushButton* b = button(id);
     if (d == nullptr || b == nullptr) return;
     b->setText(qtText(shell::buttonText(*d, state)));
+    b->setStatusTip(qtText(shell::buttonStatusText(*d, state)));
     b->setEnabled(shell::buttonEnabled(*d, state));
     b->setVisible(shell::buttonVisible(*d, state));
 }
