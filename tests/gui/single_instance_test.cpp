@@ -1,6 +1,11 @@
 // One copy per user: a second start finds the first, asks it to come to the front, and the
 // first window comes back from the task bar.
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalServer>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUuid>
 
@@ -55,6 +60,56 @@ private slots:
         SingleInstance other(uniqueKey());
         QVERIFY(one.claim());
         QVERIFY(other.claim());
+    }
+
+    void theSocketLivesInTheUsersPrivateRuntimeFolder() {
+        const QString key = uniqueKey();
+        const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        QVERIFY(!runtime.isEmpty());
+        QCOMPARE(SingleInstance::socketPath(key), QDir(runtime).filePath(key));
+        const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                          QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+        QCOMPARE(QFileInfo(runtime).permissions() & others, QFile::Permissions());
+
+        SingleInstance first(key);
+        QVERIFY(first.claim());
+        QVERIFY(QFileInfo::exists(SingleInstance::socketPath(key)));
+        QVERIFY2(!QFileInfo::exists(QDir(QDir::tempPath()).filePath(key)),
+                 "nothing at the name every user of the machine shares");
+    }
+
+    void theRuntimeFolderOfTheEnvironmentIsUsed() {
+        QTemporaryDir own;
+        QVERIFY(QFile::setPermissions(own.path(),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const QByteArray before = qgetenv("XDG_RUNTIME_DIR");
+        qputenv("XDG_RUNTIME_DIR", own.path().toLocal8Bit());
+        const QString key = uniqueKey();
+        {
+            SingleInstance first(key);
+            QVERIFY(first.claim());
+            QVERIFY(QFileInfo::exists(QDir(own.path()).filePath(key)));
+            SingleInstance second(key);
+            QVERIFY(!second.claim());
+        }
+        if (before.isEmpty())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", before);
+    }
+
+    void aSocketAtTheSharedNameIsNeverAnswered() {
+        // Another user of the machine listens at the name in the shared temporary folder.
+        const QString key = uniqueKey();
+        QLocalServer impostor;
+        QVERIFY(impostor.listen(key));
+        QVERIFY(impostor.fullServerName().startsWith(QDir::tempPath()));
+
+        SingleInstance first(key);
+        QVERIFY2(first.claim(), "the program runs instead of handing itself over");
+        QVERIFY(!impostor.waitForNewConnection(100));
+        SingleInstance second(key);
+        QVERIFY(!second.claim());
     }
 
     void theFirstWindowIsRestoredAndRaised() {

@@ -1,7 +1,9 @@
 #include "gui/shell/single_instance.h"
 
 #include <unistd.h>
+#include <QDir>
 #include <QLocalSocket>
+#include <QStandardPaths>
 
 #include "gui/shell/qt_text.h"
 #include "resources/language_table.h"
@@ -23,14 +25,22 @@ SingleInstance::SingleInstance(QString key, QObject* parent)
 }
 
 QString SingleInstance::editionKey() {
-    // Local socket names are shared by all users of the machine; each user runs a copy.
+    // Each user runs a copy.
     return qtText(windowClassName(res::text(res::kLanguageWordId))) + QLatin1Char('_') +
            QString::number(::getuid());
 }
 
+QString SingleInstance::socketPath(const QString& key) {
+    // A bare name would be a socket in the temporary folder that every user shares.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(key);
+}
+
 bool SingleInstance::claim() {
+    const QString path = socketPath(key_);
+    if (path.isEmpty()) return true;
     QLocalSocket other;
-    other.connectToServer(key_);
+    other.connectToServer(path);
     if (other.waitForConnected(kConnectTimeoutMs)) {
         other.write(kRaise.data(), kRaise.size());
         other.waitForBytesWritten(kConnectTimeoutMs);
@@ -38,8 +48,8 @@ bool SingleInstance::claim() {
         return false;
     }
     // Nobody answered: a socket left behind by a copy that crashed is ours to replace.
-    QLocalServer::removeServer(key_);
-    server_.listen(key_);
+    QLocalServer::removeServer(path);
+    server_.listen(path);
     return true;
 }
 
