@@ -354,7 +354,12 @@ TEST_F(DataSafetyTest, RowsOutOfRangeAreReportedAndRepaired) {
                           static_cast<std::uint16_t>(6 << kQuarterShift | 2));
     PublisherRecord lost = person(122, "Group", "Seven");
     lost.setByte(PublisherRecord::kGroupNumber, 7);
-    dir->write(files::kPublishers, test::tableFile({headerRow(), odd, quarters, lost}));
+    PublisherRecord member = person(123, "Lost", "Member");
+    member.setWord(PublisherRecord::kHouseholdKey, 777);
+    PublisherRecord kept = person(124, "Kept", "Member");
+    kept.setWord(PublisherRecord::kHouseholdKey, 122);
+    dir->write(files::kPublishers,
+               test::tableFile({headerRow(), odd, quarters, lost, member, kept}));
     ServiceGroupTable groups;
     groups.setGroupCount(2);
     ServiceGroupTable scrambled = groups;
@@ -377,6 +382,10 @@ TEST_F(DataSafetyTest, RowsOutOfRangeAreReportedAndRepaired) {
     EXPECT_TRUE(mentions(doc->problems, "Nine"));
     EXPECT_TRUE(mentions(doc->problems, "Quarters"));
     EXPECT_TRUE(mentions(doc->problems, "Seven"));
+    // A link to a head nobody is goes; a link to a real head stays.
+    EXPECT_EQ(row(123).householdKey(), 0);
+    EXPECT_EQ(row(124).householdKey(), 122);
+    EXPECT_TRUE(mentions(doc->problems, "Lost"));
 }
 
 TEST_F(DataSafetyTest, AGroupCountAbove20IsHeldTo20) {

@@ -143,6 +143,8 @@ inline constexpr std::string_view kProblemQuarterUnits =
     "μεταφέρθηκαν στις ώρες.";
 inline constexpr std::string_view kProblemMissingGroup =
     "Ο/Η %1 ανήκει στον όμιλο %2, που δεν υπάρχει· εμφανίζεται με τους αδιόριστους.";
+inline constexpr std::string_view kProblemMissingHead =
+    "Ο/Η %1 ανήκε στο σπιτικό του αριθμού %2, που δεν υπάρχει· ο δεσμός καταργήθηκε.";
 inline constexpr std::string_view kProblemGroupCount =
     "Το αρχείο %1 δηλώνει %2 ομίλους· κρατήθηκαν οι 20 που χωράει ο πίνακας.";
 inline constexpr std::string_view kProblemEarlyMonth =

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <unordered_set>
 
 #include "resources/strings.h"
 #include "store/cp1253.h"
@@ -14,6 +15,8 @@ namespace {
 
 // A damaged file can give the same problem for every person: name a few, count the rest.
 constexpr int kNamedPerProblem = 10;
+// Household keys below this mean no household.
+constexpr std::uint16_t kFirstHouseholdKey = 10;
 
 class PeopleReport {
 public:
@@ -76,6 +79,22 @@ void checkPublisherRows(CZelvoDoc& doc, bool groupsKnown) {
                 for (int s = 0; s < 3; ++s) months += carryQuarterHours(r, m, s) ? 1 : 0;
             if (months == 0) continue;
             units.add(r, std::to_string(months));
+            doc.modified = 1;
+        }
+    }
+    {
+        // A link to a head nobody is: the next new person given that id would become the head
+        // of these members.
+        std::unordered_set<std::uint16_t> ids;
+        for (std::size_t row = 1; row < doc.publishers.size(); ++row)
+            ids.insert(doc.publishers[row].id());
+        PeopleReport links(doc, res::kProblemMissingHead);
+        for (std::size_t row = 1; row < doc.publishers.size(); ++row) {
+            PublisherRecord& r = doc.publishers[row];
+            const std::uint16_t head = r.householdKey();
+            if (head < kFirstHouseholdKey || ids.contains(head)) continue;
+            links.add(r, std::to_string(head));
+            r.setWord(PublisherRecord::kHouseholdKey, 0);
             doc.modified = 1;
         }
     }

@@ -9,7 +9,8 @@ class CZelvoDoc;
 
 // The rows of the publisher table: a kind outside 0-5 becomes inactive (the person would be in
 // no list at all); quarter-hour units above 3 carry their whole hours into the hours; a group
-// number beyond the group table is reported and kept (the reports list such people with the
+// number beyond the group table is reported and kept; a household link to an id nobody has is
+// cleared (the reports list such people with the
 // unassigned ones). Runs before the kinds are counted.
 void checkPublisherRows(CZelvoDoc& doc, bool groupsKnown);
 
