@@ -1,6 +1,7 @@
 // The main window over a loaded document: the enabling rules on the real menus, toolbar and
 // dashboard, the month copy and the way back, save, the notice toggle, help, and the exit path.
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -21,6 +22,7 @@
 #include "gui/shell/qt_text.h"
 #include "gui/shell/zelvo_view.h"
 #include "resources/strings.h"
+#include "shell/command_table.h"
 #include "shell_fixture.h"
 #include "store/data_files.h"
 
@@ -268,6 +270,26 @@ private slots:
         QVERIFY(!folder.exists(QStringLiteral("rmkundo.dat")));
         Session again(folder);
         QCOMPARE(again.doc.settings.noticeOff, 1);
+    }
+
+    void aFailedSaveKeepsSaveEnabledAndTheExitQuestion() {
+        test::DataFolder folder(10);
+        Session s(folder);
+        s.action(shell::cmd::kNoticeToggle)->trigger();
+        // The meeting file cannot be replaced any more once the program has read it.
+        QFile::remove(folder.file(QStringLiteral("meetin9.dat")));
+        QVERIFY(QDir().mkpath(folder.file(QStringLiteral("meetin9.dat/inside"))));
+        s.action(shell::cmd::kSave)->trigger();
+        QVERIFY(!s.prompts.messages.empty());
+        QVERIFY(s.action(shell::cmd::kSave)->isEnabled());
+        // Yes saves again, fails again, and the window stays; No then leaves without saving.
+        s.prompts.answers = {Answer::Yes};
+        QVERIFY(!s.window->close());
+        QVERIFY(s.hasQuestion(res::text(res::kSaveChanges)));
+        s.prompts.questions.clear();
+        s.prompts.answers = {Answer::No};
+        QVERIFY(s.window->close());
+        QVERIFY(s.hasQuestion(res::text(res::kSaveChanges)));
     }
 
     void exitWithoutChangesAsksNothing() {
