@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "capacity_congregation.h"
-#include "reporting/branch_totals.h"
+#include "store/branch_totals.h"
 #include "store/user_prompts.h"
 #include "store/zelvo_doc.h"
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "reporting/branch_totals.h"
+#include "store/branch_totals.h"
 #include "store/ini_file.h"
 #include "store/settings.h"
 #include "store/zelvo_doc.h"

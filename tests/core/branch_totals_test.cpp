@@ -1,6 +1,6 @@
 // The branch-report totals of the report month: categories, the old and new report forms,
 // quarter hours, late reports, exclusions and the copy into the month history.
-#include "reporting/branch_totals.h"
+#include "store/branch_totals.h"
 
 #include <gtest/gtest.h>
 

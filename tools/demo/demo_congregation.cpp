@@ -12,7 +12,7 @@
 
 #include "demo/demo_random.h"
 #include "demo/greek_names.h"
-#include "reporting/branch_totals.h"
+#include "store/branch_totals.h"
 #include "store/cp1253.h"
 #include "store/data_files.h"
 #include "store/file_io.h"

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "reporting/branch_totals.h"
 #include "resources/strings.h"
+#include "store/branch_totals.h"
 #include "store/zelvo_doc.h"
 
 namespace zelvo::reports {

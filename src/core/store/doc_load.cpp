@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <set>
 
-#include "reporting/branch_totals.h"
 #include "resources/strings.h"
+#include "store/branch_totals.h"
 #include "store/cp1253.h"
 #include "store/data_files.h"
 #include "store/folder_access.h"

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "reporting/branch_totals.h"
 #include "resources/strings.h"
+#include "store/branch_totals.h"
 #include "store/data_files.h"
 #include "store/folder_access.h"
 #include "store/ini_file.h"

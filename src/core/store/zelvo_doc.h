@@ -223,7 +223,7 @@ public:
     bool readContactExtra(int recordNumber, int row);
     std::optional<int> writeContactExtra();  // from contactExtraBuffer
 
-    // --- the compute of branch totals lives in reporting/branch_totals.h ---
+    // --- the compute of branch totals lives in store/branch_totals.h ---
 
     // True for a session started read-only and while a month copy is open: nothing is written.
     bool readOnly() const { return readOnly_ || calendar.viewingPrevious != 0; }

@@ -1,4 +1,4 @@
-#include "reporting/branch_totals.h"
+#include "store/branch_totals.h"
 
 #include <algorithm>
 

@@ -1,4 +1,6 @@
-// The branch-report totals of the report month, by category (pioneer kind 0-3).
+// The branch-report totals of the report month, by category (pioneer kind 0-3). They belong to
+// the store: the load computes them, and the save computes them again before it writes the
+// month's history (zcard.dat).
 #pragma once
 
 namespace zelvo {
