@@ -13,7 +13,7 @@
 #include <string>
 
 #include "capacity_congregation.h"
-#include "gui/reports/report_pdf.h"
+#include "render/report_pdf.h"
 #include "store/user_prompts.h"
 #include "store/zelvo_doc.h"
 
@@ -36,13 +36,13 @@ double pageObjects(const std::string& path) {
 void BM_ReportPdf(benchmark::State& state) {
     CZelvoDoc& doc = bench::capacityDoc();
     const std::string pdf = (fs::path(bench::CapacityFolder::path()) / "report.pdf").string();
-    gui::ReportPdfRequest request;
+    render::ReportPdfRequest request;
     request.kind = static_cast<int>(state.range(0));
     request.a4 = state.range(1) != 0;
     request.path = pdf;
     std::string error;
     for (auto _ : state) {
-        if (!gui::writeReportPdf(doc, request, error)) {
+        if (!render::writeReportPdf(doc, request, error)) {
             state.SkipWithError(error.c_str());
             break;
         }

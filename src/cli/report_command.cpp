@@ -16,7 +16,7 @@
 
 #include "cli/cli.h"
 #include "cli/json_writer.h"
-#include "gui/reports/report_pdf.h"
+#include "render/report_pdf.h"
 #include "reports/recording_surface.h"
 #include "reports/report_font.h"
 #include "reports/report_kind.h"
@@ -136,8 +136,8 @@ int writePdf(CZelvoDoc& doc, const ReportRequest& request, std::ostream& err) {
     if (QCoreApplication::instance() == nullptr)
         app = std::make_unique<QGuiApplication>(argc, argv);
     std::string error;
-    const gui::ReportPdfRequest pdf{request.kind, request.group, request.a4, request.pdfFile};
-    if (!gui::writeReportPdf(doc, pdf, error)) {
+    const render::ReportPdfRequest pdf{request.kind, request.group, request.a4, request.pdfFile};
+    if (!render::writeReportPdf(doc, pdf, error)) {
         err << error << "\n";
         return kExitFailed;
     }

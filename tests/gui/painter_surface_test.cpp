@@ -6,14 +6,14 @@
 #include <QTest>
 #include <climits>
 
-#include "gui/reports/painter_surface.h"
+#include "render/painter_surface.h"
 #include "reports/page_header.h"
 #include "reports/page_model.h"
 #include "reports/report_font.h"
 #include "reports/text_fit.h"
 
 using namespace zelvo;
-using gui::PainterSurface;
+using render::PainterSurface;
 using reports::Align;
 using reports::FontRole;
 using reports::LogicalFont;
@@ -72,11 +72,11 @@ class PainterSurfaceTest : public QObject {
 
 private slots:
     void arialResolvesAndHeightsAreDeviceUnits() {
-        const QFont font = gui::qFontFor(arial(-13), nullptr);
+        const QFont font = render::qFontFor(arial(-13), nullptr);
         QCOMPARE(font.pixelSize(), 13);
         QVERIFY(QFontInfo(font).family().contains(QStringLiteral("Liberation Sans")) ||
                 QFontInfo(font).family().contains(QStringLiteral("Arial")));
-        QCOMPARE(gui::qFontFor(arial(-13, 700), nullptr).weight(), QFont::Bold);
+        QCOMPARE(render::qFontFor(arial(-13, 700), nullptr).weight(), QFont::Bold);
 
         // A record measured on the screen gives the metrics it has on paper.
         QImage screen = page(200, 200, 96);
@@ -141,7 +141,7 @@ private slots:
     void anyStoredHeightMakesAFont() {
         // Heights from the settings file may be any number.
         for (const int height : {INT_MIN, INT_MAX, -100000000}) {
-            const QFont font = gui::qFontFor(arial(height), nullptr);
+            const QFont font = render::qFontFor(arial(height), nullptr);
             QVERIFY(font.pixelSize() >= 1);
             QVERIFY(font.pixelSize() <= reports::kMaxFontUnits);
         }
@@ -172,7 +172,7 @@ private slots:
         QPainter painter(&image);
         PainterSurface s(painter, 300, 300);
         s.selectFont(FontRole::Text, arial(-13 * 300 / 96));
-        const QFont font = gui::qFontFor(arial(-13 * 300 / 96), &image);
+        const QFont font = render::qFontFor(arial(-13 * 300 / 96), &image);
         QVERIFY(QFontMetrics(font).inFontUcs4(0x2026));
         const std::string full = "Παναγιωτοπουλίνα Ευα Χατζηπαναγιωτοπούλου";
         const int room = 581;  // 1 15/16 inch

@@ -17,12 +17,12 @@
 
 #include "gui/reports/print_preview_window.h"
 #include "gui/reports/report_canvas.h"
-#include "gui/reports/report_pdf.h"
 #include "gui/shell/dashboard.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/qt_text.h"
 #include "gui/shell/zelvo_view.h"
 #include "modal_script.h"
+#include "render/report_pdf.h"
 #include "reports/recording_surface.h"
 #include "reports/report_font.h"
 #include "reports/report_routines.h"
@@ -483,14 +483,14 @@ private slots:
         Session s(folder);
         for (int kind : {1, 110, 2, 3, 4}) {
             for (bool a4 : {false, true}) {
-                gui::ReportPdfRequest request;
+                render::ReportPdfRequest request;
                 request.kind = kind;
                 request.group = kind == 2 ? 1 : 0;
                 request.a4 = a4;
                 request.path =
                     out.filePath(QStringLiteral("k%1_%2.pdf").arg(kind).arg(a4)).toStdString();
                 std::string error;
-                QVERIFY2(gui::writeReportPdf(s.doc, request, error), error.c_str());
+                QVERIFY2(render::writeReportPdf(s.doc, request, error), error.c_str());
                 const int pages = pdfPages(QString::fromStdString(request.path));
                 QVERIFY2(pages >= 1, qPrintable(QString::number(kind)));
                 if (kind == 3) QCOMPARE(pages, 1);
@@ -502,14 +502,14 @@ private slots:
     void pdfFailuresAreReported() {
         test::DataFolder folder(10);
         Session s(folder);
-        gui::ReportPdfRequest request;
+        render::ReportPdfRequest request;
         request.path = folder.file(QStringLiteral("missing/folder/report.pdf")).toStdString();
         std::string error;
-        QVERIFY(!gui::writeReportPdf(s.doc, request, error));
+        QVERIFY(!render::writeReportPdf(s.doc, request, error));
         QVERIFY(gui::qtText(error).startsWith(QStringLiteral("Το αρχείο PDF δεν μπόρεσε")));
         request.kind = 5;  // no routine yet
         request.path = folder.file(QStringLiteral("averages.pdf")).toStdString();
-        QVERIFY(!gui::writeReportPdf(s.doc, request, error));
+        QVERIFY(!render::writeReportPdf(s.doc, request, error));
         QCOMPARE(error, std::string(res::kPdfNoReport));
         QVERIFY(!folder.exists(QStringLiteral("averages.pdf")));
     }

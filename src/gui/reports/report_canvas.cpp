@@ -3,7 +3,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "gui/reports/painter_surface.h"
+#include "render/painter_surface.h"
 #include "reports/page_model.h"
 
 namespace zelvo::gui {
@@ -41,9 +41,10 @@ void ReportCanvas::paintEvent(QPaintEvent* event) {
     }
 
     const QRect area = event->rect();
-    PainterSurface surface(painter, state.screenDpiX, state.screenDpiY);
+    render::PainterSurface surface(painter, state.screenDpiX, state.screenDpiY);
     surface.setBaseClip({area.left(), area.top(), area.right() + 1, area.bottom() + 1});
-    reports::ReportContext context = contextFor(source_, state.screenDpiX, state.screenDpiY);
+    reports::ReportContext context =
+        render::contextFor(source_, state.screenDpiX, state.screenDpiY);
     reports::drawReport(*source_.doc, surface, state.kind, state.group, context);
     emit drawn(context.pageCount);
 }

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "gui/reports/report_printing.h"
+#include "render/report_pages.h"
 
 namespace zelvo::gui {
 
@@ -14,7 +14,7 @@ public:
     explicit ReportCanvas(QWidget* parent = nullptr);
 
     // What the canvas draws; the source must outlive it.
-    void setSource(const ReportSource& source) { source_ = source; }
+    void setSource(const render::ReportSource& source) { source_ = source; }
     // Sizes the canvas to the report's scroll sizes.
     void fitToState();
 
@@ -26,7 +26,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    ReportSource source_;
+    render::ReportSource source_;
 };
 
 }  // namespace zelvo::gui

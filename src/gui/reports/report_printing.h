@@ -1,39 +1,12 @@
-// Drawing a report on the screen, the print preview, a printer or a PDF file: one context, one
-// page loop. Each printed page clips to its band of the report's strip, moves the origin up to
-// it and draws the whole report.
+// What the printer settled for a job, read from Qt's printer. The page loop itself is shared
+// with the PDF writer: render/report_pages.h.
 #pragma once
 
-#include "reports/report_font.h"
-#include "reports/report_routines.h"
 #include "reports/view_state.h"
-#include "store/calendar.h"
 
-class QPagedPaintDevice;
-class QPainter;
 class QPrinter;
 
-namespace zelvo {
-class CZelvoDoc;
-}
-
 namespace zelvo::gui {
-
-// What every drawing of the current report reads.
-struct ReportSource {
-    CZelvoDoc* doc = nullptr;
-    const reports::ReportFonts* fonts = nullptr;
-    reports::ViewState* state = nullptr;
-    Date today;
-};
-
-// The context for a surface of the given resolution. On paper the fonts are scaled to the
-// resolution actually printed on, so a job on a printer other than the default one (or a PDF
-// file) keeps the sizes the screen shows.
-reports::ReportContext contextFor(const ReportSource& source, int surfaceDpiX, int surfaceDpiY);
-
-// The page loop of a job whose range the state holds (ViewState::jobChosen), on a device the
-// painter is already active on. False when the device would not start a new page.
-bool printPages(const ReportSource& source, QPagedPaintDevice& device, QPainter& painter);
 
 // What the printer settled for a job: its name, A4 paper, copies and who makes them, range.
 reports::PrinterJob printerJob(const QPrinter& printer, int pageCount);

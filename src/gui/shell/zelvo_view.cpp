@@ -12,11 +12,12 @@
 #include <QStackedLayout>
 #include <QTimer>
 
-#include "gui/reports/painter_surface.h"
 #include "gui/reports/print_preview_window.h"
 #include "gui/reports/report_canvas.h"
+#include "gui/reports/report_printing.h"
 #include "gui/shell/dashboard.h"
 #include "gui/shell/qt_text.h"
+#include "render/painter_surface.h"
 #include "resources/strings.h"
 #include "shell/command_table.h"
 #include "store/clock.h"
@@ -236,9 +237,9 @@ void CZelvoView::keyPressEvent(QKeyEvent* event) {
 
 void CZelvoView::chooseFont(FontRole role) {
     const reports::LogicalFont& stored = fonts_.font(role);
-    QFont font = dialogFontFor(stored, state_.screenDpiY);
+    QFont font = render::dialogFontFor(stored, state_.screenDpiY);
     if (!chooseQtFont_(font, qtText(chooserTitle(role)))) return;
-    if (!fonts_.replace(role, logicalFontFor(font, stored, state_.screenDpiY))) return;
+    if (!fonts_.replace(role, render::logicalFontFor(font, stored, state_.screenDpiY))) return;
     writeFontsNow();
     redraw();
 }
@@ -303,7 +304,7 @@ bool CZelvoView::runJob(QPrinter& target) {
     QPainter painter;
     bool ok = painter.begin(&target);
     if (ok) {
-        ok = printPages(source_, target, painter);
+        ok = render::printPages(source_, target, painter);
         ok = painter.end() && ok;
     }
     if (state_.endPrinting()) target.setCopyCount(1);
@@ -369,7 +370,7 @@ void CZelvoView::paintPreview(QPrinter* target) {
     job.driverMakesCopies = true;
     state_.jobChosen(job);
     QPainter painter(target);
-    printPages(source_, *target, painter);
+    render::printPages(source_, *target, painter);
 }
 
 }  // namespace zelvo::gui

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "gui/reports/report_printing.h"
+#include "render/report_pages.h"
 #include "reports/report_font.h"
 #include "reports/view_state.h"
 #include "shell/command_state.h"
@@ -88,7 +88,7 @@ private:
     reports::ReportFonts fonts_;
     CZelvoDoc* doc_ = nullptr;
     UserPrompts* prompts_ = nullptr;
-    ReportSource source_;
+    render::ReportSource source_;
     std::unique_ptr<QPrinter> printer_;
     PrintDialogRunner runPrintDialog_;
     FontChooser chooseQtFont_;

@@ -1,4 +1,4 @@
-#include "gui/reports/painter_surface.h"
+#include "render/painter_surface.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -10,7 +10,7 @@
 #include "reports/page_model.h"
 #include "store/cp1253.h"
 
-namespace zelvo::gui {
+namespace zelvo::render {
 
 namespace {
 
@@ -204,4 +204,4 @@ void PainterSurface::clearClip() {
         painter_.setClipping(false);
 }
 
-}  // namespace zelvo::gui
+}  // namespace zelvo::render

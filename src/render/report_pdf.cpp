@@ -1,4 +1,4 @@
-#include "gui/reports/report_pdf.h"
+#include "render/report_pdf.h"
 
 #include <QGuiApplication>
 #include <QPageSize>
@@ -6,8 +6,7 @@
 #include <QPdfWriter>
 #include <QScreen>
 
-#include "gui/reports/report_printing.h"
-#include "gui/shell/qt_text.h"
+#include "render/report_pages.h"
 #include "reports/report_kind.h"
 #include "reports/view_state.h"
 #include "resources/strings.h"
@@ -17,7 +16,7 @@
 #include "store/ini_file.h"
 #include "store/zelvo_doc.h"
 
-namespace zelvo::gui {
+namespace zelvo::render {
 
 namespace {
 
@@ -45,12 +44,12 @@ bool writeReportPdf(CZelvoDoc& doc, const ReportPdfRequest& request, std::string
     fonts.load(IniFile::load(resolvePath(doc.dataFolder, files::kSettings)),
                reports::PrinterResolutionClass::High, doc.languageWord);
 
-    const QString path = qtText(request.path);
+    const QString path = QString::fromStdString(request.path);
     QPdfWriter writer(path);
     writer.setResolution(kPdfDpi);
     writer.setPageSize(QPageSize(request.a4 ? QPageSize::A4 : QPageSize::Letter));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setCreator(qtText(res::kProgramName));
+    writer.setCreator(QString::fromUtf8(res::kProgramName.data(), std::ssize(res::kProgramName)));
 
     reports::PrinterJob job;
     job.a4 = request.a4;
@@ -69,4 +68,4 @@ bool writeReportPdf(CZelvoDoc& doc, const ReportPdfRequest& request, std::string
     return ok;
 }
 
-}  // namespace zelvo::gui
+}  // namespace zelvo::render

@@ -13,7 +13,7 @@
 
 class QPainter;
 
-namespace zelvo::gui {
+namespace zelvo::render {
 
 // The Qt font of a logical-font record at device-unit height: a negative height is the
 // character height (the em), a positive one the cell height (ascent + descent).
@@ -70,4 +70,4 @@ private:
     void applyPen();
 };
 
-}  // namespace zelvo::gui
+}  // namespace zelvo::render

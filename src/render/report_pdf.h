@@ -7,7 +7,7 @@ namespace zelvo {
 class CZelvoDoc;
 }
 
-namespace zelvo::gui {
+namespace zelvo::render {
 
 struct ReportPdfRequest {
     int kind = 1;
@@ -20,4 +20,4 @@ struct ReportPdfRequest {
 // could not be written or the kind has no drawing routine yet. Needs a QGuiApplication.
 bool writeReportPdf(CZelvoDoc& doc, const ReportPdfRequest& request, std::string& error);
 
-}  // namespace zelvo::gui
+}  // namespace zelvo::render

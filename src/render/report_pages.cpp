@@ -1,0 +1,46 @@
+#include "render/report_pages.h"
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include "render/painter_surface.h"
+
+namespace zelvo::render {
+
+reports::ReportContext contextFor(const ReportSource& source, int surfaceDpiX, int surfaceDpiY) {
+    const reports::ViewState& state = *source.state;
+    reports::ReportContext c = reports::reportContextFor(*source.doc, *source.fonts, source.today);
+    c.page.screenDpiX = state.screenDpiX;
+    c.page.screenDpiY = state.screenDpiY;
+    const bool paper = !state.isScreen(surfaceDpiX);
+    c.page.printerDpiX = paper ? surfaceDpiX : state.printerDpiX;
+    c.page.printerDpiY = paper ? surfaceDpiY : state.printerDpiY;
+    // The screen behind a running preview keeps its 11-inch pages.
+    c.page.pageLength = paper ? state.pageLength : reports::kLetterPageLength;
+    c.isA4 = state.isA4;
+    c.pageCount = state.pageCount;
+    return c;
+}
+
+bool printPages(const ReportSource& source, QPagedPaintDevice& device, QPainter& painter) {
+    reports::ViewState& state = *source.state;
+    const int dpiX = device.logicalDpiX();
+    const int dpiY = device.logicalDpiY();
+    bool first = true;
+    for (int page = state.firstPage(); state.prepareSurface(page); ++page) {
+        if (!first && !device.newPage()) return false;
+        first = false;
+        const reports::PrintBand band = state.pageBand(page, dpiX, dpiY);
+        painter.save();
+        painter.translate(0, -band.originShift);
+        PainterSurface surface(painter, dpiX, dpiY);
+        surface.setBaseClip(band.clip);
+        reports::ReportContext context = contextFor(source, dpiX, dpiY);
+        reports::drawReport(*source.doc, surface, state.kind, state.group, context);
+        state.printedPageCount(context.pagesUsed > 0 ? context.pagesUsed : context.pageCount);
+        painter.restore();
+    }
+    return true;
+}
+
+}  // namespace zelvo::render
