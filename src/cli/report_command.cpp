@@ -21,6 +21,7 @@
 #include "reports/report_font.h"
 #include "reports/report_kind.h"
 #include "reports/report_routines.h"
+#include "shell/report_commands.h"
 #include "store/ini_file.h"
 #include "store/settings.h"
 #include "store/zelvo_doc.h"
@@ -160,7 +161,7 @@ std::optional<ReportRequest> reportRequest(const std::string& kind, std::optiona
         return std::nullopt;
     }
     if (!info->built) {
-        err << "Η αναφορά " << kind << " (" << reports::reportKindTitle(r.kind)
+        err << "Η αναφορά " << kind << " (" << shell::reportKindTitle(info->kind)
             << ") δεν είναι ακόμη διαθέσιμη.\n";
         return std::nullopt;
     }

@@ -1,5 +1,5 @@
-// The command table: its shape (ids, menus, toolbar, dashboard) and every enabling, check-mark
-// and text rule at its boundaries.
+// The command table: the shape of menus, toolbar and dashboard, every enabling rule at its
+// boundaries, check marks and texts, and the commands that show a report.
 #include "shell/command_table.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,9 @@
 #include <set>
 #include <vector>
 
+#include "reports/report_kind.h"
 #include "resources/strings.h"
+#include "shell/report_commands.h"
 #include "store/cp1253.h"
 #include "store/zelvo_doc.h"
 #include "test_folder.h"
@@ -17,23 +19,31 @@ namespace zelvo::shell {
 namespace {
 
 using Kind = MenuEntry::Kind;
+using C = CommandId;
+using B = DashboardButtonId;
+using R = EnableRule;
 
-const Command& command(int id) {
+const Command& command(CommandId id) {
     const Command* c = findCommand(id);
-    EXPECT_NE(c, nullptr) << id;
+    EXPECT_NE(c, nullptr) << idNumber(id);
     static const Command none{};
     return c != nullptr ? *c : none;
 }
 
+const DashboardButton& button(DashboardButtonId id) {
+    const DashboardButton* b = findDashboardButton(id);
+    EXPECT_NE(b, nullptr) << idNumber(id);
+    static const DashboardButton none{};
+    return b != nullptr ? *b : none;
+}
+
 // The rule alone, whether or not the command's feature exists yet.
-bool rule(int id, const CommandState& s) {
+bool rule(CommandId id, const CommandState& s) {
     return ruleHolds(command(id).enable, s, id);
 }
 
-bool buttonRule(int id, const CommandState& s) {
-    const DashboardButton* b = findDashboardButton(id);
-    EXPECT_NE(b, nullptr) << id;
-    return b != nullptr && ruleHolds(b->enable, s, b->command);
+bool holds(EnableRule r, const CommandState& s) {
+    return ruleHolds(r, s, C::Save);
 }
 
 // A state in which every rule that depends on data holds.
@@ -51,23 +61,43 @@ CommandState copyOpen() {
     return s;
 }
 
+// Every state the rules can tell apart, for "never" and "at some time" checks.
+std::vector<CommandState> everyState() {
+    std::vector<CommandState> states;
+    for (const bool copy : {false, true})
+        for (const int records : {1, 2})
+            for (const bool report : {false, true}) {
+                CommandState s;
+                s.monthCopyOpen = copy;
+                s.modified = true;
+                s.recordCount = records;
+                s.deletedCount = 1;
+                s.viewMode = report ? ViewMode::Report : ViewMode::Dashboard;
+                s.customCategoryEnabled = true;
+                s.lateReportsToDelete = true;
+                s.previousMask = 0x7E;
+                states.push_back(s);
+            }
+    return states;
+}
+
 // --- shape of the table ---
 
 TEST(CommandTable, IdsAreUniqueAndEveryMenuEntryNamesACommandOnce) {
-    std::set<int> ids;
-    for (const Command& c : commands()) EXPECT_TRUE(ids.insert(c.id).second) << c.id;
+    std::set<CommandId> ids;
+    for (const Command& c : commands()) EXPECT_TRUE(ids.insert(c.id).second) << idNumber(c.id);
 
-    std::map<int, int> inMenus;
+    std::map<CommandId, int> inMenus;
     for (const MenuEntry& e : menuOutline())
         if (e.kind == Kind::Command) {
-            EXPECT_NE(findCommand(e.command), nullptr) << e.command;
+            EXPECT_NE(findCommand(e.command), nullptr) << idNumber(e.command);
             ++inMenus[e.command];
         }
-    for (const auto& [id, count] : inMenus) EXPECT_EQ(count, 1) << id;
-    // Everything has a menu entry except the two the system gives none.
+    for (const auto& [id, count] : inMenus) EXPECT_EQ(count, 1) << idNumber(id);
+    // Everything has a menu entry except the two that never had one.
     for (const Command& c : commands()) {
-        const bool menuless = c.id == cmd::kAutoCapitalizeToggle || c.id == cmd::kReturnToLiveData;
-        EXPECT_EQ(inMenus.count(c.id) == 0, menuless) << c.id;
+        const bool menuless = c.id == C::ToggleAutoCapitalize || c.id == C::ReturnToLiveData;
+        EXPECT_EQ(inMenus.count(c.id) == 0, menuless) << idNumber(c.id);
     }
 }
 
@@ -103,7 +133,7 @@ TEST(CommandTable, OutlineIsWellFormed) {
 TEST(CommandTable, PreviousReportsSubmenuIsAtPosition5OfTheSeventhMenu) {
     int menu = -1;
     int position = -1;
-    std::vector<int> inside;
+    std::vector<int> monthsBack;
     bool inPrevious = false;
     for (const MenuEntry& e : menuOutline()) {
         if (e.depth == 0) {
@@ -120,233 +150,262 @@ TEST(CommandTable, PreviousReportsSubmenuIsAtPosition5OfTheSeventhMenu) {
                 EXPECT_EQ(e.text, res::kPreviousReportsMenu);
             }
         } else if (inPrevious) {
-            inside.push_back(e.command);
+            monthsBack.push_back(monthsBackOf(e.command));
         }
     }
-    EXPECT_EQ(inside, (std::vector<int>{32895, 32896, 32897, 32898, 32899, 32900}));
+    EXPECT_EQ(monthsBack, (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(monthsBackOf(C::Save), 0);
 }
 
-TEST(CommandTable, ToolbarOrder) {
+TEST(CommandTable, ToolbarGroupsAreSeparatedBySingleGaps) {
     const auto bar = toolbarLayout();
-    EXPECT_EQ(std::vector<int>(bar.begin(), bar.end()),
-              (std::vector<int>{32787, 0,     57603, 0, 57607, 57609, 0,     32769, 32777, 32778,
-                                0,     32768, 32770, 0, 32773, 32774, 32782, 0,     57664, 57669}));
-    for (int id : bar)
-        if (id != kToolbarGap) {
-            EXPECT_NE(findCommand(id), nullptr) << id;
+    ASSERT_FALSE(bar.empty());
+    EXPECT_TRUE(bar.front().has_value());
+    EXPECT_TRUE(bar.back().has_value());
+    std::set<CommandId> seen;
+    for (std::size_t i = 0; i < bar.size(); ++i) {
+        if (!bar[i]) {
+            EXPECT_TRUE(bar[i - 1].has_value()) << "two gaps at " << i;
+            continue;
         }
+        EXPECT_NE(findCommand(*bar[i]), nullptr) << i;
+        EXPECT_TRUE(seen.insert(*bar[i]).second) << "twice: " << idNumber(*bar[i]);
+    }
+    EXPECT_EQ(bar.front(), C::ReturnToDashboard);
 }
 
 TEST(CommandTable, EveryDashboardButtonRunsACommand) {
-    std::set<int> ids;
+    std::set<DashboardButtonId> ids;
     for (const DashboardButton& b : dashboardButtons()) {
-        EXPECT_TRUE(ids.insert(b.id).second) << b.id;
-        EXPECT_NE(findCommand(b.command), nullptr) << b.id;
-        EXPECT_LT(static_cast<std::size_t>(b.section), dashboardSections().size()) << b.id;
+        EXPECT_TRUE(ids.insert(b.id).second) << idNumber(b.id);
+        EXPECT_NE(findCommand(b.command), nullptr) << idNumber(b.id);
+        EXPECT_LT(static_cast<std::size_t>(b.section), dashboardSections().size())
+            << idNumber(b.id);
     }
-    EXPECT_EQ(ids, (std::set<int>{106, 108, 109, 110, 111, 112, 113, 114, 115, 116, 117, 118,
-                                  119, 120, 121, 122, 123, 124, 125, 126, 127, 128, 129}));
-    EXPECT_EQ(findDashboardButton(108)->command, 32777);  // the same as Entry > Reports
-    EXPECT_EQ(findDashboardButton(110)->command, cmd::kExit);
-    EXPECT_EQ(findDashboardButton(129)->command, cmd::kReturnToLiveData);
+    EXPECT_EQ(button(B::Exit).command, C::Exit);
+    EXPECT_EQ(button(B::ReturnToLiveData).command, C::ReturnToLiveData);
 }
 
 TEST(CommandTable, TextsKeepTheirMnemonicsAndLiteralAmpersands) {
-    EXPECT_EQ(command(32796).text, "Εκκλησίας");
-    EXPECT_EQ(command(32807).text, "Εκκλησίας");
-    EXPECT_EQ(command(32840).text, "Πρεσβυτέρων && Διακ. Υπηρετών");
-    EXPECT_EQ(command(32829).text, "&Εξαγωγή Μηνιαίου Αρχείου");
-    EXPECT_EQ(command(cmd::kSave).shortcut, "Ctrl+S");
-    EXPECT_EQ(findDashboardButton(124)->label, "Αρχειο Ευαγγελιζομένου Εκκλησίας");
+    EXPECT_EQ(command(C::HoursEldersAndServants).text, "Πρεσβυτέρων && Διακ. Υπηρετών");
+    EXPECT_EQ(command(C::ExportMonthFile).text, "&Εξαγωγή Μηνιαίου Αρχείου");
+    EXPECT_EQ(command(C::Save).shortcut, "Ctrl+S");
+    EXPECT_EQ(button(B::RecordCards).label, "Αρχειο Ευαγγελιζομένου Εκκλησίας");
 }
 
 // --- what is built ---
 
 TEST(CommandTable, OnlyBuiltFeaturesCanBeEnabled) {
-    const std::set<int> built = {57603, 57665, 32786, 32850, 32883, 32895, 32896, 32897, 32898,
-                                 32899, 32900, 129, 57664, 57666, 57667, 57669, 32787,
-                                 // publishers and students
-                                 32768, 32839,
-                                 // the report view: printing, fonts, the branch-report kinds
-                                 57606, 57607, 57609, 32788, 32789, 32790, 32791, 32803, 32813,
-                                 32891, 32892, 32780, 32793, 32794};
-    CommandState everything = livePeople();
-    everything.viewMode = ViewMode::Report;
-    everything.customCategoryEnabled = true;
-    everything.lateReportsToDelete = true;
-    everything.previousMask = 0x7E;
+    const std::vector<CommandState> states = everyState();
     for (const Command& c : commands()) {
-        EXPECT_EQ(c.built, built.count(c.id) == 1) << c.id;
-        if (!c.built) {
-            EXPECT_FALSE(commandEnabled(c, everything)) << c.id;
-        }
+        bool enabledSometime = false;
+        for (const CommandState& s : states) enabledSometime |= commandEnabled(c, s);
+        EXPECT_EQ(enabledSometime, c.built) << idNumber(c.id);
     }
-    // Print and preview need a report on the screen; printer setup is always there.
-    EXPECT_TRUE(commandEnabled(command(cmd::kPrint), everything));
-    EXPECT_TRUE(commandEnabled(command(cmd::kPrintSetup), everything));
-    everything.viewMode = ViewMode::Dashboard;
-    EXPECT_FALSE(commandEnabled(command(cmd::kPrint), everything));
-    EXPECT_FALSE(commandEnabled(command(cmd::kPrintPreview), everything));
-    everything.viewMode = ViewMode::Report;
-    EXPECT_TRUE(commandEnabled(command(cmd::kReturnToDashboard), everything));
     // A button is disabled while its command is not built, whatever the button's own rule.
-    EXPECT_FALSE(buttonEnabled(*findDashboardButton(108), everything));
-    EXPECT_TRUE(buttonEnabled(*findDashboardButton(110), everything));
+    for (const DashboardButton& b : dashboardButtons()) {
+        bool enabledSometime = false;
+        for (const CommandState& s : states) enabledSometime |= buttonEnabled(b, s);
+        EXPECT_EQ(enabledSometime, command(b.command).built) << idNumber(b.id);
+    }
 }
 
 // --- enabling rules ---
 
-TEST(EnablingRules, Save) {
-    CommandState s = livePeople();
-    EXPECT_TRUE(rule(57603, s));
-    s.modified = false;
-    EXPECT_FALSE(rule(57603, s));
-    EXPECT_FALSE(rule(57603, copyOpen()));  // modified, but a copy is never saved
-}
+TEST(EnablingRules, EachRuleAtItsBoundaries) {
+    CommandState s;  // live data, the header row alone, nothing changed, the dashboard shown
+    EXPECT_TRUE(holds(R::Always, s));
+    EXPECT_TRUE(holds(R::Always, copyOpen()));
+    EXPECT_TRUE(holds(R::LiveData, s));
+    EXPECT_FALSE(holds(R::LiveData, copyOpen()));
+    EXPECT_FALSE(holds(R::MonthCopyOpen, livePeople()));
+    EXPECT_TRUE(holds(R::MonthCopyOpen, copyOpen()));
 
-TEST(EnablingRules, NeedPeopleAndLiveData) {
-    for (int id : {32769, 32777, 32781, 32782, 32833}) {
-        CommandState s = livePeople();
-        EXPECT_TRUE(rule(id, s)) << id;
-        s.recordCount = 1;  // the header row alone
-        EXPECT_FALSE(rule(id, s)) << id;
-        EXPECT_FALSE(rule(id, copyOpen())) << id;
-    }
-}
+    EXPECT_FALSE(holds(R::SaveAllowed, s));
+    EXPECT_TRUE(holds(R::SaveAllowed, livePeople()));
+    EXPECT_FALSE(holds(R::SaveAllowed, copyOpen())) << "modified, but a copy is never saved";
 
-TEST(EnablingRules, NeedPeopleOnly) {
-    for (int id : {32829, 32906}) {
-        CommandState s = copyOpen();
-        EXPECT_TRUE(rule(id, s)) << id;
-        s.recordCount = 1;
-        EXPECT_FALSE(rule(id, s)) << id;
-    }
-}
+    // One row is the header alone: no people.
+    EXPECT_FALSE(holds(R::People, s));
+    EXPECT_FALSE(holds(R::PeopleLive, s));
+    s.recordCount = 2;
+    EXPECT_TRUE(holds(R::People, s));
+    EXPECT_TRUE(holds(R::PeopleLive, s));
+    EXPECT_TRUE(holds(R::People, copyOpen()));
+    EXPECT_FALSE(holds(R::PeopleLive, copyOpen()));
 
-TEST(EnablingRules, DeletedList) {
-    CommandState s = livePeople();
-    EXPECT_TRUE(rule(32881, s));
-    s.deletedCount = 0;
-    EXPECT_FALSE(rule(32881, s));
-    EXPECT_FALSE(rule(32881, copyOpen()));
-}
+    EXPECT_FALSE(holds(R::DeletedLive, s));
+    s.deletedCount = 1;
+    EXPECT_TRUE(holds(R::DeletedLive, s));
+    EXPECT_FALSE(holds(R::DeletedLive, copyOpen()));
 
-TEST(EnablingRules, LiveDataOnly) {
-    for (int id :
-         {32768, 32770, 32778, 32786, 32839, 32863, 32864, 32878, 32887, 32911, 32912, 32834}) {
-        CommandState s;  // no people, nothing modified
-        EXPECT_TRUE(rule(id, s)) << id;
-        s.monthCopyOpen = true;
-        EXPECT_FALSE(rule(id, s)) << id;
-    }
-}
-
-TEST(EnablingRules, CustomCategoryLateReportsAndAlways) {
-    CommandState s;
-    EXPECT_FALSE(rule(32835, s));
-    EXPECT_FALSE(rule(32857, s));
+    EXPECT_FALSE(holds(R::CustomCategory, s));
+    EXPECT_FALSE(holds(R::LateReports, s));
     s.customCategoryEnabled = true;
     s.lateReportsToDelete = true;
-    EXPECT_TRUE(rule(32835, s));
-    EXPECT_TRUE(rule(32857, s));
-    // Unlisted commands, the notice toggle among them, hold in a copy and with no people.
-    for (int id : {32850, 32891, 32802, 57606, 57665, 57664})
-        EXPECT_TRUE(rule(id, copyOpen())) << id;
+    EXPECT_TRUE(holds(R::CustomCategory, s));
+    EXPECT_TRUE(holds(R::LateReports, s));
+
+    EXPECT_FALSE(holds(R::ReportShown, s));
+    s.viewMode = ViewMode::Report;
+    EXPECT_TRUE(holds(R::ReportShown, s));
 }
 
-TEST(EnablingRules, ReportCommandsNeedTheReportView) {
-    for (int id : {57607, 57609, 32787}) {
-        CommandState s = livePeople();
-        EXPECT_FALSE(rule(id, s)) << id;  // the dashboard is already shown
-        s.viewMode = ViewMode::Report;
-        EXPECT_TRUE(rule(id, s)) << id;
+TEST(EnablingRules, AMonthCopyIsNeverChanged) {
+    for (const CommandId id :
+         {C::Save, C::EditPublishers, C::EditStudents, C::EnterReports, C::EnterAttendance,
+          C::ChangePassword, C::Restore, C::ImportXml, C::EditHistory, C::CustomCategory}) {
+        EXPECT_FALSE(rule(id, copyOpen())) << idNumber(id);
+        EXPECT_TRUE(rule(id, livePeople())) << idNumber(id);
     }
+    // Reading goes on: reports, fonts, the notice toggle, help and the way out.
+    for (const CommandId id : {C::AnalysisByPioneersAndGroups, C::ToggleStartupNotice,
+                               C::PrintSetup, C::Exit, C::About, C::ExportMonthFile})
+        EXPECT_TRUE(rule(id, copyOpen())) << idNumber(id);
+}
+
+TEST(EnablingRules, PrintingAndTheWayBackNeedAReportOnTheScreen) {
+    for (const CommandId id : {C::Print, C::PrintPreview, C::ReturnToDashboard}) {
+        CommandState s = livePeople();
+        EXPECT_FALSE(rule(id, s)) << idNumber(id);  // the dashboard is already shown
+        s.viewMode = ViewMode::Report;
+        EXPECT_TRUE(rule(id, s)) << idNumber(id);
+    }
+    EXPECT_TRUE(rule(C::PrintSetup, livePeople()));
 }
 
 TEST(EnablingRules, PreviousReportsFollowTheirBit) {
     CommandState s;
     s.previousMask = (1 << 1) | (1 << 6);
-    EXPECT_TRUE(rule(32895, s));
-    EXPECT_FALSE(rule(32896, s));
-    EXPECT_FALSE(rule(32899, s));
-    EXPECT_TRUE(rule(32900, s));
+    EXPECT_TRUE(rule(C::PreviousReport1, s));
+    EXPECT_FALSE(rule(C::PreviousReport2, s));
+    EXPECT_FALSE(rule(C::PreviousReport5, s));
+    EXPECT_TRUE(rule(C::PreviousReport6, s));
     EXPECT_TRUE(previousReportsMenuShown(s));
     s.previousMask = 0;
-    EXPECT_FALSE(rule(32895, s));
+    EXPECT_FALSE(rule(C::PreviousReport1, s));
     EXPECT_FALSE(previousReportsMenuShown(s));
     s.previousMask = 1;  // bit 0 means no month
-    EXPECT_FALSE(rule(32895, s));
+    EXPECT_FALSE(rule(C::PreviousReport1, s));
 }
 
 TEST(EnablingRules, DashboardButtons) {
-    for (int id : {108, 109, 112, 114, 118, 120, 121, 128}) {
-        CommandState s;
-        EXPECT_TRUE(buttonRule(id, s)) << id;  // even with no people
-        EXPECT_FALSE(buttonRule(id, copyOpen())) << id;
+    // The dashboard has its own rules: report entry needs no people there, as the menu does.
+    EXPECT_FALSE(rule(C::EnterReports, CommandState{}));
+    EXPECT_TRUE(ruleHolds(button(B::EnterReports).enable, CommandState{}, C::EnterReports));
+    for (const DashboardButton& b : dashboardButtons()) {
+        const bool live = ruleHolds(b.enable, livePeople(), b.command);
+        const bool copy = ruleHolds(b.enable, copyOpen(), b.command);
+        if (b.id == B::ReturnToLiveData) {
+            EXPECT_FALSE(live);
+            EXPECT_TRUE(copy);
+        } else {
+            // Editing buttons grey in a month copy; the others always hold.
+            EXPECT_TRUE(live) << idNumber(b.id);
+            EXPECT_EQ(copy, b.enable == R::Always) << idNumber(b.id);
+            EXPECT_TRUE(buttonVisible(b, copyOpen())) << "greyed, not hidden";
+        }
     }
-    for (int id : {106, 110, 111, 113, 115, 116, 117, 119, 122, 123, 124, 125, 126, 127}) {
-        EXPECT_TRUE(buttonRule(id, CommandState{})) << id;
-        EXPECT_TRUE(buttonRule(id, copyOpen())) << id;
-    }
-    const DashboardButton& back = *findDashboardButton(129);
+    const DashboardButton& back = button(B::ReturnToLiveData);
     EXPECT_FALSE(buttonEnabled(back, livePeople()));
     EXPECT_FALSE(buttonVisible(back, livePeople()));
     EXPECT_TRUE(buttonEnabled(back, copyOpen()));
     EXPECT_TRUE(buttonVisible(back, copyOpen()));
-    EXPECT_TRUE(buttonVisible(*findDashboardButton(108), copyOpen()));  // greyed, not hidden
 }
 
 // --- check marks and texts ---
 
 TEST(CommandRules, CheckMarks) {
     CommandState s;
-    EXPECT_FALSE(commandChecked(command(32850), s));
-    EXPECT_FALSE(commandChecked(command(32834), s));
+    EXPECT_FALSE(commandChecked(command(C::ToggleStartupNotice), s));
+    EXPECT_FALSE(commandChecked(command(C::CustomCategory), s));
     s.noticeOff = true;
-    EXPECT_TRUE(commandChecked(command(32850), s));
-    EXPECT_FALSE(commandChecked(command(32834), s));
+    EXPECT_TRUE(commandChecked(command(C::ToggleStartupNotice), s));
+    EXPECT_FALSE(commandChecked(command(C::CustomCategory), s));
     s.customCategoryEnabled = true;
-    EXPECT_TRUE(commandChecked(command(32834), s));
-    EXPECT_FALSE(commandChecked(command(57603), s));
+    EXPECT_TRUE(commandChecked(command(C::CustomCategory), s));
+    EXPECT_FALSE(commandChecked(command(C::Save), s));
 }
 
 TEST(CommandRules, DynamicTexts) {
     CommandState s;
     s.liveReportMonth = 1;  // February
     s.reportMonth = 10;     // a copy's month plays no part
-    EXPECT_EQ(commandText(command(32895), s), "Ιανουάριος");
-    EXPECT_EQ(commandText(command(32896), s), "Δεκέμβριος");
-    EXPECT_EQ(commandText(command(32900), s), "Αύγουστος");
-    EXPECT_EQ(buttonText(*findDashboardButton(129), s), "Φεβρουάριος ->");
-    EXPECT_EQ(buttonText(*findDashboardButton(108), s), "Καταχώρηση Δελτίων");
+    EXPECT_EQ(commandText(command(C::PreviousReport1), s), "Ιανουάριος");
+    EXPECT_EQ(commandText(command(C::PreviousReport2), s), "Δεκέμβριος");
+    EXPECT_EQ(commandText(command(C::PreviousReport6), s), "Αύγουστος");
+    EXPECT_EQ(buttonText(button(B::ReturnToLiveData), s), "Φεβρουάριος ->");
+    EXPECT_EQ(buttonText(button(B::EnterReports), s), "Καταχώρηση Δελτίων");
 
-    EXPECT_EQ(commandText(command(32835), s), "Προσαρμοσμένο");
+    EXPECT_EQ(commandText(command(C::ListCustomCategory), s), "Προσαρμοσμένο");
     s.customCategoryName = "Ομάδα Α";
-    EXPECT_EQ(commandText(command(32835), s), "Προσαρμοσμένο");  // not in use
+    EXPECT_EQ(commandText(command(C::ListCustomCategory), s), "Προσαρμοσμένο");  // not in use
     s.customCategoryEnabled = true;
-    for (int id : {32835, 32836, 32844}) EXPECT_EQ(commandText(command(id), s), "Ομάδα Α") << id;
-    EXPECT_EQ(commandText(command(57603), s), "Αποθήκευση");
+    for (const CommandId id :
+         {C::ListCustomCategory, C::AveragesCustomCategory, C::HoursCustomCategory})
+        EXPECT_EQ(commandText(command(id), s), "Ομάδα Α") << idNumber(id);
+    EXPECT_EQ(commandText(command(C::Save), s), "Αποθήκευση");
 }
 
 TEST(CommandRules, StatusTextsNameTheCommandAndWhatIsNotThereYet) {
     CommandState s = livePeople();
-    EXPECT_EQ(commandStatusText(command(cmd::kSave), s), "Αποθήκευση") << "built, even disabled";
-    EXPECT_EQ(commandStatusText(command(32829), s),
+    EXPECT_EQ(commandStatusText(command(C::Save), s), "Αποθήκευση") << "built, even disabled";
+    EXPECT_EQ(commandStatusText(command(C::ExportMonthFile), s),
               "Εξαγωγή Μηνιαίου Αρχείου: δεν είναι ακόμη διαθέσιμο");
-    EXPECT_EQ(commandStatusText(command(32840), s),
+    EXPECT_EQ(commandStatusText(command(C::HoursEldersAndServants), s),
               "Πρεσβυτέρων & Διακ. Υπηρετών: δεν είναι "
               "ακόμη διαθέσιμο");
     s.customCategoryEnabled = true;
     s.customCategoryName = "Ομάδα Α";
-    EXPECT_EQ(commandStatusText(command(32835), s), "Ομάδα Α: δεν είναι ακόμη διαθέσιμο");
-    EXPECT_EQ(buttonStatusText(*findDashboardButton(116), s),
-              "Στατιστικά: δεν είναι ακόμη διαθέσιμο");
-    EXPECT_EQ(buttonStatusText(*findDashboardButton(113), s), "Ανάλυση Εκκλησίας");
+    EXPECT_EQ(commandStatusText(command(C::ListCustomCategory), s),
+              "Ομάδα Α: δεν είναι ακόμη διαθέσιμο");
+    EXPECT_EQ(buttonStatusText(button(B::Statistics), s), "Στατιστικά: δεν είναι ακόμη διαθέσιμο");
+    EXPECT_EQ(buttonStatusText(button(B::CongregationAnalysis), s), "Ανάλυση Εκκλησίας");
     // Every command and button has something to say.
-    for (const Command& c : commands()) EXPECT_FALSE(commandStatusText(c, s).empty()) << c.id;
+    for (const Command& c : commands())
+        EXPECT_FALSE(commandStatusText(c, s).empty()) << idNumber(c.id);
     for (const DashboardButton& b : dashboardButtons())
-        EXPECT_FALSE(buttonStatusText(b, s).empty()) << b.id;
+        EXPECT_FALSE(buttonStatusText(b, s).empty()) << idNumber(b.id);
     EXPECT_EQ(plainText("A && B &C&"), "A & B C&");
+}
+
+// --- the commands that show a report ---
+
+TEST(ReportCommands, EveryKindIsShownByACommandOfTheMenus) {
+    std::set<reports::ReportKind> shown;
+    for (const ReportCommand& r : reportCommands()) {
+        ASSERT_NE(findCommand(r.command), nullptr) << idNumber(r.command);
+        EXPECT_NE(reports::findReportKind(r.kind), nullptr) << reports::kindNumber(r.kind);
+        shown.insert(r.kind);
+    }
+    for (const reports::ReportKindInfo& k : reports::reportKinds())
+        EXPECT_EQ(shown.count(k.kind), 1u) << reports::kindNumber(k.kind);
+}
+
+// A kind marked built whose command stays greyed could never be shown, and a command built
+// before its kind would show nothing.
+TEST(ReportCommands, ACommandIsBuiltExactlyWhenItsKindIs) {
+    for (const ReportCommand& r : reportCommands()) {
+        const reports::ReportKindInfo* kind = reports::findReportKind(r.kind);
+        ASSERT_NE(kind, nullptr);
+        EXPECT_EQ(command(r.command).built, kind->built) << idNumber(r.command);
+    }
+}
+
+TEST(ReportCommands, KindsAndTitles) {
+    using reports::ReportKind;
+    EXPECT_EQ(reportKindOf(C::LabelsChosen), ReportKind::Labels);
+    EXPECT_EQ(reportKindOf(C::LabelsAll), ReportKind::Labels);
+    EXPECT_EQ(reportKindOf(C::ContactsInactiveGroup), ReportKind::ContactsInactive);
+    EXPECT_EQ(reportKindOf(C::EmergencyForms), ReportKind::EmergencyForms) << "the first of two";
+    EXPECT_EQ(reportKindOf(C::TitleFont), std::nullopt);
+    EXPECT_EQ(reportKindTitle(ReportKind::HoursAuxiliaryPioneers), "Βοηθητικών Σκαπανέων");
+    EXPECT_EQ(reportKindTitle(ReportKind::HoursEldersAndServants), "Πρεσβυτέρων & Διακ. Υπηρετών");
+    EXPECT_EQ(reportKindTitle(ReportKind::EmergencyFormsSecond),
+              "Φόρμες Επικοινωνίας Έκτακτης Ανάγκης");
+    EXPECT_EQ(reportKindTitle(static_cast<ReportKind>(999)), "");
+    EXPECT_EQ(reports::findReportKind(999), nullptr);
+    EXPECT_EQ(reports::findReportKind(110)->kind, ReportKind::AnalysisAlphabetical);
 }
 
 // --- the state taken from the data store ---
@@ -378,7 +437,7 @@ TEST(CommandStateFromDoc, ReadsTheStore) {
     const CommandState copy = commandState(doc, ViewMode::Dashboard);
     EXPECT_TRUE(copy.modified);
     EXPECT_TRUE(copy.monthCopyOpen);
-    EXPECT_FALSE(commandEnabled(command(57603), copy));
+    EXPECT_FALSE(commandEnabled(command(C::Save), copy));
 }
 
 }  // namespace

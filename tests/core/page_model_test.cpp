@@ -9,8 +9,6 @@
 
 #include "reports/page_header.h"
 #include "reports/recording_surface.h"
-#include "reports/report_kind.h"
-#include "shell/command_table.h"
 
 namespace zelvo::reports {
 namespace {
@@ -329,35 +327,6 @@ TEST(PageModel, GridFrameHasOuterRectangleRowAndColumnLines) {
     ASSERT_EQ(page.lines.size(), 2u + 3u);
     EXPECT_EQ(page.lines[0], (RecordedLine{135, g.top + 52, 2000, g.top + 52, 2}));
     EXPECT_EQ(page.lines[2], (RecordedLine{1000, g.top, 1000, g.top + 156, 2}));
-}
-
-TEST(ReportKindTable, EveryKindHasAKnownCommandOnce) {
-    std::vector<int> seen;
-    for (const ReportKindInfo& k : reportKinds()) {
-        EXPECT_NE(shell::findCommand(k.command), nullptr) << k.kind;
-        if (k.altCommand) {
-            EXPECT_NE(shell::findCommand(k.altCommand), nullptr) << k.kind;
-        }
-        for (int s : seen) EXPECT_NE(s, k.kind);
-        seen.push_back(k.kind);
-    }
-    EXPECT_EQ(seen.size(), 52u);
-}
-
-TEST(ReportKindTable, LookupsAndTitles) {
-    ASSERT_NE(findReportKind(110), nullptr);
-    EXPECT_EQ(findReportKind(110)->command, 32892);
-    EXPECT_EQ(findReportKind(5)->routine, findReportKind(6)->routine) << "both averages";
-    EXPECT_EQ(findReportKind(5)->command, 32796);
-    EXPECT_TRUE(findReportKind(2)->groupVariant);
-    EXPECT_EQ(findReportKind(12), nullptr);
-    EXPECT_EQ(reportKindOfCommand(32822)->kind, 30);
-    EXPECT_EQ(reportKindOfCommand(32904)->kind, 84);
-    EXPECT_EQ(reportKindOfCommand(32867)->kind, 95);
-    EXPECT_EQ(reportKindOfCommand(32788), nullptr);
-    EXPECT_EQ(reportKindTitle(39), "Βοηθητικών Σκαπανέων");
-    EXPECT_EQ(reportKindTitle(43), "Πρεσβυτέρων & Διακ. Υπηρετών");
-    EXPECT_EQ(reportKindTitle(999), "");
 }
 
 }  // namespace

@@ -69,14 +69,12 @@ TEST(ReportFont, DateStampFontIsFixed) {
     EXPECT_EQ(f.charSet, 161);
 }
 
-TEST(ReportFont, SectionsAndCommands) {
+TEST(ReportFont, SettingsSections) {
     EXPECT_EQ(fontSection(FontRole::Title), "Γραμ/σειρά Τίτλου");
     EXPECT_EQ(fontSection(FontRole::Subtitle), "Γραμ/σειρά Υπότιτλου");
     EXPECT_EQ(fontSection(FontRole::Heading), "Γραμ/σειρά Επικεφαλίδας");
     EXPECT_EQ(fontSection(FontRole::Text), "Γραμματοσειρά");
     EXPECT_EQ(fontSection(FontRole::Small), "Μικρά γράμματα");
-    EXPECT_EQ(fontCommand(FontRole::Title), 32788);
-    EXPECT_EQ(fontCommand(FontRole::Small), 32803);
 }
 
 TEST(ReportFont, EmptyFileTakesTheDefaultsOfTheResolutionAndWritesThemAll) {

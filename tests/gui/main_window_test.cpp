@@ -28,14 +28,16 @@
 
 using namespace zelvo;
 using zelvo::gui::CMainFrame;
+using C = zelvo::shell::CommandId;
+using B = zelvo::shell::DashboardButtonId;
 
 namespace {
 
 // The window session with the lookups these tests use.
 struct Session : test::WindowSession {
     using WindowSession::WindowSession;
-    QAction* action(int id) const { return window->commandActions()->action(id); }
-    QPushButton* button(int id) const { return window->view()->dashboard()->button(id); }
+    QAction* action(C id) const { return window->commandActions()->action(id); }
+    QPushButton* button(B id) const { return window->view()->dashboard()->button(id); }
     QString statusMonth() const { return window->statusPane(1)->text(); }
     bool hasQuestion(std::string_view text) const {
         return std::find(prompts.questions.begin(), prompts.questions.end(), text) !=
@@ -47,9 +49,12 @@ struct Session : test::WindowSession {
     }
 };
 
-// Commands whose features are not there yet: present, and disabled whatever the data.
-constexpr int kNotYetBuilt[] = {32769, 32777, 32781, 32782, 32833, 32881,
-                                32829, 32906, 32770, 32778, 32834, 32863};
+// Commands whose features are not there yet are present, and disabled whatever the data.
+void verifyNothingUnbuiltEnabled(const Session& s) {
+    for (const shell::Command& c : shell::commands())
+        if (!c.built)
+            QVERIFY2(!s.action(c.id)->isEnabled(), qPrintable(QString::number(idNumber(c.id))));
+}
 
 QString month(int index) {
     return gui::qtText(res::monthName(index));
@@ -68,18 +73,17 @@ private slots:
         Session s(folder);
         QVERIFY(s.doc.recordCount() >= 2);
         QVERIFY(!s.doc.kindLists[kDeleted].empty());
-        for (int id : kNotYetBuilt)
-            QVERIFY2(!s.action(id)->isEnabled(), qPrintable(QString::number(id)));
-        QVERIFY(s.action(32786)->isEnabled());  // password: live data
-        QVERIFY(s.action(32850)->isEnabled());  // notice: always
-        QVERIFY(s.action(57665)->isEnabled());
-        QVERIFY(s.action(57664)->isEnabled());
-        QVERIFY(!s.action(57603)->isEnabled());  // nothing changed yet
-        QVERIFY(!s.action(32787)->isEnabled());  // the dashboard is already shown
-        QVERIFY(!s.button(108)->isEnabled());
-        QVERIFY(s.button(110)->isEnabled());
-        QVERIFY(s.button(129)->isHidden());
-        QCOMPARE(s.button(108)->text(), QStringLiteral("Καταχώρηση Δελτίων"));
+        verifyNothingUnbuiltEnabled(s);
+        QVERIFY(s.action(C::ChangePassword)->isEnabled());       // password: live data
+        QVERIFY(s.action(C::ToggleStartupNotice)->isEnabled());  // notice: always
+        QVERIFY(s.action(C::Exit)->isEnabled());
+        QVERIFY(s.action(C::About)->isEnabled());
+        QVERIFY(!s.action(C::Save)->isEnabled());               // nothing changed yet
+        QVERIFY(!s.action(C::ReturnToDashboard)->isEnabled());  // the dashboard is already shown
+        QVERIFY(!s.button(B::EnterReports)->isEnabled());
+        QVERIFY(s.button(B::Exit)->isEnabled());
+        QVERIFY(s.button(B::ReturnToLiveData)->isHidden());
+        QCOMPARE(s.button(B::EnterReports)->text(), QStringLiteral("Καταχώρηση Δελτίων"));
         // No month copy yet, so no previous-reports submenu.
         QVERIFY(!s.window->commandActions()->previousReportsMenu()->menuAction()->isVisible());
     }
@@ -89,21 +93,21 @@ private slots:
         Session none(empty);
         QCOMPARE(none.doc.recordCount(), 1);
         QVERIFY(none.doc.kindLists[kDeleted].empty());
-        for (int id : kNotYetBuilt) QVERIFY(!none.action(id)->isEnabled());
-        QVERIFY(none.action(32786)->isEnabled());
-        QVERIFY(none.button(110)->isEnabled());
+        verifyNothingUnbuiltEnabled(none);
+        QVERIFY(none.action(C::ChangePassword)->isEnabled());
+        QVERIFY(none.button(B::Exit)->isEnabled());
     }
 
     void saveFollowsTheModifiedFlag() {
         test::DataFolder folder(20);
         Session s(folder);
-        QVERIFY(!s.action(57603)->isEnabled());
-        s.action(32850)->trigger();  // the notice toggle marks the data modified
-        QVERIFY(s.action(57603)->isEnabled());
-        QCOMPARE(s.action(57603)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        QVERIFY(!s.action(C::Save)->isEnabled());
+        s.action(C::ToggleStartupNotice)->trigger();  // the notice toggle marks the data modified
+        QVERIFY(s.action(C::Save)->isEnabled());
+        QCOMPARE(s.action(C::Save)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
         QTest::keySequence(s.window.get(), QKeySequence::Save);
         QCOMPARE(s.doc.modified, 0);
-        QVERIFY(!s.action(57603)->isEnabled());
+        QVERIFY(!s.action(C::Save)->isEnabled());
     }
 
     void reportModeEnablesReturnToDashboard() {
@@ -111,36 +115,36 @@ private slots:
         Session s(folder);
         auto* toolBar = s.window->findChild<QToolBar*>(QStringLiteral("toolBar"));
         QVERIFY(toolBar != nullptr);
-        QCOMPARE(toolBar->actions().first(), s.action(32787));
+        QCOMPARE(toolBar->actions().first(), s.action(C::ReturnToDashboard));
         s.window->view()->showReport(3);
-        QVERIFY(s.action(32787)->isEnabled());
-        QVERIFY(s.action(57607)->isEnabled());  // a report on the screen can be printed
-        s.action(32787)->trigger();
+        QVERIFY(s.action(C::ReturnToDashboard)->isEnabled());
+        QVERIFY(s.action(C::Print)->isEnabled());  // a report on the screen can be printed
+        s.action(C::ReturnToDashboard)->trigger();
         QCOMPARE(s.window->view()->mode(), shell::ViewMode::Dashboard);
-        QVERIFY(!s.action(32787)->isEnabled());
+        QVERIFY(!s.action(C::ReturnToDashboard)->isEnabled());
 
         s.window->view()->showReport(3);
         QTest::keyClick(s.window->view(), Qt::Key_Escape);
         QCOMPARE(s.window->view()->mode(), shell::ViewMode::Dashboard);
-        QVERIFY(!s.action(32787)->isEnabled());
+        QVERIFY(!s.action(C::ReturnToDashboard)->isEnabled());
     }
 
     void noticeAndAutoCapitalizeToggleAndAreSaved() {
         test::DataFolder folder(5);
         {
             Session s(folder);
-            QVERIFY(!s.action(32850)->isChecked());
-            s.action(32850)->trigger();
-            QVERIFY(s.action(32850)->isChecked());
+            QVERIFY(!s.action(C::ToggleStartupNotice)->isChecked());
+            s.action(C::ToggleStartupNotice)->trigger();
+            QVERIFY(s.action(C::ToggleStartupNotice)->isChecked());
             QCOMPARE(s.doc.settings.noticeOff, 1);
-            s.window->runCommand(32883);
+            s.window->runCommand(C::ToggleAutoCapitalize);
             QCOMPARE(s.doc.settings.autoCapitalize, 0);
-            s.action(57603)->trigger();
+            s.action(C::Save)->trigger();
         }
         Session again(folder);
         QCOMPARE(again.doc.settings.noticeOff, 1);
         QCOMPARE(again.doc.settings.autoCapitalize, 0);
-        QVERIFY(again.action(32850)->isChecked());
+        QVERIFY(again.action(C::ToggleStartupNotice)->isChecked());
     }
 
     // --- month copies ---
@@ -156,40 +160,40 @@ private slots:
         QCOMPARE(s.statusMonth(), QStringLiteral("Μήνας Εργασίας = ") + month(10));
         QMenu* previous = s.window->commandActions()->previousReportsMenu();
         QVERIFY(previous->menuAction()->isVisible());
-        QCOMPARE(s.action(32895)->text(), month(9));
-        QCOMPARE(s.action(32896)->text(), month(8));
-        QVERIFY(s.action(32895)->isEnabled());
-        QVERIFY(s.action(32896)->isEnabled());
-        QVERIFY(!s.action(32897)->isEnabled());
+        QCOMPARE(s.action(C::PreviousReport1)->text(), month(9));
+        QCOMPARE(s.action(C::PreviousReport2)->text(), month(8));
+        QVERIFY(s.action(C::PreviousReport1)->isEnabled());
+        QVERIFY(s.action(C::PreviousReport2)->isEnabled());
+        QVERIFY(!s.action(C::PreviousReport3)->isEnabled());
         QVERIFY(s.doc.modified != 0);  // making the copies marked the data modified
 
         s.prompts.answers = {Answer::No};
-        s.action(32895)->trigger();
+        s.action(C::PreviousReport1)->trigger();
         QVERIFY(s.hasQuestion(res::text(res::kSaveChanges)));
         QCOMPARE(s.doc.calendar.viewingPrevious, 1);
         QTRY_COMPARE(s.statusMonth(), QStringLiteral("Μήνας Εργασίας = ") + month(9));
-        QTRY_VERIFY(!s.button(129)->isHidden());
-        QCOMPARE(s.button(129)->text(), month(10) + QStringLiteral(" ->"));
-        QVERIFY(s.button(129)->isEnabled());
+        QTRY_VERIFY(!s.button(B::ReturnToLiveData)->isHidden());
+        QCOMPARE(s.button(B::ReturnToLiveData)->text(), month(10) + QStringLiteral(" ->"));
+        QVERIFY(s.button(B::ReturnToLiveData)->isEnabled());
         // Nothing that changes data while a copy is open.
-        QVERIFY(!s.action(57603)->isEnabled());
-        QVERIFY(!s.action(32786)->isEnabled());
-        QVERIFY(s.action(32850)->isEnabled());
+        QVERIFY(!s.action(C::Save)->isEnabled());
+        QVERIFY(!s.action(C::ChangePassword)->isEnabled());
+        QVERIFY(s.action(C::ToggleStartupNotice)->isEnabled());
         // Another copy opens straight away, without a question.
         const auto asked = s.prompts.questions.size();
-        s.action(32896)->trigger();
+        s.action(C::PreviousReport2)->trigger();
         QCOMPARE(s.prompts.questions.size(), asked);
         QTRY_COMPARE(s.statusMonth(), QStringLiteral("Μήνας Εργασίας = ") + month(8));
-        QCOMPARE(s.button(129)->text(), month(10) + QStringLiteral(" ->"));
+        QCOMPARE(s.button(B::ReturnToLiveData)->text(), month(10) + QStringLiteral(" ->"));
         // Menu texts stay the live data's months.
-        QCOMPARE(s.action(32895)->text(), month(9));
+        QCOMPARE(s.action(C::PreviousReport1)->text(), month(9));
 
-        QTest::mouseClick(s.button(129), Qt::LeftButton);
+        QTest::mouseClick(s.button(B::ReturnToLiveData), Qt::LeftButton);
         QCOMPARE(s.doc.calendar.viewingPrevious, 0);
         QTRY_COMPARE(s.statusMonth(), QStringLiteral("Μήνας Εργασίας = ") + month(10));
-        QTRY_VERIFY(s.button(129)->isHidden());
-        QVERIFY(s.action(32786)->isEnabled());
-        QVERIFY(s.action(32895)->isEnabled());
+        QTRY_VERIFY(s.button(B::ReturnToLiveData)->isHidden());
+        QVERIFY(s.action(C::ChangePassword)->isEnabled());
+        QVERIFY(s.action(C::PreviousReport1)->isEnabled());
     }
 
     void cancellingTheSaveQuestionKeepsTheLiveData() {
@@ -199,11 +203,11 @@ private slots:
             doc.computePreviousMask();
         });
         s.prompts.answers = {Answer::Cancel};
-        s.action(32895)->trigger();
+        s.action(C::PreviousReport1)->trigger();
         QCOMPARE(s.doc.calendar.viewingPrevious, 0);
         QVERIFY(s.doc.modified != 0);
-        QVERIFY(s.action(57603)->isEnabled());
-        QVERIFY(s.button(129)->isHidden());
+        QVERIFY(s.action(C::Save)->isEnabled());
+        QVERIFY(s.button(B::ReturnToLiveData)->isHidden());
     }
 
     void refusingThePasswordOnTheWayBackEndsTheProgram() {
@@ -216,11 +220,11 @@ private slots:
         s.doc.saveAll(s.prompts);
         s.doc.computePreviousMask();
         s.window->updateCommands();
-        s.action(32895)->trigger();  // the copy's own password is asked and given
+        s.action(C::PreviousReport1)->trigger();  // the copy's own password is asked and given
         QCOMPARE(s.doc.calendar.viewingPrevious, 1);
 
         s.prompts.passwordAttempts = {"wrong"};
-        QTest::mouseClick(s.button(129), Qt::LeftButton);
+        QTest::mouseClick(s.button(B::ReturnToLiveData), Qt::LeftButton);
         QVERIFY(!s.window->isVisible());
         QVERIFY(s.prompts.questions.empty() ||
                 !s.hasQuestion(res::text(res::kSaveChanges)));  // nothing offered to save
@@ -231,7 +235,7 @@ private slots:
     void exitAsksToSaveAndCancelStays() {
         test::DataFolder folder(10);
         Session s(folder);
-        s.action(32850)->trigger();
+        s.action(C::ToggleStartupNotice)->trigger();
         s.prompts.answers = {Answer::Cancel};
         QVERIFY(!s.window->close());
         QVERIFY(s.window->isVisible());
@@ -248,9 +252,9 @@ private slots:
         Session s(folder);
         // Something the remark file does not hold at start, as an editor would leave it.
         QFile::remove(folder.file(QStringLiteral("remark9.dat")));
-        s.action(32850)->trigger();
+        s.action(C::ToggleStartupNotice)->trigger();
         s.prompts.answers = {Answer::No};
-        QTest::mouseClick(s.button(110), Qt::LeftButton);
+        QTest::mouseClick(s.button(B::Exit), Qt::LeftButton);
         QVERIFY(!s.window->isVisible());
         QVERIFY(remarks.open(QIODevice::ReadOnly));
         QCOMPARE(remarks.readAll(), before);
@@ -262,9 +266,9 @@ private slots:
     void exitWithYesSaves() {
         test::DataFolder folder(10);
         Session s(folder);
-        s.action(32850)->trigger();
+        s.action(C::ToggleStartupNotice)->trigger();
         s.prompts.answers = {Answer::Yes};
-        s.action(57665)->trigger();
+        s.action(C::Exit)->trigger();
         QVERIFY(!s.window->isVisible());
         QCOMPARE(s.doc.modified, 0);
         QVERIFY(!folder.exists(QStringLiteral("rmkundo.dat")));
@@ -275,13 +279,13 @@ private slots:
     void aFailedSaveKeepsSaveEnabledAndTheExitQuestion() {
         test::DataFolder folder(10);
         Session s(folder);
-        s.action(shell::cmd::kNoticeToggle)->trigger();
+        s.action(C::ToggleStartupNotice)->trigger();
         // The meeting file cannot be replaced any more once the program has read it.
         QFile::remove(folder.file(QStringLiteral("meetin9.dat")));
         QVERIFY(QDir().mkpath(folder.file(QStringLiteral("meetin9.dat/inside"))));
-        s.action(shell::cmd::kSave)->trigger();
+        s.action(C::Save)->trigger();
         QVERIFY(!s.prompts.messages.empty());
-        QVERIFY(s.action(shell::cmd::kSave)->isEnabled());
+        QVERIFY(s.action(C::Save)->isEnabled());
         // Yes saves again, fails again, and the window stays; No then leaves without saving.
         s.prompts.answers = {Answer::Yes};
         QVERIFY(!s.window->close());
@@ -334,12 +338,12 @@ private slots:
         // A grey menu entry names itself, as an enabled one does; closing the menu clears it.
         QMenu* file = open("menuFile");
         QTRY_VERIFY(file->isVisible());
-        QVERIFY(!s.action(57607)->isEnabled());
-        hover(file, s.action(57607));
+        QVERIFY(!s.action(C::Print)->isEnabled());
+        hover(file, s.action(C::Print));
         QTRY_COMPARE(bar->currentMessage(), QStringLiteral("Εκτύπωση..."));
-        hover(file, s.action(57606));
+        hover(file, s.action(C::PrintSetup));
         QTRY_COMPARE(bar->currentMessage(), QStringLiteral("Ρυθμίσεις Εκτυπωτή"));
-        hover(file, s.action(57607));
+        hover(file, s.action(C::Print));
         QTRY_COMPARE(bar->currentMessage(), QStringLiteral("Εκτύπωση..."));
         file->close();
         QTRY_COMPARE(bar->currentMessage(), QString());
@@ -347,22 +351,22 @@ private slots:
         // An entry whose feature is not built says so.
         QMenu* view = open("menuView");
         QTRY_VERIFY(view->isVisible());
-        hover(view, s.action(32772));
+        hover(view, s.action(C::ViewQuickReview));
         QTRY_COMPARE(bar->currentMessage(), QStringLiteral("Γρήγορη Ανασκόπηση") + notYet);
         view->close();
 
         // A toolbar button greyed by its rule: its name.
         auto* toolBar = s.window->findChild<QToolBar*>(QStringLiteral("toolBar"));
-        QWidget* print = toolBar->widgetForAction(s.action(57607));
+        QWidget* print = toolBar->widgetForAction(s.action(C::Print));
         QVERIFY(!print->isEnabled());
         QTest::mouseMove(print);
         QTRY_COMPARE(bar->currentMessage(), QStringLiteral("Εκτύπωση..."));
 
         // Dashboard buttons, built or not.
-        QTest::mouseMove(s.button(116));
-        QVERIFY(!s.button(116)->isEnabled());
+        QTest::mouseMove(s.button(B::Statistics));
+        QVERIFY(!s.button(B::Statistics)->isEnabled());
         QTRY_COMPARE(bar->currentMessage(), QStringLiteral("Στατιστικά") + notYet);
-        QTest::mouseMove(s.button(113));
+        QTest::mouseMove(s.button(B::CongregationAnalysis));
         QTRY_COMPARE(bar->currentMessage(), QStringLiteral("Ανάλυση Εκκλησίας"));
         QVERIFY2(s.prompts.messages.empty(), "the status line, never a dialog");
     }
@@ -377,7 +381,7 @@ private slots:
             opened = url;
             return true;
         });
-        s.action(57666)->trigger();
+        s.action(C::HelpContents)->trigger();
         QVERIFY(opened.isLocalFile());
         QFile page(opened.toLocalFile());
         QVERIFY(page.open(QIODevice::ReadOnly));
@@ -385,7 +389,7 @@ private slots:
         QVERIFY(s.prompts.messages.empty());
 
         s.window->setUrlOpener([](const QUrl&) { return false; });
-        s.action(57669)->trigger();
+        s.action(C::ContextHelp)->trigger();
         QCOMPARE(s.prompts.messages.size(), std::size_t{1});
         QVERIFY(s.prompts.messages[0].find("Ο οδηγός χρήσης δεν άνοιξε") == 0);
     }
@@ -402,7 +406,7 @@ private slots:
             QTest::mouseClick(box->findChild<QPushButton*>(QStringLiteral("okButton")),
                               Qt::LeftButton);
         });
-        s.action(57664)->trigger();
+        s.action(C::About)->trigger();
         QVERIFY(QRegularExpression(QStringLiteral("^\\d+\\.\\d+\\.\\d+$"))
                     .match(gui::programVersion())
                     .hasMatch());

@@ -44,8 +44,6 @@ using test::retype;
 
 namespace {
 
-constexpr int kPublishersCommand = 32768;
-constexpr int kSaveCommand = 57603;
 constexpr std::uint8_t kHeadBit = 1u << 2;
 
 // Makes the entry that starts with `text` current; false when there is none.
@@ -113,7 +111,7 @@ struct Session {
         return true;
     }
     bool save() {
-        window->runCommand(kSaveCommand);
+        window->runCommand(shell::CommandId::Save);
         return doc.modified == 0;
     }
     // The folder as a fresh start of the program reads it.
@@ -198,7 +196,7 @@ private slots:
                 saveScreenshot(picker, "publisher-picker.png");
                 click(picker, "closeButton");
             });
-        s.window->runCommand(kPublishersCommand);
+        s.window->runCommand(shell::CommandId::EditPublishers);
         QVERIFY(script.done());
         QCOMPARE(script.unexpected(), 0);
         QCOMPARE(chooserTitle, QStringLiteral("Προσθήκη Ευαγγελιζομένου"));
@@ -295,7 +293,7 @@ private slots:
                     seen.selected = current(picker, "publisherList");
                     click(picker, "closeButton");
                 });
-            s.window->runCommand(kPublishersCommand);
+            s.window->runCommand(shell::CommandId::EditPublishers);
             return script.done() && script.unexpected() == 0;
         };
 
@@ -359,7 +357,7 @@ private slots:
                 selected = current(picker, "publisherList");
                 click(picker, "closeButton");
             });
-        s.window->runCommand(kPublishersCommand);
+        s.window->runCommand(shell::CommandId::EditPublishers);
         QVERIFY(script.done());
         QCOMPARE(script.unexpected(), 0);
         QCOMPARE(shownLast, utf8Of(before.lastName()));
@@ -432,7 +430,7 @@ private slots:
                 click(details, "okButton");
             })
             .then([](QWidget* picker) { click(picker, "closeButton"); });
-        s.window->runCommand(kPublishersCommand);
+        s.window->runCommand(shell::CommandId::EditPublishers);
         QVERIFY(script.done());
         QCOMPARE(script.unexpected(), 0);
         QVERIFY(householdHidden);
@@ -492,7 +490,7 @@ private slots:
             })
             .then([](QWidget* details) { click(details, "cancelButton"); })
             .then([](QWidget* picker) { click(picker, "closeButton"); });
-        s.window->runCommand(kPublishersCommand);
+        s.window->runCommand(shell::CommandId::EditPublishers);
         QVERIFY(cancelled.done());
         QCOMPARE(cancelled.unexpected(), 0);
         QCOMPARE(members.size(), 2);
@@ -510,7 +508,7 @@ private slots:
             })
             .then([](QWidget* status) { click(status, "okButton"); })
             .then([](QWidget* picker) { click(picker, "closeButton"); });
-        s.window->runCommand(kPublishersCommand);
+        s.window->runCommand(shell::CommandId::EditPublishers);
         QVERIFY(next.done());
         QCOMPARE(next.unexpected(), 0);
         QVERIFY(s.doc.findById(newId).has_value());
@@ -550,7 +548,7 @@ private slots:
             })
             .then([](QWidget* details) { click(details, "okButton"); })
             .then([](QWidget* picker) { click(picker, "closeButton"); });
-        s.window->runCommand(kPublishersCommand);
+        s.window->runCommand(shell::CommandId::EditPublishers);
         QVERIFY(give.done());
         QCOMPARE(give.unexpected(), 0);
         const int key = s.byId(a).emergencyKey();
@@ -584,7 +582,7 @@ private slots:
             })
             .then([](QWidget* details) { click(details, "okButton"); })
             .then([](QWidget* picker) { click(picker, "closeButton"); });
-        s.window->runCommand(kPublishersCommand);
+        s.window->runCommand(shell::CommandId::EditPublishers);
         QVERIFY(share.done());
         QCOMPARE(share.unexpected(), 0);
         QVERIFY(offered);
@@ -617,7 +615,7 @@ private slots:
             })
             .then([](QWidget* details) { click(details, "cancelButton"); })
             .then([](QWidget* picker) { click(picker, "closeButton"); });
-        s.window->runCommand(kPublishersCommand);
+        s.window->runCommand(shell::CommandId::EditPublishers);
         QVERIFY(look.done());
         QCOMPARE(look.unexpected(), 0);
         QCOMPARE(seen, QStringLiteral("6911112222"));
@@ -667,7 +665,7 @@ private slots:
                 selected = current(picker, "publisherList");
                 click(picker, "closeButton");
             });
-        s.window->runCommand(kPublishersCommand);
+        s.window->runCommand(shell::CommandId::EditPublishers);
         QVERIFY(script.done());
         QCOMPARE(script.unexpected(), 0);
         QVERIFY(fromStudentsShown);

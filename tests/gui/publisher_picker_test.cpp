@@ -327,8 +327,8 @@ private slots:
             button(picker, "closeButton")->click();
         };
         script.then(closePicker).then(closePicker);
-        window.runCommand(32768);
-        window.runCommand(32839);
+        window.runCommand(zelvo::shell::CommandId::EditPublishers);
+        window.runCommand(zelvo::shell::CommandId::EditStudents);
         QVERIFY(script.done());
         QCOMPARE(titles, QStringList({QStringLiteral("Επιλογή Ευαγγελιζομένου"),
                                       QStringLiteral("Επέλεξε Σπουδαστή")}));

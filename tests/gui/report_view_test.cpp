@@ -35,6 +35,7 @@ using namespace zelvo;
 using gui::CMainFrame;
 using gui::CZelvoView;
 using reports::FontRole;
+using C = shell::CommandId;
 
 namespace {
 
@@ -42,7 +43,7 @@ struct Session : test::WindowSession {
     using WindowSession::WindowSession;
     CZelvoView* view() const { return window->view(); }
     // Shows a report and waits until its first draw has sized the canvas.
-    void show(int command) {
+    void show(C command) {
         window->runCommand(command);
         QCoreApplication::processEvents();
         QTest::qWait(50);
@@ -93,7 +94,7 @@ private slots:
         Session s(folder);
         QVERIFY(s.loaded);
         QCOMPARE(s.view()->mode(), shell::ViewMode::Dashboard);
-        s.show(32891);
+        s.show(C::AnalysisByPioneersAndGroups);
         QCOMPARE(s.view()->mode(), shell::ViewMode::Report);
         QCOMPARE(s.view()->reportKind(), 1);
         QVERIFY(s.view()->canvas()->isVisible());
@@ -106,12 +107,12 @@ private slots:
         QCOMPARE(s.view()->mode(), shell::ViewMode::Dashboard);
         QVERIFY(s.view()->dashboard()->isVisible());
 
-        s.show(32892);
+        s.show(C::AnalysisAlphabetical);
         QCOMPARE(s.view()->reportKind(), 110);
-        s.window->runCommand(shell::cmd::kReturnToDashboard);
+        s.window->runCommand(C::ReturnToDashboard);
         QCOMPARE(s.view()->mode(), shell::ViewMode::Dashboard);
         // A report of every built kind shows.
-        for (int command : {32793, 32794}) {
+        for (const C command : {C::CongregationTotals, C::MeetingsReport}) {
             s.show(command);
             QCOMPARE(s.view()->mode(), shell::ViewMode::Report);
         }
@@ -121,7 +122,7 @@ private slots:
         test::DataFolder folder(400);
         Session s(folder);
         s.window->resize(900, 600);
-        s.show(32891);
+        s.show(C::AnalysisByPioneersAndGroups);
         const reports::ViewState& st = s.view()->state();
         QTRY_VERIFY(st.pageCount > 2);
         QTRY_COMPARE(s.canvasHeight(), 11 * st.pageCount * st.screenDpiY);
@@ -140,7 +141,7 @@ private slots:
         QCOMPARE(bar->value(), 0);
         // Another report starts at its top.
         QTest::keyClick(s.view(), Qt::Key_End);
-        s.show(32892);
+        s.show(C::AnalysisAlphabetical);
         QCOMPARE(bar->value(), 0);
     }
 
@@ -176,7 +177,7 @@ private slots:
             dialog->setCurrentFont(font);
             dialog->accept();
         });
-        s.window->runCommand(32788);
+        s.window->runCommand(C::TitleFont);
         QVERIFY(script.done());
         QCOMPARE(title, QStringLiteral("Γραμ/σειρά για Τίτλους"));
         const reports::LogicalFont after = s.view()->fonts().font(FontRole::Title);
@@ -202,7 +203,7 @@ private slots:
             title = modal->windowTitle();
             qobject_cast<QDialog*>(modal)->reject();
         });
-        s.window->runCommand(32803);
+        s.window->runCommand(C::SmallTextFont);
         QVERIFY(script.done());
         QVERIFY(title.isEmpty());
         QCOMPARE(s.view()->fonts().font(FontRole::Small), before);
@@ -215,7 +216,7 @@ private slots:
         Session s(folder);
         int asked = 0;
         s.view()->setFontChooser([&](QFont&, const QString&) { return ++asked > 0; });
-        s.window->runCommand(32791);
+        s.window->runCommand(C::TextFont);
         QCOMPARE(asked, 1);
         QVERIFY(!folder.exists(QStringLiteral("zelvog.ini")) ||
                 settingsOf(folder).integer(section(FontRole::Text), "Height", 0) == 0);
@@ -230,15 +231,15 @@ private slots:
                 font.setPointSize(30);
                 return true;
             });
-            s.window->runCommand(32790);
+            s.window->runCommand(C::HeadingFont);
             QCOMPARE(s.view()->fonts().font(FontRole::Heading).height, -40);
-            s.window->runCommand(32813);
+            s.window->runCommand(C::DefaultFonts);
             for (int i = 0; i < reports::kReportFontCount; ++i) {
                 const auto role = static_cast<FontRole>(i);
                 QCOMPARE(s.view()->fonts().font(role),
                          reports::defaultFont(role, reports::PrinterResolutionClass::High, 161));
             }
-            s.window->runCommand(32791);  // the text font changes again
+            s.window->runCommand(C::TextFont);  // the text font changes again
             s.doc.modified = 1;
             QVERIFY(s.doc.saveAll(s.prompts).ok);
         }
@@ -254,7 +255,7 @@ private slots:
     void previewShowsEveryPageWhilePrinting() {
         test::DataFolder folder(400);
         Session s(folder);
-        s.show(32891);
+        s.show(C::AnalysisByPioneersAndGroups);
         QTRY_VERIFY(s.view()->state().pageCount > 2);
         QSignalSpy printing(s.view(), &CZelvoView::printingChanged);
         int shown = -1;
@@ -276,7 +277,7 @@ private slots:
             closeRefused = s.window->isVisible();
             window->findChild<QPushButton*>(QStringLiteral("previewClose"))->click();
         });
-        s.window->runCommand(shell::cmd::kPrintPreview);
+        s.window->runCommand(C::PrintPreview);
         QVERIFY(script.done());
         // Every page that holds anything on the preview's paper (A4 here: its pages hold more
         // lines than the screen's count assumed, and a page foreseen for the branch block is not
@@ -305,7 +306,7 @@ private slots:
         const QString pdf = out.filePath(QStringLiteral("job.pdf"));
         Session s(folder);
         s.view()->setPrinter(pdfPrinter(pdf));
-        s.show(32891);
+        s.show(C::AnalysisByPioneersAndGroups);
         QTRY_VERIFY(s.view()->state().pageCount > 2);
         const int pages = s.view()->state().pageCount;
         int offeredMax = 0;
@@ -314,7 +315,7 @@ private slots:
             printer.setCopyCount(2);
             return true;
         });
-        s.window->runCommand(shell::cmd::kPrint);
+        s.window->runCommand(C::Print);
         QCOMPARE(offeredMax, pages);
         QCOMPARE(pdfPages(pdf), 2 * pages);
         QVERIFY(!s.view()->printing());
@@ -326,13 +327,13 @@ private slots:
             printer.setFromTo(2, 2);
             return true;
         });
-        s.window->runCommand(shell::cmd::kPrint);
+        s.window->runCommand(C::Print);
         QCOMPARE(pdfPages(pdf), 1);
 
         // Cancelling the dialog prints nothing.
         QFile::remove(pdf);
         s.view()->setPrintDialogRunner([](QPrinter&, int, int) { return false; });
-        s.window->runCommand(shell::cmd::kPrint);
+        s.window->runCommand(C::Print);
         QVERIFY(!QFile::exists(pdf));
     }
 
@@ -344,8 +345,8 @@ private slots:
         printer->setPageSize(QPageSize(QPageSize::A4));
         s.view()->setPrinter(std::move(printer));
         s.view()->setPrintDialogRunner([](QPrinter&, int, int) { return true; });
-        s.show(32793);  // the totals
-        s.window->runCommand(shell::cmd::kPrint);
+        s.show(C::CongregationTotals);  // the totals
+        s.window->runCommand(C::Print);
         QVERIFY(s.view()->state().isA4);
         QCOMPARE(s.view()->state().pageLength, 110);  // back for the screen
         QCOMPARE(pdfPages(out.filePath(QStringLiteral("a4.pdf"))), s.view()->state().pageCount);
@@ -357,8 +358,8 @@ private slots:
         auto printer = std::make_unique<QPrinter>();
         printer->setOutputFormat(QPrinter::PdfFormat);  // and no file to write
         s.view()->setPrinter(std::move(printer));
-        s.show(32793);
-        s.window->runCommand(shell::cmd::kPrint);
+        s.show(C::CongregationTotals);
+        s.window->runCommand(C::Print);
         QCOMPARE(s.prompts.messages.back(), std::string(res::kNoPrinter));
         QVERIFY(!s.view()->printing());
     }
@@ -392,7 +393,7 @@ private slots:
             modal->findChild<QListWidget*>(QStringLiteral("groupList"))->setCurrentRow(2);
             modal->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
         });
-        s.window->runCommand(32780);
+        s.window->runCommand(C::GroupAnalysis);
         QVERIFY(script.done());
         QCOMPARE(s.view()->mode(), shell::ViewMode::Report);
         QCOMPARE(s.view()->reportKind(), 2);
@@ -402,7 +403,7 @@ private slots:
         // Cancelled: nothing changes.
         test::ModalScript cancel;
         cancel.then([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
-        s.window->runCommand(32780);
+        s.window->runCommand(C::GroupAnalysis);
         QVERIFY(cancel.done());
         QCOMPARE(s.view()->reportGroup(), 3);
     }
@@ -422,7 +423,7 @@ private slots:
             modal->findChild<QListWidget*>(QStringLiteral("groupList"))->setCurrentRow(1);
             modal->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
         });
-        s.window->runCommand(32780);
+        s.window->runCommand(C::GroupAnalysis);
         QVERIFY(script.done());
         QCOMPARE(s.view()->mode(), shell::ViewMode::Dashboard);
     }
@@ -432,13 +433,13 @@ private slots:
         QTemporaryDir out;
         Session s(folder);
         s.view()->setPrinter(pdfPrinter(out.filePath(QStringLiteral("all.pdf"))));
-        s.show(32891);
+        s.show(C::AnalysisByPioneersAndGroups);
         QSignalSpy printing(s.view(), &CZelvoView::printingChanged);
         test::ModalScript script;
         script.then([](QWidget* modal) {
             modal->findChild<QPushButton*>(QStringLiteral("printAllButton"))->click();
         });
-        s.window->runCommand(32780);
+        s.window->runCommand(C::GroupAnalysis);
         QVERIFY(script.done());
         QCOMPARE(printing.count(), 2 * s.doc.groups.groupCount());
         QCOMPARE(s.view()->mode(), shell::ViewMode::Dashboard);
@@ -453,7 +454,7 @@ private slots:
             modal->findChild<QListWidget*>(QStringLiteral("groupList"))->setCurrentRow(1);
             modal->findChild<QPushButton*>(QStringLiteral("printOneButton"))->click();
         });
-        s.window->runCommand(32780);
+        s.window->runCommand(C::GroupAnalysis);
         QVERIFY(again.done());
         QCOMPARE(printing.count(), 2);
         QVERIFY(pdfPages(one) >= 1);
@@ -469,7 +470,7 @@ private slots:
             title = modal->windowTitle();
             qobject_cast<QDialog*>(modal)->reject();
         });
-        s.window->runCommand(shell::cmd::kPrintSetup);
+        s.window->runCommand(C::PrintSetup);
         QVERIFY(script.done());
         QCOMPARE(title, QStringLiteral("Ρυθμίσεις Εκτυπωτή"));
         if (QPrinterInfo::defaultPrinter().isNull()) QCOMPARE(s.view()->state().printerDpiX, 300);

@@ -16,8 +16,8 @@ namespace zelvo::records {
 class PublisherPickerModel {
 public:
     enum class Mode {
-        Publishers,  // command 32768: editing and adding publishers
-        Students,    // command 32839: editing and adding students
+        Publishers,  // Edit > Publishers: editing and adding publishers
+        Students,    // Edit > Students: editing and adding students
         Chooser,     // choosing an active publisher for another dialog
     };
 

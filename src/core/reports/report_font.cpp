@@ -77,24 +77,6 @@ std::string_view fontSection(FontRole role) {
     return {};
 }
 
-int fontCommand(FontRole role) {
-    switch (role) {
-        case FontRole::Title:
-            return 32788;
-        case FontRole::Subtitle:
-            return 32789;
-        case FontRole::Heading:
-            return 32790;
-        case FontRole::Text:
-            return 32791;
-        case FontRole::Small:
-            return 32803;
-        case FontRole::Fixed:
-            break;
-    }
-    return 0;
-}
-
 void ReportFonts::load(const IniFile& ini, PrinterResolutionClass res,
                        std::string_view languageWord, bool forceDefaults) {
     const int charSet = reportFontCharset(languageWord);

@@ -52,8 +52,6 @@ LogicalFont dateStampFont(int charSet);
 
 // Settings section of a font (UTF-8; the file holds it in Windows-1253).
 std::string_view fontSection(FontRole role);
-// Command that opens the font chooser for a font.
-int fontCommand(FontRole role);
 
 class ReportFonts {
 public:

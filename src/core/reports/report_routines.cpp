@@ -1,6 +1,7 @@
 #include "reports/report_routines.h"
 
 #include "reports/congregation_report.h"
+#include "reports/report_kind.h"
 #include "store/zelvo_doc.h"
 
 namespace zelvo::reports {
@@ -20,19 +21,19 @@ bool drawReport(CZelvoDoc& doc, Surface& surface, int kind, int group, ReportCon
     context.pageCount = 1;
     context.pagesUsed = 0;
     CongregationArgs args;
-    switch (kind) {
-        case 1:
+    switch (static_cast<ReportKind>(kind)) {
+        case ReportKind::AnalysisByPioneersAndGroups:
             break;
-        case 110:
+        case ReportKind::AnalysisAlphabetical:
             args.order = AnalysisOrder::ListOrder;
             break;
-        case 2:
+        case ReportKind::GroupAnalysis:
             args.group = group;
             break;
-        case 3:
+        case ReportKind::CongregationTotals:
             args.mode = CongregationMode::Totals;
             break;
-        case 4:
+        case ReportKind::MeetingsReport:
             args.mode = CongregationMode::Meetings;
             break;
         default:

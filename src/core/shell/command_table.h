@@ -3,34 +3,15 @@
 // Menus, toolbar and dashboard are all built from here, so no rule is written twice.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "shell/command_ids.h"
 #include "shell/command_state.h"
 
 namespace zelvo::shell {
-
-// Command ids the shell handles itself.
-namespace cmd {
-inline constexpr int kPasswordChange = 32786;
-inline constexpr int kReturnToDashboard = 32787;
-inline constexpr int kNoticeToggle = 32850;
-inline constexpr int kAutoCapitalizeToggle = 32883;
-inline constexpr int kPreviousReportFirst = 32895;  // 1 month back
-inline constexpr int kPreviousReportLast = 32900;   // 6 months back
-inline constexpr int kSave = 57603;
-inline constexpr int kPrintSetup = 57606;
-inline constexpr int kPrint = 57607;
-inline constexpr int kPrintPreview = 57609;
-inline constexpr int kAbout = 57664;
-inline constexpr int kExit = 57665;
-inline constexpr int kHelpContents = 57666;
-inline constexpr int kHelpIndex = 57667;
-inline constexpr int kContextHelp = 57669;
-// The dashboard's return-to-live-month button acts as a command of its own.
-inline constexpr int kReturnToLiveData = 129;
-}  // namespace cmd
 
 enum class EnableRule {
     Always,
@@ -56,7 +37,7 @@ enum class TextRule {
 };
 
 struct Command {
-    int id = 0;
+    CommandId id{};
     std::string_view text;  // UTF-8, with its & mnemonic ("&&" is a literal ampersand)
     EnableRule enable = EnableRule::Always;
     bool built = false;  // false: shown but disabled until its feature exists
@@ -71,34 +52,34 @@ struct MenuEntry {
     Kind kind = Kind::Command;
     int depth = 0;          // 0: a menu of the menu bar
     std::string_view text;  // menus only
-    int command = 0;        // commands only
+    CommandId command{};    // commands only
     std::string_view name;  // menus only: a stable name for the widget
 };
 
 // A button of the dashboard and the command it runs. The dashboard has its own enabling rules.
 struct DashboardButton {
-    int id = 0;
-    std::string_view label;  // empty: the text comes from the command (button 129)
-    int command = 0;
+    DashboardButtonId id{};
+    std::string_view label;  // empty: the text comes from the command (return to live data)
+    CommandId command{};
     EnableRule enable = EnableRule::Always;
     int section = 0;  // index into dashboardSections()
 };
 
-inline constexpr int kToolbarGap = 0;
 inline constexpr std::string_view kPreviousReportsMenuName = "menuPreviousReports";
 
 std::span<const Command> commands();
-const Command* findCommand(int id);
+const Command* findCommand(CommandId id);
 std::span<const MenuEntry> menuOutline();
-std::span<const int> toolbarLayout();  // command ids in order, kToolbarGap between groups
+// The toolbar's commands in order; an empty entry is the gap between two groups.
+std::span<const std::optional<CommandId>> toolbarLayout();
 std::span<const DashboardButton> dashboardButtons();
 std::span<const std::string_view> dashboardSections();  // titles; an empty one has none
-const DashboardButton* findDashboardButton(int id);
+const DashboardButton* findDashboardButton(DashboardButtonId id);
 
 // 1-6 for the previous-reports commands, 0 for any other.
-int monthsBackOf(int commandId);
+int monthsBackOf(CommandId id);
 
-bool ruleHolds(EnableRule rule, const CommandState& state, int commandId);
+bool ruleHolds(EnableRule rule, const CommandState& state, CommandId id);
 bool commandEnabled(const Command& command, const CommandState& state);
 bool commandChecked(const Command& command, const CommandState& state);
 std::string commandText(const Command& command, const CommandState& state);

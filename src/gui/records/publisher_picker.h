@@ -21,8 +21,8 @@ namespace zelvo::gui {
 
 class PickListWidget;
 
-// Commands 32768 and 32839: the picker over the active list or the students list, with adding
-// and editing. True when the data changed while it was open.
+// The commands EditPublishers and EditStudents: the picker over the active list or the students
+// list, with adding and editing. True when the data changed while it was open.
 bool runPublisherPicker(QWidget* parent, CZelvoDoc& doc, UserPrompts& prompts, bool students);
 
 // The picker as a chooser of an active publisher ("Ακύρωση" / "Επιλογή"): the chosen row.

@@ -8,20 +8,11 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "gui/shell/command_actions.h"
 #include "gui/shell/qt_text.h"
 #include "resources/strings.h"
-#include "shell/command_table.h"
 
 namespace zelvo::gui {
-
-namespace {
-
-QString commandLabel(int id) {
-    const shell::Command* c = shell::findCommand(id);
-    return c != nullptr ? qtText(c->text) : QString();
-}
-
-}  // namespace
 
 PrintPreviewWindow::PrintPreviewWindow(QPrinter* printer, std::function<void(QPrinter*)> paint,
                                        QWidget* parent)
@@ -30,13 +21,13 @@ PrintPreviewWindow::PrintPreviewWindow(QPrinter* printer, std::function<void(QPr
       pageLabel_(new QLabel(this)),
       paint_(std::move(paint)) {
     setObjectName(QStringLiteral("printPreviewWindow"));
-    setWindowTitle(commandLabel(shell::cmd::kPrintPreview));
+    setWindowTitle(commandMenuText(shell::CommandId::PrintPreview));
     preview_->setObjectName(QStringLiteral("previewWidget"));
     pageLabel_->setObjectName(QStringLiteral("previewPageLabel"));
 
     auto* bar = new QHBoxLayout;
     auto* print = addButton("previewPrint", {});
-    print->setText(commandLabel(shell::cmd::kPrint));
+    print->setText(commandMenuText(shell::CommandId::Print));
     bar->addWidget(print);
     bar->addSpacing(12);
     first_ = addButton("previewFirst", res::kPreviewFirst);

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QStatusTipEvent>
 #include <QToolBar>
+#include <optional>
 #include <vector>
 
 #include "gui/shell/qt_text.h"
@@ -17,21 +18,26 @@
 
 namespace zelvo::gui {
 
+QString commandMenuText(shell::CommandId id) {
+    const shell::Command* c = shell::findCommand(id);
+    return c != nullptr ? qtText(c->text) : QString();
+}
+
 CommandActions::CommandActions(QWidget* owner) : QObject(owner), owner_(owner) {
     for (const shell::Command& c : shell::commands()) {
         auto* a = new QAction(qtText(c.text), owner);
-        a->setObjectName(QStringLiteral("action%1").arg(c.id));
+        a->setObjectName(QStringLiteral("action%1").arg(shell::idNumber(c.id)));
         if (!c.shortcut.empty()) a->setShortcut(QKeySequence(qtText(c.shortcut)));
         if (c.check != shell::CheckRule::None) a->setCheckable(true);
         a->setEnabled(false);
         owner->addAction(a);
-        const int id = c.id;
+        const shell::CommandId id = c.id;
         connect(a, &QAction::triggered, this, [this, id] { emit triggered(id); });
         actions_[id] = a;
     }
 }
 
-QAction* CommandActions::action(int id) const {
+QAction* CommandActions::action(shell::CommandId id) const {
     const auto it = actions_.find(id);
     return it == actions_.end() ? nullptr : it->second;
 }
@@ -64,13 +70,13 @@ void CommandActions::fillMenuBar(QMenuBar* bar) {
 }
 
 void CommandActions::fillToolBar(QToolBar* bar) {
-    for (int id : shell::toolbarLayout()) {
-        if (id == shell::kToolbarGap) {
+    for (const std::optional<shell::CommandId> id : shell::toolbarLayout()) {
+        if (!id) {
             bar->addSeparator();
             continue;
         }
-        QAction* a = action(id);
-        a->setIcon(commandIcon(id));
+        QAction* a = action(*id);
+        a->setIcon(commandIcon(*id));
         bar->addAction(a);
     }
 }

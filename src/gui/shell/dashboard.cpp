@@ -16,9 +16,9 @@ namespace {
 constexpr int kButtonHeight = 40;
 constexpr int kButtonWidth = 250;
 
-QPushButton* makeButton(int id, QWidget* parent) {
+QPushButton* makeButton(shell::DashboardButtonId id, QWidget* parent) {
     auto* b = new QPushButton(parent);
-    b->setObjectName(QStringLiteral("button%1").arg(id));
+    b->setObjectName(QStringLiteral("button%1").arg(shell::idNumber(id)));
     b->setMinimumSize(kButtonWidth, kButtonHeight);
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     b->setAutoDefault(false);
@@ -59,10 +59,10 @@ Dashboard::Dashboard(QWidget* parent) : QWidget(parent) {
         } else {
             // The foot row keeps its buttons at their own size, return on the left, exit right.
             b->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-            if (d.command == shell::cmd::kExit) footer->addStretch(1);
+            if (d.command == shell::CommandId::Exit) footer->addStretch(1);
             footer->addWidget(b);
         }
-        const int id = d.id;
+        const shell::DashboardButtonId id = d.id;
         connect(b, &QPushButton::clicked, this, [this, id] { emit buttonPressed(id); });
         buttons_[d.id] = b;
     }
@@ -75,7 +75,7 @@ Dashboard::Dashboard(QWidget* parent) : QWidget(parent) {
     refresh(shell::CommandState{});
 }
 
-QPushButton* Dashboard::button(int id) const {
+QPushButton* Dashboard::button(shell::DashboardButtonId id) const {
     const auto it = buttons_.find(id);
     return it == buttons_.end() ? nullptr : it->second;
 }
@@ -93,10 +93,10 @@ void Dashboard::refresh(const shell::CommandState& state) {
 }
 
 void Dashboard::refreshReturnButton(const shell::CommandState& state) {
-    applyRules(shell::cmd::kReturnToLiveData, state);
+    applyRules(shell::DashboardButtonId::ReturnToLiveData, state);
 }
 
-void Dashboard::applyRules(int id, const shell::CommandState& state) {
+void Dashboard::applyRules(shell::DashboardButtonId id, const shell::CommandState& state) {
     const shell::DashboardButton* d = shell::findDashboardButton(id);
     QPushButton* b = button(id);
     if (d == nullptr || b == nullptr) return;

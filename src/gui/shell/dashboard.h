@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <map>
 
+#include "shell/command_ids.h"
 #include "shell/command_state.h"
 
 class QPushButton;
@@ -21,17 +22,17 @@ public:
     // The return-to-live-month button alone: shown only while a month copy is open.
     void refreshReturnButton(const shell::CommandState& state);
 
-    QPushButton* button(int id) const;
+    QPushButton* button(shell::DashboardButtonId id) const;
     // The first button that can take the focus, for a freshly shown dashboard.
     QPushButton* firstEnabledButton() const;
 
 signals:
-    // A button was pressed (its own id, "button" + id).
-    void buttonPressed(int buttonId);
+    // A button was pressed (object name "button" + its id's number).
+    void buttonPressed(zelvo::shell::DashboardButtonId id);
 
 private:
-    std::map<int, QPushButton*> buttons_;
-    void applyRules(int id, const shell::CommandState& state);
+    std::map<shell::DashboardButtonId, QPushButton*> buttons_;
+    void applyRules(shell::DashboardButtonId id, const shell::CommandState& state);
 };
 
 }  // namespace zelvo::gui

@@ -30,6 +30,8 @@ namespace {
 
 constexpr int kPaneMargin = 16;
 
+using C = shell::CommandId;
+
 }  // namespace
 
 CMainFrame::CMainFrame(CZelvoDoc& doc, UserPrompts& prompts, QWidget* parent)
@@ -155,56 +157,56 @@ void CMainFrame::bringToFront() {
     activateWindow();
 }
 
-void CMainFrame::setCommandHandler(int id, CommandHandler handler) {
+void CMainFrame::setCommandHandler(shell::CommandId id, CommandHandler handler) {
     handlers_[id] = std::move(handler);
 }
 
-void CMainFrame::runCommand(int id) {
+void CMainFrame::runCommand(shell::CommandId id) {
     const shell::Command* command = shell::findCommand(id);
     // Nothing runs that its rules do not allow at this moment (a shortcut may race a refresh).
     if (command == nullptr || !shell::commandEnabled(*command, commandState())) return;
     execute(id);
 }
 
-void CMainFrame::pressDashboardButton(int buttonId) {
+void CMainFrame::pressDashboardButton(shell::DashboardButtonId id) {
     // The dashboard has rules of its own, which may allow what the menu entry would not.
-    const shell::DashboardButton* button = shell::findDashboardButton(buttonId);
+    const shell::DashboardButton* button = shell::findDashboardButton(id);
     if (button == nullptr || !shell::buttonEnabled(*button, commandState())) return;
     execute(button->command);
 }
 
-void CMainFrame::execute(int id) {
+void CMainFrame::execute(shell::CommandId id) {
     if (const int k = shell::monthsBackOf(id); k != 0) {
         openPreviousReport(k);
     } else {
         switch (id) {
-            case shell::cmd::kSave:
+            case C::Save:
                 save();
                 break;
-            case shell::cmd::kExit:
+            case C::Exit:
                 close();
                 return;
-            case shell::cmd::kReturnToDashboard:
+            case C::ReturnToDashboard:
                 view_->showDashboard();
                 break;
-            case shell::cmd::kReturnToLiveData:
+            case C::ReturnToLiveData:
                 returnToLiveData();
                 break;
-            case shell::cmd::kPasswordChange:
+            case C::ChangePassword:
                 runPasswordChange(this, doc_, prompts_);
                 break;
-            case shell::cmd::kNoticeToggle:
+            case C::ToggleStartupNotice:
                 toggleNotice();
                 break;
-            case shell::cmd::kAutoCapitalizeToggle:
+            case C::ToggleAutoCapitalize:
                 toggleAutoCapitalize();
                 break;
-            case shell::cmd::kAbout:
+            case C::About:
                 showAboutBox(this, qtText(doc_.dataFolder));
                 break;
-            case shell::cmd::kHelpContents:
-            case shell::cmd::kHelpIndex:
-            case shell::cmd::kContextHelp:
+            case C::HelpContents:
+            case C::HelpIndex:
+            case C::ContextHelp:
                 openUserGuide();
                 break;
             default:

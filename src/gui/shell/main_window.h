@@ -8,6 +8,7 @@
 #include <map>
 
 #include "gui/shell/password_gate_watch.h"
+#include "shell/command_ids.h"
 #include "shell/command_state.h"
 #include "shell/frame_placement.h"
 
@@ -35,9 +36,9 @@ public:
     QLabel* statusPane(int pane) const;
 
     // Runs a command of the table when its rule allows it (menus, toolbar and shortcuts).
-    void runCommand(int id);
+    void runCommand(shell::CommandId id);
     // Runs the command of a dashboard button when the button's own rule allows it.
-    void pressDashboardButton(int buttonId);
+    void pressDashboardButton(shell::DashboardButtonId id);
     // Applies the enabling, check-mark and text rules to menus, toolbar and dashboard.
     void updateCommands();
     // Posts the two dashboard refreshes: show the dashboard with the report month, and the
@@ -49,7 +50,7 @@ public:
     // Subsystems outside the shell add the commands they carry out (see installReportCommands,
     // installRecordCommands). A handler runs only when the command's rule allows it.
     using CommandHandler = std::function<void()>;
-    void setCommandHandler(int id, CommandHandler handler);
+    void setCommandHandler(shell::CommandId id, CommandHandler handler);
     CZelvoDoc& document() const { return doc_; }
     UserPrompts& prompts() { return prompts_; }
 
@@ -73,14 +74,14 @@ private:
     QLabel* pane0_;
     QLabel* pane1_;
     UrlOpener openUrl_;
-    std::map<int, CommandHandler> handlers_;
+    std::map<shell::CommandId, CommandHandler> handlers_;
     shell::FramePlacement placement_;
     shell::ViewMode placedMode_ = shell::ViewMode::Dashboard;
     bool documentClosed_ = false;
     bool abandoned_ = false;  // the live data could not be reloaded: leave without a question
 
     shell::CommandState commandState() const;
-    void execute(int id);
+    void execute(shell::CommandId id);
     void buildStatusBar();
     void showDashboardAndMonth();
     // Each mode of the view has its own place on the desktop.

@@ -3,7 +3,7 @@
 #include <QString>
 #include <array>
 
-#include "shell/command_table.h"
+#include "shell/command_ids.h"
 
 // The icons live in a static library, whose resources the linker would drop unless asked for.
 static void initIconResources() {
@@ -14,27 +14,29 @@ namespace zelvo::gui {
 
 namespace {
 
+using C = shell::CommandId;
+
 struct CommandIcon {
-    int id;
+    shell::CommandId id;
     const char* theme;  // freedesktop icon name; empty when no standard icon fits
     const char* file;   // our own, under :/icons
 };
 
 constexpr std::array<CommandIcon, 14> kIcons = {{
-    {shell::cmd::kReturnToDashboard, "", "dashboard"},
-    {shell::cmd::kSave, "document-save", "save"},
-    {shell::cmd::kPrint, "document-print", "print"},
-    {shell::cmd::kPrintPreview, "document-print-preview", "preview"},
-    {32769, "", "aux_pioneers"},
-    {32777, "", "report_entry"},
-    {32778, "", "attendance"},
-    {32768, "", "publishers"},
-    {32770, "", "groups"},
-    {32773, "", "no_report"},
-    {32774, "", "irregular"},
-    {32782, "", "inactive"},
-    {shell::cmd::kAbout, "help-about", "about"},
-    {shell::cmd::kContextHelp, "help-contextual", "context_help"},
+    {C::ReturnToDashboard, "", "dashboard"},
+    {C::Save, "document-save", "save"},
+    {C::Print, "document-print", "print"},
+    {C::PrintPreview, "document-print-preview", "preview"},
+    {C::EditAuxiliaryPioneers, "", "aux_pioneers"},
+    {C::EnterReports, "", "report_entry"},
+    {C::EnterAttendance, "", "attendance"},
+    {C::EditPublishers, "", "publishers"},
+    {C::EditGroups, "", "groups"},
+    {C::ListNoReport, "", "no_report"},
+    {C::ListIrregular, "", "irregular"},
+    {C::EditInactive, "", "inactive"},
+    {C::About, "help-about", "about"},
+    {C::ContextHelp, "help-contextual", "context_help"},
 }};
 
 QIcon ownIcon(const char* file) {
@@ -45,9 +47,9 @@ QIcon ownIcon(const char* file) {
 
 }  // namespace
 
-QIcon commandIcon(int commandId) {
+QIcon commandIcon(shell::CommandId id) {
     for (const CommandIcon& icon : kIcons) {
-        if (icon.id != commandId) continue;
+        if (icon.id != id) continue;
         if (icon.theme[0] != '\0')
             return QIcon::fromTheme(QLatin1String(icon.theme), ownIcon(icon.file));
         return ownIcon(icon.file);

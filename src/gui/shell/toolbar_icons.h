@@ -3,9 +3,11 @@
 
 #include <QIcon>
 
+#include "shell/command_ids.h"
+
 namespace zelvo::gui {
 
-QIcon commandIcon(int commandId);
+QIcon commandIcon(shell::CommandId id);
 // The program's icon, for the windows.
 QIcon programIcon();
 

@@ -15,6 +15,7 @@
 #include "gui/reports/print_preview_window.h"
 #include "gui/reports/report_canvas.h"
 #include "gui/reports/report_printing.h"
+#include "gui/shell/command_actions.h"
 #include "gui/shell/dashboard.h"
 #include "gui/shell/qt_text.h"
 #include "render/painter_surface.h"
@@ -48,11 +49,6 @@ std::string_view chooserTitle(FontRole role) {
         default:
             return {};  // the small text has no title of its own
     }
-}
-
-QString commandLabel(int id) {
-    const shell::Command* c = shell::findCommand(id);
-    return c != nullptr ? qtText(c->text) : QString();
 }
 
 }  // namespace
@@ -286,7 +282,7 @@ void CZelvoView::setPrinter(std::unique_ptr<QPrinter> printer) {
 void CZelvoView::printerSetup() {
     QPageSetupDialog dialog(&printer(), this);
     dialog.setObjectName(QStringLiteral("printerSetupDialog"));
-    dialog.setWindowTitle(commandLabel(shell::cmd::kPrintSetup));
+    dialog.setWindowTitle(commandMenuText(shell::CommandId::PrintSetup));
     dialog.exec();
     readPrinterResolution();
     redraw();
