@@ -49,9 +49,9 @@ inline void applySaveEffects(CZelvoDoc& doc) {
             for (int m = 0; m < 12; ++m) {
                 const bool moves =
                     cal.absoluteMonthOf(m, s) <= kLastOldFormMonth || m > cal.reportMonth;
-                if (r.bit11(m, s) && moves && (r.hours(m, s) != 0 || r.quarters(m, s) != 0))
+                if (r.tookPart(m, s) && moves && (r.hours(m, s) != 0 || r.quarters(m, s) != 0))
                     r.setMonthWord(MonthWord::StudiesAndFlags, m, s,
-                                   static_cast<std::uint16_t>(r.studiesAndFlags(m, s) & ~kBit11));
+                                   static_cast<std::uint16_t>(r.studiesAndFlags(m, s) & ~kTookPart));
             }
     }
     // Appointments are written once per person and kind, and only those worth keeping.

@@ -118,7 +118,7 @@ inline void writeSampleFolder(const fs::path& folder, const Date& today = kSampl
     maria.setWord(PublisherRecord::kHouseholdKey, 101);
     // An under-one-hour mark of an old-form month (June 2023), kept apart in zlt15.dat.
     maria.setMonthWord(MonthWord::Hours, 5, 1, 0);
-    maria.setMonthWord(MonthWord::StudiesAndFlags, 5, 1, kBit11);
+    maria.setMonthWord(MonthWord::StudiesAndFlags, 5, 1, kTookPart);
     // November's report, handed in late and counted in December.
     const int late = cal.reportMonth == 0 ? 11 : cal.reportMonth - 1;
     doc.lateReports.push_back(

@@ -49,7 +49,7 @@ void writeMonth(JsonWriter& j, const CZelvoDoc& doc, const PublisherRecord& r, i
     j.field("videos", int{r.monthWord(MonthWord::Videos, m, s)});
     j.field("hours", int{r.hours(m, s)}).field("quarters", r.quarters(m, s));
     j.field("returnVisits", int{r.monthWord(MonthWord::ReturnVisits, m, s)});
-    j.field("bibleStudies", r.bibleStudies(m, s)).field("bit11", r.bit11(m, s) ? 1 : 0);
+    j.field("bibleStudies", r.bibleStudies(m, s)).field("bit11", r.tookPart(m, s) ? 1 : 0);
     j.field("pioneerKind", r.pioneerKind(m, s));
     j.field("creditHours", int{r.monthWord(MonthWord::CreditHours, m, s)});
     const int remark = r.monthWord(MonthWord::RemarkIndex, m, s);

@@ -109,7 +109,7 @@ void hoursIn(PublisherRecord& p, int abs, std::uint16_t h = 5) {
     const MonthSlot ms = slotOf(abs);
     test::setReport(p, ms.month, ms.slot, h);
 }
-void bit11In(PublisherRecord& p, int abs) {
+void tookPartIn(PublisherRecord& p, int abs) {
     const MonthSlot ms = slotOf(abs);
     test::setReport(p, ms.month, ms.slot, 0, 0, 0, true);
 }
@@ -293,13 +293,13 @@ protected:
         // Bit 11 alone in every month: "under one hour" up to September 2023, "participated"
         // from October; both are reports.
         PublisherRecord delta = test::person(201, "Delta", "D");
-        for (int a = kSep23 - 5; a <= kOct23; ++a) bit11In(delta, a);
+        for (int a = kSep23 - 5; a <= kOct23; ++a) tookPartIn(delta, a);
 
         PublisherRecord epsilon = test::person(202, "Epsilon", "E");  // under one hour, Sep 2023
-        bit11In(epsilon, kSep23);
+        tookPartIn(epsilon, kSep23);
 
         PublisherRecord zeta = test::person(203, "Zeta", "Z");  // participated, October 2023
-        bit11In(zeta, kOct23);
+        tookPartIn(zeta, kOct23);
 
         PublisherRecord special = test::person(204, "Kappa", "K");  // special pioneer, no reports
         for (int m = 0; m < 12; ++m)

@@ -53,13 +53,13 @@ protected:
     PublisherRecord reporter(std::uint16_t id, int pioneer, std::uint16_t placements,
                              std::uint16_t videos, std::uint16_t hours, int quarters,
                              std::uint16_t returnVisits, std::uint16_t studies,
-                             bool bit11 = false) {
+                             bool tookPart = false) {
         PublisherRecord p = person(id, "P", "N" + std::to_string(id));
         p.setMonthByte(MonthByte::PioneerKind, rm, slot, static_cast<std::uint8_t>(pioneer));
         p.setMonthWord(MonthWord::Placements, rm, slot, placements);
         p.setMonthWord(MonthWord::Videos, rm, slot, videos);
         p.setMonthWord(MonthWord::ReturnVisits, rm, slot, returnVisits);
-        setReport(p, rm, slot, hours, quarters, studies, bit11);
+        setReport(p, rm, slot, hours, quarters, studies, tookPart);
         return p;
     }
     Row totals(int category) const { return doc->reportTotals[static_cast<std::size_t>(category)]; }

@@ -175,9 +175,9 @@ TEST_F(DataFilesTest, SavedTableIsTheRowsInFileForm) {
             for (int s = 0; s < 2; ++s)
                 if (u.flag(m, s))
                     r.setMonthWord(MonthWord::StudiesAndFlags, m, s,
-                                   static_cast<std::uint16_t>(r.studiesAndFlags(m, s) & ~kBit11));
+                                   static_cast<std::uint16_t>(r.studiesAndFlags(m, s) & ~kTookPart));
     }
-    EXPECT_FALSE(expected[static_cast<std::size_t>(rowOfId(*doc, 121))].bit11(10, 0));
+    EXPECT_FALSE(expected[static_cast<std::size_t>(rowOfId(*doc, 121))].tookPart(10, 0));
     const auto rows = tableOf(file);
     for (std::size_t i = 0; i < rows.size(); ++i)
         EXPECT_EQ(rows[i].bytes, expected[i].bytes) << "row " << i;
@@ -416,16 +416,16 @@ TEST_F(DataFilesTest, UnderOneHourMarksSurviveOnlyOnMonthsWithoutHours) {
     EXPECT_FALSE(rec.flag(kReportMonth, kSlot)) << "this month's mark stays in the table";
     for (std::size_t i = 26; i < 32; ++i) EXPECT_EQ(under[i], 0);
     const auto rows = tableOf(folder.read(files::kPublishers));
-    EXPECT_FALSE(rows[1].bit11(5, 0)) << "moved out of the table";
-    EXPECT_TRUE(rows[1].bit11(kReportMonth, kSlot));
+    EXPECT_FALSE(rows[1].tookPart(5, 0)) << "moved out of the table";
+    EXPECT_TRUE(rows[1].tookPart(kReportMonth, kSlot));
 
     const auto reloaded = load();
     for (const CZelvoDoc* d : {doc.get(), reloaded.get()}) {
         const PublisherRecord& r = d->publishers[1];
-        EXPECT_TRUE(r.bit11(5, 0));
-        EXPECT_FALSE(r.bit11(6, 0));
-        EXPECT_FALSE(r.bit11(7, 0));
-        EXPECT_TRUE(r.bit11(kReportMonth, kSlot));
+        EXPECT_TRUE(r.tookPart(5, 0));
+        EXPECT_FALSE(r.tookPart(6, 0));
+        EXPECT_FALSE(r.tookPart(7, 0));
+        EXPECT_TRUE(r.tookPart(kReportMonth, kSlot));
         EXPECT_EQ(r.hours(6, 0), 4);
     }
 }
@@ -447,15 +447,15 @@ TEST_F(DataFilesTest, OldFormMonthsKeepTheirMarksApartToo) {
     EXPECT_TRUE(rec.flag(2, 1));
     EXPECT_FALSE(rec.flag(2, 0));
     const PublisherRecord inFile = tableOf(folder.read(files::kPublishers))[1];
-    EXPECT_FALSE(inFile.bit11(2, 1));
-    EXPECT_TRUE(inFile.bit11(2, 0));
+    EXPECT_FALSE(inFile.tookPart(2, 1));
+    EXPECT_TRUE(inFile.tookPart(2, 0));
 
     auto again = std::make_unique<CZelvoDoc>();
     again->startUp(folder.str(), {2024, 8, 10}, LoadMode::Live);
     ASSERT_TRUE(again->load(prompts, LoadMode::Live).ok);
-    EXPECT_TRUE(again->publishers[1].bit11(2, 1));
-    EXPECT_TRUE(again->publishers[1].bit11(2, 0));
-    EXPECT_FALSE(again->publishers[1].bit11(3, 1));
+    EXPECT_TRUE(again->publishers[1].tookPart(2, 1));
+    EXPECT_TRUE(again->publishers[1].tookPart(2, 0));
+    EXPECT_FALSE(again->publishers[1].tookPart(3, 1));
 }
 
 TEST_F(DataFilesTest, MarksThatStayInTheTableLeaveAnEmptyUnderHourFile) {

@@ -199,7 +199,7 @@ TEST_F(DataSafetyTest, EmptyTablesAreRemovedOnlyAfterEverythingElseWasWritten) {
         for (int m = 0; m < 12; ++m)
             for (int s = 0; s < 3; ++s)
                 r.setMonthWord(MonthWord::StudiesAndFlags, m, s,
-                               static_cast<std::uint16_t>(r.studiesAndFlags(m, s) & ~kBit11));
+                               static_cast<std::uint16_t>(r.studiesAndFlags(m, s) & ~kTookPart));
     blockWithFolder(files::kMeetings);
     EXPECT_FALSE(save(*doc).ok);
     EXPECT_TRUE(dir->exists(files::kGroups));

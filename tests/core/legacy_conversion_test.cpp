@@ -238,7 +238,7 @@ TEST_F(LegacyConversionTest, RowsAreConvertedFieldByField) {
     EXPECT_EQ(a->monthWord(MonthWord::ReturnVisits, 0, 1), 0x2C8);
     EXPECT_EQ(a->bibleStudies(0, 1), 37);
     EXPECT_EQ(a->quarters(0, 1), 3);
-    EXPECT_FALSE(a->bit11(0, 1));
+    EXPECT_FALSE(a->tookPart(0, 1));
     EXPECT_EQ(a->monthWord(MonthWord::CreditHours, 0, 1), 15);
     EXPECT_EQ(a->pioneerKind(0, 1), 1);
     EXPECT_EQ(a->monthWord(MonthWord::Placements, 1, 1), 1);

@@ -167,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReportCase{"OneHour", MonthWord::Hours, 1, true, true},
         ReportCase{"OneQuarterHourOnly", MonthWord::StudiesAndFlags, quarters(1), true, true},
         ReportCase{"ThreeQuarterHoursOnly", MonthWord::StudiesAndFlags, quarters(3), true, true},
-        ReportCase{"Bit11Only", MonthWord::StudiesAndFlags, kBit11, false, true},
+        ReportCase{"TookPartOnly", MonthWord::StudiesAndFlags, kTookPart, false, true},
         ReportCase{"MaximumStudiesOnly", MonthWord::StudiesAndFlags, 0x03FF, false, false},
         ReportCase{"StudiesAndBit10Only", MonthWord::StudiesAndFlags, 0x07FF, false, false},
         ReportCase{"PlacementsOnly", MonthWord::Placements, 12, false, false},
@@ -423,13 +423,13 @@ INSTANTIATE_TEST_SUITE_P(
         WindowCase{"MarkWithoutMonth", flags(0, 1), flags(0, 1), 7, monthsFrom(kNov24), 6}));
 
 TEST(StatusWindowHours, OnlyHoursExtendTheWindow) {
-    // Marked new in December; November has only the bit 11 flag, then only quarter hours.
+    // Marked new in December; November has only the took-part mark, then only quarter hours.
     StatusDoc s(kFeb2025);
     const int flagOnly = s.add();
     s.marks(flagOnly, flags(12, 1), flags(12, 1));
     const MonthSlot nov = slotOf(kNov24);
     setReport(s.at(flagOnly), nov.month, nov.slot, 0, 0, 0, true);
-    EXPECT_EQ(statusWindow(s.doc, flagOnly, 7), 2) << "bit 11 is a report, not hours";
+    EXPECT_EQ(statusWindow(s.doc, flagOnly, 7), 2) << "taking part is a report, not hours";
 
     const int quarters = s.add();
     s.marks(quarters, flags(12, 1), flags(12, 1));

@@ -79,7 +79,7 @@ protected:
         p.setMonthWord(MonthWord::Hours, m, s, 3);
         p.setMonthWord(MonthWord::ReturnVisits, m, s, 4);
         p.setMonthWord(MonthWord::StudiesAndFlags, m, s,
-                       static_cast<std::uint16_t>((1 << kQuarterShift) | kBit11 | 5));
+                       static_cast<std::uint16_t>((1 << kQuarterShift) | kTookPart | 5));
         p.setMonthWord(MonthWord::RemarkIndex, m, s,
                        static_cast<std::uint16_t>(doc.remarkCount() - 1));
         p.setMonthByte(MonthByte::PioneerKind, m, s, 1);
@@ -104,7 +104,7 @@ protected:
                p.monthWord(MonthWord::Videos, ms.month, ms.slot) == 2 &&
                p.hours(ms.month, ms.slot) == 3 &&
                p.monthWord(MonthWord::ReturnVisits, ms.month, ms.slot) == 4 &&
-               p.studiesAndFlags(ms.month, ms.slot) == ((1 << kQuarterShift) | kBit11 | 5) &&
+               p.studiesAndFlags(ms.month, ms.slot) == ((1 << kQuarterShift) | kTookPart | 5) &&
                doc.hasRemark(r, ms.month, ms.slot) && p.pioneerKind(ms.month, ms.slot) == 1;
     }
 

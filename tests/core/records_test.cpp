@@ -133,15 +133,16 @@ TEST(PublisherRecordLayout, MonthArraysAreIndexedByMonthThenSlot) {
 TEST(PublisherRecordLayout, ServiceReportValuesOfAMonth) {
     PublisherRecord r;
     r.setMonthWord(MonthWord::Hours, 4, 1, 12);
-    r.setMonthWord(MonthWord::StudiesAndFlags, 4, 1, 0x3BFF);  // quarters 3, bit 11, 1023 studies
+    // 3 quarters, took part, 1023 studies
+    r.setMonthWord(MonthWord::StudiesAndFlags, 4, 1, 0x3BFF);
     EXPECT_EQ(r.hours(4, 1), 12);
     EXPECT_EQ(r.quarters(4, 1), 3);
     EXPECT_EQ(r.bibleStudies(4, 1), 1023);
-    EXPECT_TRUE(r.bit11(4, 1));
+    EXPECT_TRUE(r.tookPart(4, 1));
     r.setMonthWord(MonthWord::StudiesAndFlags, 4, 1, 0x1405);  // bit 10 is no study
     EXPECT_EQ(r.bibleStudies(4, 1), 5);
     EXPECT_EQ(r.quarters(4, 1), 1);
-    EXPECT_FALSE(r.bit11(4, 1));
+    EXPECT_FALSE(r.tookPart(4, 1));
     r.setMonthByte(MonthByte::PioneerKind, 4, 1, 0xFE);  // only the low two bits count
     EXPECT_EQ(r.pioneerKind(4, 1), 2);
 }
@@ -352,7 +353,7 @@ TEST_F(DocTest, WhatMakesAReport) {
     PublisherRecord p = person(120, "A", "B");
     setReport(p, 0, 1, 1);                           // hours
     setReport(p, 1, 1, 0, 1);                        // a quarter hour only
-    setReport(p, 2, 1, 0, 0, 0, true);               // bit 11 only
+    setReport(p, 2, 1, 0, 0, 0, true);               // took part only
     p.setMonthWord(MonthWord::Placements, 3, 1, 5);  // values without hours
     p.setMonthWord(MonthWord::ReturnVisits, 3, 1, 5);
     p.setMonthWord(MonthWord::CreditHours, 3, 1, 5);

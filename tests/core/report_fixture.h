@@ -41,9 +41,9 @@ public:
         return walk.current();
     }
     void report(int row, int back, std::uint16_t hours, int quarters = 0, std::uint16_t studies = 0,
-                bool bit11 = false) {
+                bool tookPart = false) {
         const MonthSlot m = month(back);
-        setReport(at(row), m.month, m.slot, hours, quarters, studies, bit11);
+        setReport(at(row), m.month, m.slot, hours, quarters, studies, tookPart);
     }
     void values(int row, int back, std::uint16_t placements, std::uint16_t videos,
                 std::uint16_t returnVisits) {

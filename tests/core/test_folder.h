@@ -152,11 +152,11 @@ inline FileBytes tableFile(std::vector<PublisherRecord> rows) {
 
 // Report values of one month.
 inline void setReport(PublisherRecord& r, int month, int slot, std::uint16_t hours,
-                      int quarters = 0, std::uint16_t studies = 0, bool bit11 = false) {
+                      int quarters = 0, std::uint16_t studies = 0, bool tookPart = false) {
     r.setMonthWord(MonthWord::Hours, month, slot, hours);
     r.setMonthWord(
         MonthWord::StudiesAndFlags, month, slot,
-        static_cast<std::uint16_t>((quarters << kQuarterShift) | studies | (bit11 ? kBit11 : 0)));
+        static_cast<std::uint16_t>((quarters << kQuarterShift) | studies | (tookPart ? kTookPart : 0)));
 }
 
 // Creates and loads the document of `folder` as the program does at start.

@@ -575,7 +575,7 @@ void Builder::writeReportMonth(PublisherRecord& r, int back, int pioneerKind) {
     const auto [m, s] = monthSlot(back);
     const bool oldForm = absMonth(back) <= kLastOldFormMonth;
     int hours = 0, quarters = 0, placements = 0, videos = 0, visits = 0, studies = 0, credit = 0;
-    bool bit11 = false;
+    bool tookPart = false;
     switch (pioneerKind) {
         case 1:
             hours = oldForm ? rnd_.between(30, 60) : rnd_.between(15, 50);
@@ -590,7 +590,7 @@ void Builder::writeReportMonth(PublisherRecord& r, int back, int pioneerKind) {
         default:
             // The new form asks a publisher only whether he took part, and his studies.
             if (!oldForm || rnd_.percent(3))
-                bit11 = true;  // participated / under one hour
+                tookPart = true;  // participated / under one hour
             else
                 hours = rnd_.between(1, 20);
             break;
@@ -611,7 +611,7 @@ void Builder::writeReportMonth(PublisherRecord& r, int back, int pioneerKind) {
     r.setMonthWord(MonthWord::ReturnVisits, m, s, u16(visits));
     r.setMonthWord(MonthWord::CreditHours, m, s, u16(credit));
     r.setMonthWord(MonthWord::StudiesAndFlags, m, s,
-                   u16(studies | (bit11 ? kBit11 : 0) | (quarters << kQuarterShift)));
+                   u16(studies | (tookPart ? kTookPart : 0) | (quarters << kQuarterShift)));
 }
 
 // The marks of the people who left the active list, set as the list moves do.
@@ -734,7 +734,7 @@ void Builder::makeLateReports() {
         for (int back = 1; back <= 6; ++back) {
             const auto [m, s] = monthSlot(back);
             const PublisherRecord& r = row(static_cast<int>(i));
-            const bool hasReport = r.hours(m, s) > 0 || r.quarters(m, s) > 0 || r.bit11(m, s);
+            const bool hasReport = r.hours(m, s) > 0 || r.quarters(m, s) > 0 || r.tookPart(m, s);
             if (hasReport && r.monthByte(MonthByte::CountedInMonth, m, s) == 0)
                 candidates.emplace_back(static_cast<int>(i), back);
         }
@@ -998,7 +998,7 @@ void Builder::makeHeader() {
     const int s = cal_.reportSlot();
     for (std::size_t i = 0; i < persons_.size(); ++i) {
         const PublisherRecord& r = row(static_cast<int>(i));
-        if (persons_[i].kind == kPublisher && (r.hours(m, s) > 0 || r.bit11(m, s))) {
+        if (persons_[i].kind == kPublisher && (r.hours(m, s) > 0 || r.tookPart(m, s))) {
             doc_.lastEnteredId = static_cast<std::int16_t>(r.id());
             break;
         }

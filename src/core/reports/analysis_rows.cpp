@@ -106,7 +106,7 @@ std::array<std::string, 5> reportValueTexts(const CZelvoDoc& doc, int row, int m
             text = value != 0 ? std::to_string(value) : std::string();
         else if (!newForm)
             text = hoursText(value, r.quarters(month, slot));
-        else if (doc.pioneerKindOf(row, month, slot) == 0 && r.bit11(month, slot))
+        else if (doc.pioneerKindOf(row, month, slot) == 0 && r.tookPart(month, slot))
             text = res::kParticipated;
         else
             text = value != 0 ? std::to_string(value) : std::string();
@@ -144,7 +144,7 @@ AnalysisRow analysisRow(const CZelvoDoc& doc, int row) {
     if ((r.appointmentBits() & kSpecialFullTimeServant) != 0)
         marks.push_back(res::kMarkSpecialServant);
     if (!a.hasTime) {
-        if (!r.bit11(m, s)) {
+        if (!r.tookPart(m, s)) {
             marks.push_back(res::kMarkNoReport);
         } else if (!newForm) {
             marks.push_back(res::kMarkUnderOneHour);

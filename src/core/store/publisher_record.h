@@ -40,7 +40,9 @@ enum class MonthByte : std::size_t {
 
 // Bits of the studies-and-flags word.
 inline constexpr std::uint16_t kStudiesMask = 0x03FF;
-inline constexpr std::uint16_t kBit11 = 0x0800;  // under one hour (old form) / participated (new)
+// Took part in the ministry that month: under one hour in the months of the old report form,
+// participated in the later ones.
+inline constexpr std::uint16_t kTookPart = 0x0800;
 inline constexpr int kQuarterShift = 12;
 
 // Bits of `privileges`.
@@ -154,7 +156,7 @@ struct PublisherRecord : RawRecord<816> {
     }
     int quarters(int m, int s) const { return studiesAndFlags(m, s) >> kQuarterShift; }
     int bibleStudies(int m, int s) const { return studiesAndFlags(m, s) & kStudiesMask; }
-    bool bit11(int m, int s) const { return (studiesAndFlags(m, s) & kBit11) != 0; }
+    bool tookPart(int m, int s) const { return (studiesAndFlags(m, s) & kTookPart) != 0; }
     int pioneerKind(int m, int s) const { return monthByte(MonthByte::PioneerKind, m, s) & 0x03; }
 
     // Header row (row 0).

@@ -24,7 +24,7 @@ void applyUnderHourRecords(CZelvoDoc& doc, const Bytes& file) {
             for (int s = 0; s < 2; ++s) {
                 if (!u.flag(m, s) || r.hours(m, s) != 0 || r.quarters(m, s) != 0) continue;
                 r.setMonthWord(MonthWord::StudiesAndFlags, m, s,
-                               static_cast<std::uint16_t>(r.studiesAndFlags(m, s) | kBit11));
+                               static_cast<std::uint16_t>(r.studiesAndFlags(m, s) | kTookPart));
             }
     }
 }
@@ -34,7 +34,7 @@ bool moveUnderHourMarks(CZelvoDoc& doc, Bytes& file) {
     bool anyMark = false;
     for (std::size_t row = 1; row < doc.publishers.size() && !anyMark; ++row)
         for (int m = 0; m < 12 && !anyMark; ++m)
-            for (int s = 0; s < 3 && !anyMark; ++s) anyMark = doc.publishers[row].bit11(m, s);
+            for (int s = 0; s < 3 && !anyMark; ++s) anyMark = doc.publishers[row].tookPart(m, s);
     if (!anyMark) return false;
     const CalendarState& cal = doc.calendar;
     for (std::size_t row = 1; row < doc.publishers.size(); ++row) {
@@ -44,11 +44,11 @@ bool moveUnderHourMarks(CZelvoDoc& doc, Bytes& file) {
         bool moved = false;
         for (int s = 0; s < 2; ++s)
             for (int m = 0; m < 12; ++m) {
-                if (!r.bit11(m, s)) continue;
+                if (!r.tookPart(m, s)) continue;
                 if (cal.absoluteMonthOf(m, s) > kLastOldFormMonth && m <= cal.reportMonth) continue;
                 u.setFlag(m, s);
                 r.setMonthWord(MonthWord::StudiesAndFlags, m, s,
-                               static_cast<std::uint16_t>(r.studiesAndFlags(m, s) & ~kBit11));
+                               static_cast<std::uint16_t>(r.studiesAndFlags(m, s) & ~kTookPart));
                 moved = true;
             }
         if (moved) file.insert(file.end(), u.bytes.begin(), u.bytes.end());

@@ -8,8 +8,8 @@ namespace zelvo {
 
 class CZelvoDoc;
 
-// Sets bit 11 for every flagged month and slot of a matching row that has no hours and no
-// quarter hours.
+// Sets the took-part mark for every flagged month and slot of a matching row that has no hours and
+// no quarter hours.
 void applyUnderHourRecords(CZelvoDoc& doc, const Bytes& file);
 
 // Moves the marks of months up to absolute month 284, or later than the report month, out of

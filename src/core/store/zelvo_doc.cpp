@@ -69,7 +69,7 @@ bool CZelvoDoc::hasReport(int row, int month, int slot) const {
     if (hasHours(row, month, slot)) return true;
     if (row < 0 || row >= recordCount() || month < 0 || month > 11 || slot < 0 || slot > 2)
         return false;
-    return publishers[static_cast<std::size_t>(row)].bit11(month, slot);
+    return publishers[static_cast<std::size_t>(row)].tookPart(month, slot);
 }
 
 long CZelvoDoc::sumOverMonths(int row, int kind, int count) const {
