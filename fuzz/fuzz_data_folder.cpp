@@ -136,10 +136,10 @@ void exerciseQueries(const CZelvoDoc& doc) {
     for (int row = 0; row < rows; ++row) {
         const PublisherRecord& r = doc.publishers[static_cast<std::size_t>(row)];
         sink += doc.displayName(row).size() + doc.displayName(row, true).size();
-        for (int kind = 0; kind < 5; ++kind) {
-            sink += static_cast<std::size_t>(doc.sumOverMonths(row, kind, 24));
-            sink += doc.sumOverMonthsText(row, kind, 6).size();
-            sink += static_cast<std::size_t>(doc.averageOverMonths(kind, row, 12));
+        for (const ReportColumn column : kReportColumns) {
+            sink += static_cast<std::size_t>(doc.sumOverMonths(row, column, 24));
+            sink += doc.sumOverMonthsText(row, column, 6).size();
+            sink += static_cast<std::size_t>(doc.averageOverMonths(row, column, 12));
         }
         sink += static_cast<std::size_t>(doc.pioneerHoursOverMonths(row, 24));
         for (int m = 0; m < 12; ++m)

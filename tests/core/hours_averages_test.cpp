@@ -13,7 +13,7 @@ namespace {
 using test::ReportDoc;
 using test::setReport;
 
-constexpr int kHours = 2;
+constexpr ReportColumn kHours = ReportColumn::Hours;
 
 TEST(PublisherAverages, AMonthWithoutReportCountsAsZero) {
     ReportDoc d({2025, 3, 10});  // February 2025
@@ -62,7 +62,8 @@ TEST(ReportAverage, CountsOnlyMonthsWithAReport) {
     d.report(b, 0, 0, 0, 0, true);  // took part, no hours: a report of 0
     d.at(b).setMonthWord(MonthWord::Placements, d.month(1).month, d.month(1).slot, 9);
     EXPECT_DOUBLE_EQ(reportAverage(d.doc, {}, 3, kHours), 10.0);
-    EXPECT_DOUBLE_EQ(reportAverage(d.doc, {}, 3, 0), 0.0) << "placements alone make no report";
+    EXPECT_DOUBLE_EQ(reportAverage(d.doc, {}, 3, ReportColumn::Placements), 0.0)
+        << "placements alone make no report";
     EXPECT_DOUBLE_EQ(reportAverage(d.doc, {}, 1, kHours), 5.0);
 }
 

@@ -340,13 +340,12 @@ TEST_F(DocTest, ReportValueByKind) {
     p.setMonthWord(MonthWord::StudiesAndFlags, 1, 1,
                    static_cast<std::uint16_t>(p.studiesAndFlags(1, 1) | 0x0400));
     addPeople(doc, {p});
-    EXPECT_EQ(doc.reportValue(1, 1, 0, 1), 11);
-    EXPECT_EQ(doc.reportValue(1, 1, 1, 1), 12);
-    EXPECT_EQ(doc.reportValue(1, 1, 2, 1), 13);
-    EXPECT_EQ(doc.reportValue(1, 1, 3, 1), 14);
-    EXPECT_EQ(doc.reportValue(1, 1, 4, 1), 5);
-    for (int kind : {-1, 5, 6, 9, 100}) EXPECT_EQ(doc.reportValue(1, 1, kind, 1), 0) << kind;
-    EXPECT_EQ(doc.reportValue(1, 1, 2, 0), 0) << "the other slot";
+    EXPECT_EQ(doc.reportValue(1, 1, ReportColumn::Placements, 1), 11);
+    EXPECT_EQ(doc.reportValue(1, 1, ReportColumn::Videos, 1), 12);
+    EXPECT_EQ(doc.reportValue(1, 1, ReportColumn::Hours, 1), 13);
+    EXPECT_EQ(doc.reportValue(1, 1, ReportColumn::ReturnVisits, 1), 14);
+    EXPECT_EQ(doc.reportValue(1, 1, ReportColumn::Studies, 1), 5);
+    EXPECT_EQ(doc.reportValue(1, 1, ReportColumn::Hours, 0), 0) << "the other slot";
 }
 
 TEST_F(DocTest, WhatMakesAReport) {
@@ -378,14 +377,15 @@ TEST_F(DocTest, HoursSumCarriesQuartersIntoHours) {
     p.setMonthWord(MonthWord::Placements, 1, 1, 4);
     p.setMonthWord(MonthWord::Placements, 0, 1, 6);
     addPeople(doc, {p});
-    EXPECT_EQ(doc.sumOverMonths(1, 2, 2), 16);
-    EXPECT_EQ(doc.sumOverMonthsText(1, 2, 2), "16.25");
-    EXPECT_EQ(doc.sumOverMonthsText(1, 2, 1), "7.75");
-    EXPECT_EQ(doc.sumOverMonthsText(1, 2, 3), "22");  // 8 quarters carry exactly two hours
+    EXPECT_EQ(doc.sumOverMonths(1, ReportColumn::Hours, 2), 16);
+    EXPECT_EQ(doc.sumOverMonthsText(1, ReportColumn::Hours, 2), "16.25");
+    EXPECT_EQ(doc.sumOverMonthsText(1, ReportColumn::Hours, 1), "7.75");
+    // 8 quarters carry exactly two hours.
+    EXPECT_EQ(doc.sumOverMonthsText(1, ReportColumn::Hours, 3), "22");
     EXPECT_EQ(doc.hoursOverMonths(1, 2).whole, 16);
     EXPECT_EQ(doc.hoursOverMonths(1, 2).quarters, 1);
-    EXPECT_EQ(doc.sumOverMonths(1, 0, 2), 10);
-    EXPECT_EQ(doc.sumOverMonthsText(1, 0, 2), "10");
+    EXPECT_EQ(doc.sumOverMonths(1, ReportColumn::Placements, 2), 10);
+    EXPECT_EQ(doc.sumOverMonthsText(1, ReportColumn::Placements, 2), "10");
 }
 
 TEST_F(DocTest, DecemberIsInTheOtherSlotWhenTheReportMonthIsJanuary) {
@@ -396,7 +396,7 @@ TEST_F(DocTest, DecemberIsInTheOtherSlotWhenTheReportMonthIsJanuary) {
     setReport(p, 11, 0, 5);    // December 2024
     setReport(p, 11, 1, 100);  // a stale December of 2023's slot pattern
     addPeople(doc, {p});
-    EXPECT_EQ(doc.sumOverMonths(1, 2, 2), 8);
+    EXPECT_EQ(doc.sumOverMonths(1, ReportColumn::Hours, 2), 8);
 }
 
 TEST_F(DocTest, AverageOverMonths) {
@@ -418,10 +418,10 @@ TEST_F(DocTest, AverageOverMonths) {
         p.setMonthWord(MonthWord::Placements, 0, 1, 4);
         p.setMonthWord(MonthWord::Placements, 11, 0, 5);
         addPeople(doc, {p});
-        EXPECT_DOUBLE_EQ(doc.averageOverMonths(2, 1, 3), c.expected)
+        EXPECT_DOUBLE_EQ(doc.averageOverMonths(1, ReportColumn::Hours, 3), c.expected)
             << c.q0 << " " << c.q1 << " " << c.q2;
-        EXPECT_DOUBLE_EQ(doc.averageOverMonths(0, 1, 3), 4.0);
-        EXPECT_DOUBLE_EQ(doc.averageOverMonths(0, 1, 2), 3.5);
+        EXPECT_DOUBLE_EQ(doc.averageOverMonths(1, ReportColumn::Placements, 3), 4.0);
+        EXPECT_DOUBLE_EQ(doc.averageOverMonths(1, ReportColumn::Placements, 2), 3.5);
     }
 }
 

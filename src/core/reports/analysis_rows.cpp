@@ -13,7 +13,7 @@ namespace zelvo::reports {
 
 namespace {
 
-constexpr int kHours = 2;
+constexpr ReportColumn kHours = ReportColumn::Hours;
 constexpr std::uint16_t kSpecialFullTimeServant = appointment::kSpecialFullTimeServant;
 
 const PublisherRecord& recordAt(const CZelvoDoc& doc, int row) {
@@ -21,8 +21,8 @@ const PublisherRecord& recordAt(const CZelvoDoc& doc, int row) {
 }
 
 // Placements, videos and return visits are not asked on the new form.
-bool askedOnNewForm(int value) {
-    return value == kHours || value == 4;
+bool askedOnNewForm(ReportColumn column) {
+    return column == kHours || column == ReportColumn::Studies;
 }
 
 bool baptismRecorded(const PublisherRecord& r) {
@@ -98,11 +98,11 @@ std::array<std::string, 5> reportValueTexts(const CZelvoDoc& doc, int row, int m
     std::array<std::string, 5> out;
     const PublisherRecord& r = recordAt(doc, row);
     const bool newForm = doc.calendar.newReportForm != 0;
-    for (int v = 0; v < 5; ++v) {
-        std::string& text = out[static_cast<std::size_t>(v)];
-        if (newForm && !askedOnNewForm(v)) continue;
-        const int value = doc.reportValue(row, month, v, slot);
-        if (v != kHours)
+    for (const ReportColumn column : kReportColumns) {
+        std::string& text = out[columnIndex(column)];
+        if (newForm && !askedOnNewForm(column)) continue;
+        const int value = doc.reportValue(row, month, column, slot);
+        if (column != kHours)
             text = value != 0 ? std::to_string(value) : std::string();
         else if (!newForm)
             text = hoursText(value, r.quarters(month, slot));
@@ -190,10 +190,10 @@ void AnalysisTally::add(const CZelvoDoc& doc, const AnalysisRow& a) {
     const int s = cal.reportSlot();
     const bool newForm = cal.newReportForm != 0;
     const bool hoursCounted = !newForm || a.category != 0;
-    for (int v = 0; v < 5; ++v) {
-        if (newForm && !askedOnNewForm(v)) continue;
-        if (v == kHours && !hoursCounted) continue;
-        c.totals[static_cast<std::size_t>(v)] += doc.reportValue(a.row, m, v, s);
+    for (const ReportColumn column : kReportColumns) {
+        if (newForm && !askedOnNewForm(column)) continue;
+        if (column == kHours && !hoursCounted) continue;
+        c.totals[columnIndex(column)] += doc.reportValue(a.row, m, column, s);
     }
     const int quarters = recordAt(doc, a.row).quarters(m, s);
     if (hoursCounted) c.quarters += quarters;

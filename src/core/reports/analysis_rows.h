@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "store/report_column.h"
+
 namespace zelvo {
 class CZelvoDoc;
 }
@@ -67,12 +69,12 @@ struct CategoryTally {
     int rows = 0;
     int noReport = 0;
     int irregular = 0;
-    std::array<long, 5> totals{};
+    std::array<long, kReportColumns.size()> totals{};  // by columnIndex
     long quarters = 0;
 
     int reports() const { return rows - noReport; }
     // Hours with the quarter hours: every four make one.
-    long hours() const { return totals[2] + quarters / 4; }
+    long hours() const { return totals[columnIndex(ReportColumn::Hours)] + quarters / 4; }
 };
 
 // The counters kept while the rows are processed.

@@ -18,7 +18,8 @@ namespace zelvo::reports {
 
 namespace {
 
-constexpr int kHours = 2;
+constexpr std::size_t kHours = columnIndex(ReportColumn::Hours);
+constexpr std::size_t kStudies = columnIndex(ReportColumn::Studies);
 constexpr int kGroupStartLine = 1;         // lines counted before a group's first row
 constexpr int kCongregationStartLine = 5;  // … and before the congregation's
 constexpr int kSummaryLines = 15;          // the summary needs this much room after the rows
@@ -230,10 +231,10 @@ private:
         std::vector<std::string_view> names;
         std::vector<int> edges;
         const auto all = reportValueHeadings();
-        for (int v = 0; v < 5; ++v) {
-            if (newForm_ && v != kHours && v != 4) continue;
-            names.push_back(all[static_cast<std::size_t>(v)]);
-            edges.push_back(column(static_cast<std::size_t>(v)));
+        for (std::size_t v = 0; v < kReportColumns.size(); ++v) {
+            if (newForm_ && v != kHours && v != kStudies) continue;
+            names.push_back(all[v]);
+            edges.push_back(column(v));
         }
         drawColumnHeadings(surface_, page_, fonts_, context_.page, names, edges);
         text(column(kAveragesColumn), 2, res::kHeadingHoursAverage, Align::Right);
@@ -286,15 +287,15 @@ private:
 
     // What a category shows: the new form asks publishers for studies only, pioneers for hours
     // and studies.
-    bool shown(int category, int value) const {
+    bool shown(int category, std::size_t value) const {
         if (!newForm_) return true;
-        return value == 4 || (value == kHours && category != 0);
+        return value == kStudies || (value == kHours && category != 0);
     }
 
     std::string threeSix(int category) const {
         const ReportFilter filter{category, args_.group, 0};
-        return formatted("%7.1f/%4.1f", reportAverage(doc_, filter, 3, kHours),
-                         reportAverage(doc_, filter, 6, kHours));
+        return formatted("%7.1f/%4.1f", reportAverage(doc_, filter, 3, ReportColumn::Hours),
+                         reportAverage(doc_, filter, 6, ReportColumn::Hours));
     }
 
     // Totals and averages (old form only), then a line per category with reports.
@@ -325,7 +326,7 @@ private:
             std::snprintf(count, sizeof count, "%4d", t.reports());
             text(page_.left + page_.dpiX, line, count);
             for (std::size_t v = 0; v < 5; ++v) {
-                if (!shown(c, static_cast<int>(v))) continue;
+                if (!shown(c, v)) continue;
                 const long total = v == kHours ? t.hours() : t.totals[v];
                 text(column(v), line, formatted("%6.1f", static_cast<double>(total) / t.reports()),
                      Align::Right);

@@ -9,8 +9,6 @@ namespace zelvo::reports {
 
 namespace {
 
-constexpr int kHoursValue = 2;
-
 bool matches(const PublisherRecord& r, int row, const ReportFilter& f, int month, int slot) {
     if (f.group >= 1 && r.groupNumber() != f.group) return false;
     const int code = f.privileges & privilege::kCodeMask;
@@ -24,13 +22,15 @@ bool matches(const PublisherRecord& r, int row, const ReportFilter& f, int month
 
 }  // namespace
 
-ThreeSix publisherAverages(const CZelvoDoc& doc, int row, int value) {
+ThreeSix publisherAverages(const CZelvoDoc& doc, int row, ReportColumn column) {
     const int window = statusWindow(doc, row, kAveragingMarks);
-    return {doc.averageOverMonths(value, row, std::min(window, 3)),
-            doc.averageOverMonths(value, row, std::min(window, 6))};
+    return {doc.averageOverMonths(row, column, std::min(window, 3)),
+            doc.averageOverMonths(row, column, std::min(window, 6))};
 }
 
-double reportAverage(const CZelvoDoc& doc, const ReportFilter& filter, int months, int value) {
+double reportAverage(const CZelvoDoc& doc, const ReportFilter& filter, int months,
+                     ReportColumn column) {
+    const bool hours = column == ReportColumn::Hours;
     if (doc.recordCount() < 2) return 0.0;
     long sum = 0;
     long quarters = 0;
@@ -42,13 +42,13 @@ double reportAverage(const CZelvoDoc& doc, const ReportFilter& filter, int month
             const int row = e.recordIndex;
             const PublisherRecord& r = doc.publishers[static_cast<std::size_t>(row)];
             if (!matches(r, row, filter, m, s) || !doc.hasReport(row, m, s)) continue;
-            sum += doc.reportValue(row, m, value, s);
-            if (value == kHoursValue) quarters += r.quarters(m, s);
+            sum += doc.reportValue(row, m, column, s);
+            if (hours) quarters += r.quarters(m, s);
             ++reports;
         }
     }
     if (reports == 0) return 0.0;
-    if (value == kHoursValue) sum += quarters / 4 + (quarters % 4 == 3 ? 1 : 0);
+    if (hours) sum += quarters / 4 + (quarters % 4 == 3 ? 1 : 0);
     return static_cast<double>(sum) / static_cast<double>(reports);
 }
 

@@ -3,6 +3,8 @@
 // reports of a set of publishers over the last months.
 #pragma once
 
+#include "store/report_column.h"
+
 namespace zelvo {
 class CZelvoDoc;
 }
@@ -19,9 +21,9 @@ struct ThreeSix {
     double six = 0.0;
 };
 
-// Value `value` (0 placements … 4 studies) of publisher `row` averaged over min(window, 3) and
-// min(window, 6) months ending with the report month; a month without a report counts as 0.
-ThreeSix publisherAverages(const CZelvoDoc& doc, int row, int value);
+// The column's value of publisher `row` averaged over min(window, 3) and min(window, 6) months
+// ending with the report month; a month without a report counts as 0.
+ThreeSix publisherAverages(const CZelvoDoc& doc, int row, ReportColumn column);
 
 // Which publishers a report average takes.
 struct ReportFilter {
@@ -30,9 +32,10 @@ struct ReportFilter {
     int privileges = 0;  // bits 0-1: 1 servants, 2 elders, 3 baptized brothers; bit 4 custom
 };
 
-// Value `value` summed over every report the matching active publishers made in the `months`
+// The column's value summed over every report the matching active publishers made in the `months`
 // months ending with the report month, divided by the number of those reports (0 when none).
 // Hours take the quarter hours: four make an hour, and three left over round up to one.
-double reportAverage(const CZelvoDoc& doc, const ReportFilter& filter, int months, int value);
+double reportAverage(const CZelvoDoc& doc, const ReportFilter& filter, int months,
+                     ReportColumn column);
 
 }  // namespace zelvo::reports

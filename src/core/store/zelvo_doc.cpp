@@ -32,24 +32,23 @@ CZelvoDoc::CZelvoDoc() {
 
 // ---------------------------------------------------------------- report values
 
-std::uint16_t CZelvoDoc::reportValue(int row, int month, int kind, int slot) const {
+std::uint16_t CZelvoDoc::reportValue(int row, int month, ReportColumn column, int slot) const {
     if (row < 0 || row >= recordCount() || month < 0 || month > 11 || slot < 0 || slot > 2)
         return 0;
     const PublisherRecord& r = publishers[static_cast<std::size_t>(row)];
-    switch (kind) {
-        case 0:
+    switch (column) {
+        case ReportColumn::Placements:
             return r.monthWord(MonthWord::Placements, month, slot);
-        case 1:
+        case ReportColumn::Videos:
             return r.monthWord(MonthWord::Videos, month, slot);
-        case 2:
+        case ReportColumn::Hours:
             return r.monthWord(MonthWord::Hours, month, slot);
-        case 3:
+        case ReportColumn::ReturnVisits:
             return r.monthWord(MonthWord::ReturnVisits, month, slot);
-        case 4:
+        case ReportColumn::Studies:
             return static_cast<std::uint16_t>(r.bibleStudies(month, slot));
-        default:
-            return 0;
     }
+    return 0;
 }
 
 int CZelvoDoc::pioneerKindOf(int row, int month, int slot) const {
@@ -72,12 +71,12 @@ bool CZelvoDoc::hasReport(int row, int month, int slot) const {
     return publishers[static_cast<std::size_t>(row)].tookPart(month, slot);
 }
 
-long CZelvoDoc::sumOverMonths(int row, int kind, int count) const {
-    if (kind == 2) return hoursOverMonths(row, count).whole;
+long CZelvoDoc::sumOverMonths(int row, ReportColumn column, int count) const {
+    if (column == ReportColumn::Hours) return hoursOverMonths(row, count).whole;
     long total = 0;
     MonthWalk walk = calendar.walkFromReportMonth();
     for (int i = 0; i < count; ++i, walk.back())
-        total += reportValue(row, walk.current().month, kind, walk.current().slot);
+        total += reportValue(row, walk.current().month, column, walk.current().slot);
     return total;
 }
 
@@ -97,15 +96,16 @@ CZelvoDoc::HoursSum CZelvoDoc::hoursOverMonths(int row, int count) const {
     return sum;
 }
 
-std::string CZelvoDoc::sumOverMonthsText(int row, int kind, int count) const {
-    if (kind != 2) return std::to_string(sumOverMonths(row, kind, count));
+std::string CZelvoDoc::sumOverMonthsText(int row, ReportColumn column, int count) const {
+    if (column != ReportColumn::Hours) return std::to_string(sumOverMonths(row, column, count));
     const HoursSum sum = hoursOverMonths(row, count);
     return std::to_string(sum.whole) + quarterSuffix(sum.quarters);
 }
 
-double CZelvoDoc::averageOverMonths(int kind, int row, int count) const {
+double CZelvoDoc::averageOverMonths(int row, ReportColumn column, int count) const {
     if (count <= 0) return 0.0;
-    if (kind != 2) return static_cast<double>(sumOverMonths(row, kind, count)) / count;
+    if (column != ReportColumn::Hours)
+        return static_cast<double>(sumOverMonths(row, column, count)) / count;
     const HoursSum sum = hoursOverMonths(row, count);
     const long total = sum.whole + (sum.quarters == 3 ? 1 : 0);
     return static_cast<double>(total) / count;

@@ -12,6 +12,7 @@
 
 #include "store/calendar.h"
 #include "store/publisher_record.h"
+#include "store/report_column.h"
 #include "store/settings.h"
 #include "store/side_records.h"
 
@@ -161,7 +162,7 @@ public:
     void closeDocument();
 
     // --- report values (store/zelvo_doc.cpp) ---
-    std::uint16_t reportValue(int row, int month, int kind, int slot) const;
+    std::uint16_t reportValue(int row, int month, ReportColumn column, int slot) const;
     int pioneerKindOf(int row, int month, int slot) const;
     bool hasHours(int row, int month, int slot) const;
     bool hasReport(int row, int month, int slot) const;
@@ -170,10 +171,10 @@ public:
         int quarters = 0;  // remaining quarters, 0-3
     };
     // Sum over the report month and the `count - 1` months before it.
-    long sumOverMonths(int row, int kind, int count) const;
+    long sumOverMonths(int row, ReportColumn column, int count) const;
     HoursSum hoursOverMonths(int row, int count) const;
-    std::string sumOverMonthsText(int row, int kind, int count) const;  // "%d%s"
-    double averageOverMonths(int kind, int row, int count) const;
+    std::string sumOverMonthsText(int row, ReportColumn column, int count) const;  // "%d%s"
+    double averageOverMonths(int row, ReportColumn column, int count) const;
     long pioneerHoursOverMonths(int row, int count) const;
     std::string pioneerHoursOverMonthsText(int row, int count) const;
 
