@@ -53,7 +53,7 @@ void BM_SaveAll(benchmark::State& state) {
     if (!loadInto(doc, LoadMode::Live)) state.SkipWithError("load failed");
     ScriptedPrompts prompts;
     for (auto _ : state) {
-        doc.modified = 1;
+        doc.markModified();
         if (!doc.saveAll(prompts).ok) state.SkipWithError("save failed");
     }
 }

@@ -170,7 +170,7 @@ inline std::string firstDifference(const CZelvoDoc& a, const CZelvoDoc& b, bool 
         a.calendar.newReportForm != b.calendar.newReportForm)
         return "report month";
     if (withProblems) {
-        if (a.modified != b.modified) return "modified flag";
+        if (a.isModified() != b.isModified()) return "modified flag";
         if (a.problems != b.problems) return "problems";
     }
     return {};

@@ -83,7 +83,7 @@ std::vector<Seed> generateSeeds() {
     // The settings file of a sample folder, as saveAll writes it.
     const ScratchFolder scratch("zelvo-fuzz-ini-seeds");
     const fs::path folder = scratch.fresh("sample");
-    sample::writeSampleFolder(folder);
+    check(sample::writeSampleFolder(folder), "the sample folder was not written");
     const auto written =
         readFileBytes(folder / std::string(files::kSettings), std::size_t{1} << 20);
     if (written)

@@ -55,12 +55,13 @@ inline std::string greek(std::string_view utf8) {
 // Today's format, written by CZelvoDoc::saveAll and the record-level writers: people of every
 // kind with two years of reports, remarks, a late report, an under-one-hour mark, groups,
 // meetings, appointments, emergency contacts, special needs, a contact extra and settings.
-inline void writeSampleFolder(const fs::path& folder, const Date& today = kSampleDate) {
+// False when the folder could not be loaded or saved.
+inline bool writeSampleFolder(const fs::path& folder, const Date& today = kSampleDate) {
     fs::create_directories(folder);
     ScriptedPrompts prompts;
     CZelvoDoc doc;
     doc.startUp(folder.string(), today, LoadMode::Live);
-    doc.load(prompts, LoadMode::Live);
+    if (!doc.load(prompts, LoadMode::Live).ok) return false;
     const CalendarState& cal = doc.calendar;
 
     struct Person {
@@ -175,19 +176,20 @@ inline void writeSampleFolder(const fs::path& folder, const Date& today = kSampl
     if (const auto key = doc.addSpecialNeed(need))
         doc.publishers[2].setWord(PublisherRecord::kSpecialNeedsKey,
                                   static_cast<std::uint16_t>(*key));
-    doc.contactExtraBuffer = ContactExtra{};
-    doc.contactExtraBuffer.setPublisherId(101);
-    doc.contactExtraBuffer.setText(ContactExtra::kFullName, greek("Γεώργιος Παπαδόπουλος"));
-    doc.contactExtraBuffer.setText(ContactExtra::kEmail, "gpap@example.gr");
-    if (const auto n = doc.writeContactExtra())
+    ContactExtra contact;
+    contact.setPublisherId(101);
+    contact.setText(ContactExtra::kFullName, greek("Γεώργιος Παπαδόπουλος"));
+    contact.setText(ContactExtra::kEmail, "gpap@example.gr");
+    if (const auto n = doc.writeContactExtra(contact))
         doc.publishers[1].setWord(PublisherRecord::kExtraIndex, static_cast<std::uint16_t>(*n));
 
     doc.displayConfig.bytes = {1, 0, 0, 0, 0, 1, 0};
     doc.settings.congregationName = greek("Αθήνα-Κέντρο");
     doc.settings.customCategoryEnabled = 1;
     doc.settings.customCategoryName = greek("Βοηθοί");
-    doc.saveAll(prompts);
+    const bool saved = doc.saveAll(prompts).ok;
     doc.closeDocument();
+    return saved;
 }
 
 // An old row: texts in their shifted file form at the old offsets.

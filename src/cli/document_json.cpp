@@ -237,7 +237,7 @@ std::string documentJson(const CZelvoDoc& doc) {
     JsonWriter j;
     j.beginObject();
     writeCalendar(j, doc);
-    j.field("modified", doc.modified).field("recordCount", int{doc.recordCount()});
+    j.field("modified", doc.isModified() ? 1 : 0).field("recordCount", int{doc.recordCount()});
     writeHeader(j, doc);
     j.key("rows").beginArray();
     for (int row = 1; row < doc.recordCount(); ++row) writeRow(j, doc, row);

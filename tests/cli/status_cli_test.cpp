@@ -101,7 +101,7 @@ void writeFolder(const TestFolder& folder, Date today, const std::vector<Publish
     doc.countAllKinds();
     doc.buildIndexes();
     if (extra) extra(doc);
-    doc.modified = 1;
+    doc.markModified();
     ASSERT_TRUE(doc.saveAll(prompts).ok);
 }
 

@@ -432,7 +432,7 @@ TEST(CommandStateFromDoc, ReadsTheStore) {
     EXPECT_EQ(s.liveReportMonth, 1);
     EXPECT_EQ(s.previousMask, 0);
 
-    doc.modified = 1;
+    doc.markModified();
     doc.calendar.viewingPrevious = 1;
     const CommandState copy = commandState(doc, ViewMode::Dashboard);
     EXPECT_TRUE(copy.modified);

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <memory>
+#include <type_traits>
 
 #include "resources/strings.h"
 #include "store/cp1253.h"
@@ -76,7 +77,7 @@ protected:
         doc->sortRows();
         doc->countAllKinds();
         doc->buildIndexes();
-        doc->modified = 1;
+        doc->markModified();
         ASSERT_TRUE(save(*doc).ok);
         ASSERT_TRUE(dir->exists(files::kGroups));
         ASSERT_TRUE(dir->exists(files::kUnderHour));
@@ -105,10 +106,10 @@ TEST_F(DataSafetyTest, AnUnreadableTableIsAProblemAndNothingIsSaved) {
     ASSERT_TRUE(loaded.ok);
     EXPECT_TRUE(doc->tableUnreadable());
     EXPECT_TRUE(mentions(doc->problems, res::format(res::kProblemUnreadable, files::kPublishers)));
-    doc->modified = 1;
+    doc->markModified();
     const SaveResult r = save(*doc);
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(doc->modified, 1);
+    EXPECT_TRUE(doc->isModified());
     EXPECT_TRUE(mentions(prompts.messages, "zdat9.bin"));
     // zlt15.dat, bkstudy.dat, zcard.dat and the rest are exactly as they were.
     EXPECT_EQ(dir->snapshot(), before);
@@ -131,10 +132,10 @@ TEST_F(DataSafetyTest, AnUnreadableSideFileIsKeptAndTheRestIsSaved) {
         doc->appointments.push_back({});
         doc->appointments.back().setWord(0, 121);
         doc->appointments.back().setWord(2, kConsentKind);
-        doc->modified = 1;
+        doc->markModified();
         const SaveResult r = save(*doc);
         EXPECT_FALSE(r.ok);
-        EXPECT_EQ(doc->modified, 1);
+        EXPECT_TRUE(doc->isModified());
         EXPECT_TRUE(mentions(prompts.messages, name));
         EXPECT_TRUE(fs::is_directory(dir->file(name) / "inside"));
         // What could be read is still written; the groups and marks are not deleted.
@@ -162,7 +163,7 @@ TEST_F(DataSafetyTest, AnUnreadableSettingsFileKeepsTheCongregationName) {
     blockWithFolder(files::kSettings);
     auto doc = load();
     EXPECT_TRUE(doc->unreadableFiles.contains(files::kSettings));
-    save(*doc);
+    EXPECT_FALSE(save(*doc).ok);
     EXPECT_TRUE(fs::is_directory(dir->file(files::kSettings)));
 }
 
@@ -228,19 +229,55 @@ TEST_F(DataSafetyTest, GroupsAndMarksAreReplacedNotDeletedFirst) {
 
 // ---------------------------------------------------------------- the changed flag
 
+// Nothing outside the document clears the changed flag: no member does, and a loaded document
+// cannot be replaced by assigning another one over it.
+template <typename Doc>
+concept FlagAssignable = requires(Doc& d) {
+    d.modified = 0;
+};
+template <typename Doc>
+concept FlagMemberReachable = requires(Doc& d) {
+    d.modified_ = false;
+};
+template <typename Doc>
+concept SavedMarkReachable = requires(Doc& d) {
+    d.markSaved();
+};
+static_assert(!FlagAssignable<CZelvoDoc> && !FlagMemberReachable<CZelvoDoc> &&
+              !SavedMarkReachable<CZelvoDoc>);
+static_assert(!std::is_copy_assignable_v<CZelvoDoc> && !std::is_move_assignable_v<CZelvoDoc>);
+
+TEST_F(DataSafetyTest, TheChangedFlagIsClearedOnlyByAWholeSaveAndByTheLoads) {
+    writeCongregation();
+    auto doc = load();
+    EXPECT_FALSE(doc->isModified());
+    doc->markModified();
+    blockWithFolder(files::kMeetings);
+    EXPECT_FALSE(save(*doc).ok);
+    EXPECT_TRUE(doc->isModified());
+    fs::remove_all(dir->file(files::kMeetings));
+    ASSERT_TRUE(save(*doc).ok);
+    EXPECT_FALSE(doc->isModified());
+    // Going back to the files begins clean.
+    doc->markModified();
+    ASSERT_TRUE(doc->returnToLiveData(prompts).ok);
+    EXPECT_FALSE(doc->isModified());
+}
+
 TEST_F(DataSafetyTest, AFailedSaveLeavesTheDataUnsavedAndNoMonthCopyOpens) {
     writeCongregation();
     {
         auto doc = load();
-        doc->makeMonthCopy(kReportMonth, kToday);  // the copy of one month back
+        // The copy of one month back.
+        EXPECT_TRUE(doc->makeMonthCopy(kReportMonth, kToday).empty());
         ASSERT_TRUE(save(*doc).ok);
     }
     auto doc = load();
     doc->publishers[1].setText(PublisherRecord::kAddress, "New street 5");
-    doc->modified = 1;
+    doc->markModified();
     blockWithFolder(files::kMeetings);  // after the load: the write fails
     EXPECT_FALSE(save(*doc).ok);
-    EXPECT_EQ(doc->modified, 1);
+    EXPECT_TRUE(doc->isModified());
 
     prompts.answers = {Answer::Yes};
     prompts.messages.clear();
@@ -257,7 +294,7 @@ TEST_F(DataSafetyTest, NoAtExitKeepsTheRemarksOfTheLastSave) {
     auto doc = load();
     doc->remarks.push_back(remark("Moved away", 121));
     ASSERT_TRUE(save(*doc).ok);
-    doc->discardRemarkChanges();  // "No" to the save question later on
+    doc->discardRemarkChanges(prompts);  // "No" to the save question later on
     doc->closeDocument();
     auto again = load(LoadMode::ReadOnly);
     EXPECT_EQ(again->remarkCount(), 3);
@@ -269,7 +306,7 @@ TEST_F(DataSafetyTest, AStaleUndoCopyNeverComesBackWithoutARemarkFile) {
     dir->write(files::kRemarkUndo,
                test::concat(std::vector<RemarkRecord>{RemarkRecord{}, remark("Old", 120)}));
     auto doc = load();
-    doc->discardRemarkChanges();
+    doc->discardRemarkChanges(prompts);
     EXPECT_FALSE(dir->exists(files::kRemarks));
 }
 
@@ -294,9 +331,9 @@ TEST_F(DataSafetyTest, TheLastEnteredIdOfAMonthCopyStaysThere) {
     {
         auto doc = load();
         doc->lastEnteredId = 121;
-        doc->modified = 1;
+        doc->markModified();
         ASSERT_TRUE(save(*doc).ok);
-        doc->makeMonthCopy(kReportMonth, kToday);
+        EXPECT_TRUE(doc->makeMonthCopy(kReportMonth, kToday).empty());
         doc->lastEnteredId = 0;
         ASSERT_TRUE(save(*doc).ok);
     }
@@ -313,7 +350,7 @@ TEST_F(DataSafetyTest, TheLastEnteredIdOfAMonthCopyStaysThere) {
     ASSERT_EQ(doc->lastEnteredId, 0);
     ASSERT_TRUE(doc->viewMonthCopy(1, prompts));
     EXPECT_EQ(doc->lastEnteredId, 121);
-    doc->returnToLiveData(prompts);
+    ASSERT_TRUE(doc->returnToLiveData(prompts).ok);
     EXPECT_EQ(doc->lastEnteredId, 0);
 }
 
@@ -407,7 +444,7 @@ TEST_F(DataSafetyTest, SettingsOutOfRangeTakeTheirDefaults) {
                    "\xC5\xF0\xDC\xED\xF9 \xD0\xE5\xF1\xE9\xE8\xFE\xF1\xE9\xEF=100000000\r\n");
     auto doc = std::make_unique<CZelvoDoc>();
     doc->startUp(dir->str(), Date{2025, 3, 27}, LoadMode::ReadOnly);  // an early choice counts
-    doc->load(prompts, LoadMode::ReadOnly);
+    ASSERT_TRUE(doc->load(prompts, LoadMode::ReadOnly).ok);
     EXPECT_EQ(doc->calendar.reportMonth, kReportMonth);
     EXPECT_EQ(doc->calendar.reportYear, 25);
     EXPECT_EQ(doc->settings.reportTopMargin, 50);
@@ -437,7 +474,7 @@ TEST_F(DataSafetyTest, ARemarkFileBeyondItsCapacityIsLeftAloneWithAClearMessage)
     const FileBytes file = dir->read(files::kRemarks);
 
     auto doc = load();
-    doc->modified = 1;
+    doc->markModified();
     EXPECT_TRUE(save(*doc).ok);  // nothing changed in the remarks: nothing to lose
     doc->remarks.push_back(remark("New one", 121));
     const SaveResult r = save(*doc);

@@ -77,7 +77,7 @@ const sample::FolderBytes& sampleFiles(Base base) {
         const fs::path folder = fs::temp_directory_path() /
                                 ("zelvo_garbage_files_sample_" + std::to_string(::getpid()));
         fs::remove_all(folder);
-        sample::writeSampleFolder(folder);
+        EXPECT_TRUE(sample::writeSampleFolder(folder));
         std::array<sample::FolderBytes, 2> out{sample::readFolder(folder),
                                                sample::oldSampleFiles()};
         fs::remove_all(folder);
@@ -178,7 +178,7 @@ TEST_P(GarbageFile, ReadOnlyLoadReportsTheDamageAndChangesNothing) {
     if (mustBeReported(kind(), files_.at(std::string(kind().name)).size())) {
         EXPECT_FALSE(doc.problems.empty()) << kind().name << " is damaged but nothing was reported";
     }
-    doc.saveAll(prompts);
+    EXPECT_TRUE(doc.saveAll(prompts).ok) << "a read-only save writes nothing and fails nothing";
     doc.closeDocument();
     EXPECT_TRUE(sample::readFolder(ro) == before) << "a read-only session changed the folder";
 

@@ -206,7 +206,7 @@ TEST_F(LegacyConversionTest, RowsAreConvertedFieldByField) {
     writeOldFolder(folder);
     auto doc = load();
     ASSERT_TRUE(lastLoad.ok);
-    EXPECT_EQ(doc->modified, 1);
+    EXPECT_TRUE(doc->isModified());
     EXPECT_EQ(doc->header().password(), " ");
     EXPECT_EQ(doc->header().byte(23), 'A');
     const PublisherRecord* a = byId(*doc, 120);
@@ -334,7 +334,7 @@ TEST_F(LegacyConversionTest, SavedAsTodaysFiles) {
 
     auto again = load();
     ASSERT_TRUE(lastLoad.ok);
-    EXPECT_EQ(again->modified, 0) << "today's files need no conversion";
+    EXPECT_FALSE(again->isModified()) << "today's files need no conversion";
     ASSERT_EQ(again->recordCount(), doc->recordCount());
     for (std::size_t i = 0; i < doc->publishers.size(); ++i)
         EXPECT_EQ(again->publishers[i].bytes, doc->publishers[i].bytes) << "row " << i;
@@ -347,14 +347,14 @@ TEST_F(LegacyConversionTest, ATableOf400BytesGivesWayToTheOldTable) {
     writeOldFolder(folder);
     folder.write(files::kPublishers, FileBytes(400, 0));
     auto doc = load();
-    EXPECT_EQ(doc->modified, 1);
+    EXPECT_TRUE(doc->isModified());
     EXPECT_NE(byId(*doc, 120), nullptr);
 
     folder.write(files::kPublishers,
                  test::tableFile({test::headerRow(), test::person(999, "New", "Table")}));
     folder.write(files::kGroups, FileBytes{});
     doc = load();
-    EXPECT_EQ(doc->modified, 0);
+    EXPECT_FALSE(doc->isModified());
     EXPECT_EQ(doc->recordCount(), 2);
     EXPECT_NE(byId(*doc, 999), nullptr);
 }
@@ -379,7 +379,7 @@ TEST_F(LegacyConversionTest, ReadOnlyConversionWritesNothingAndMatchesALiveOne) 
     EXPECT_EQ(readOnly->meetings[1].bytes, live->meetings[1].bytes);
     EXPECT_EQ(readOnly->groups.bytes, live->groups.bytes);
     EXPECT_EQ(readOnly->monthTotals.bytes, live->monthTotals.bytes);
-    EXPECT_EQ(readOnly->modified, live->modified);
+    EXPECT_EQ(readOnly->isModified(), live->isModified());
 }
 
 TEST_F(LegacyConversionTest, OldKindFilesHoldAtMost300Rows) {

@@ -87,11 +87,11 @@ protected:
 
 TEST_F(MonthCopiesTest, CopyHoldsTheTwelveFilesAndIsRecordedInTheHistory) {
     auto doc = fullFolder();
-    doc->modified = 0;
-    doc->makeMonthCopy(2, kToday);
+    ASSERT_FALSE(doc->isModified());
+    EXPECT_TRUE(doc->makeMonthCopy(2, kToday).empty());
     for (std::string_view name : files::kMonthCopyFiles)
         EXPECT_EQ(folder.read("Roll/Zv9_2/" + std::string(name)), folder.read(name)) << name;
-    EXPECT_EQ(doc->modified, 1);
+    EXPECT_TRUE(doc->isModified());
 
     const auto history = readBackupHistory(folder.path());
     ASSERT_EQ(history.size(), 10u);
@@ -101,9 +101,18 @@ TEST_F(MonthCopiesTest, CopyHoldsTheTwelveFilesAndIsRecordedInTheHistory) {
     for (std::size_t i = 1; i < 10; ++i) EXPECT_EQ(history[i].text, "");
 }
 
+TEST_F(MonthCopiesTest, AFileThatCouldNotBeCopiedIsNamed) {
+    auto doc = fullFolder();
+    fs::create_directories(folder.file("Roll/Zv9_2/zcard.dat") / "inside");
+    const std::vector<std::string> notCopied = doc->makeMonthCopy(2, kToday);
+    ASSERT_EQ(notCopied.size(), 1u);
+    EXPECT_TRUE(fs::equivalent(notCopied[0], folder.file("Roll/Zv9_2/zcard.dat")));
+    EXPECT_EQ(folder.read("Roll/Zv9_2/zdat9.bin"), folder.read(files::kPublishers));
+}
+
 TEST_F(MonthCopiesTest, JanuaryIsCopiedIntoFolder12) {
     auto doc = fullFolder();
-    doc->makeMonthCopy(0, kToday);
+    EXPECT_TRUE(doc->makeMonthCopy(0, kToday).empty());
     EXPECT_EQ(folder.read("Roll/Zv9_12/zdat9.bin"), folder.read(files::kPublishers));
     EXPECT_FALSE(folder.exists("Roll/Zv9_0"));
 }
@@ -125,7 +134,7 @@ TEST_F(MonthCopiesTest, ARecentCopyIsKept) {
         const FileBytes stale(c.size, 0x33);
         folder.write("Roll/Zv9_2/zdat9.bin", stale);
         setWriteTime(folder.file("Roll/Zv9_2/zdat9.bin"), c.writtenIn);
-        doc->makeMonthCopy(2, kToday);
+        EXPECT_TRUE(doc->makeMonthCopy(2, kToday).empty());
         EXPECT_EQ(folder.read("Roll/Zv9_2/zdat9.bin") == stale, c.kept);
         EXPECT_EQ(folder.exists("Roll/Zv9_2/zcard.dat"), !c.kept);
     }
@@ -187,14 +196,13 @@ TEST_F(MonthCopiesTest, OpeningACopyShowsItReadOnlyAndReturnsToLiveData) {
 
     // Nothing is written while a copy is open.
     const auto before = folder.snapshot();
-    doc->modified = 1;
+    doc->markModified();
     doc->publishers[1].setText(PublisherRecord::kAddress, "Changed");
     ScriptedPrompts savePrompts;
-    doc->saveAll(savePrompts);
+    EXPECT_TRUE(doc->saveAll(savePrompts).ok);
     EXPECT_EQ(folder.snapshot(), before);
 
     // Another copy: months back count from the live report month again.
-    doc->modified = 0;
     ASSERT_TRUE(doc->openMonthCopy(1, prompts));
     EXPECT_EQ(doc->calendar.viewMonth, 0);
     EXPECT_EQ(doc->calendar.viewYear, 25);
@@ -216,7 +224,7 @@ TEST_F(MonthCopiesTest, ChangedLiveDataAsksFirst) {
 
     // Cancel: nothing happens.
     auto doc = load();
-    doc->modified = 1;
+    doc->markModified();
     ScriptedPrompts cancel;
     cancel.answers = {Answer::Cancel};
     EXPECT_FALSE(doc->openMonthCopy(2, cancel));
@@ -224,7 +232,7 @@ TEST_F(MonthCopiesTest, ChangedLiveDataAsksFirst) {
     EXPECT_EQ(cancel.questions[0], question);
     EXPECT_EQ(doc->calendar.viewingPrevious, 0);
     EXPECT_EQ(doc->publishers[1].firstName(), "Live");
-    EXPECT_EQ(doc->modified, 1);
+    EXPECT_TRUE(doc->isModified());
 
     // Yes: the live data is saved first.
     doc->publishers[1].setText(PublisherRecord::kAddress, "Saved before viewing");
@@ -245,7 +253,7 @@ TEST_F(MonthCopiesTest, NoRestoresTheRemarkFileFromItsUndoCopy) {
     auto doc = load();
     ASSERT_NE(folder.read(files::kRemarks), originalRemarks) << "the load compacted the remarks";
     EXPECT_EQ(folder.read(files::kRemarkUndo), originalRemarks);
-    doc->modified = 1;
+    doc->markModified();
     ScriptedPrompts no;
     no.answers = {Answer::No};
     ASSERT_TRUE(doc->openMonthCopy(2, no));
@@ -255,8 +263,16 @@ TEST_F(MonthCopiesTest, NoRestoresTheRemarkFileFromItsUndoCopy) {
 
 TEST_F(MonthCopiesTest, ClosingWithoutSavingRestoresTheRemarks) {
     auto doc = load();
-    doc->discardRemarkChanges();
+    ScriptedPrompts prompts;
+    doc->discardRemarkChanges(prompts);
     EXPECT_EQ(folder.read(files::kRemarks), originalRemarks);
+    EXPECT_TRUE(prompts.messages.empty());
+    // Remarks that could not be put back are reported, not passed over.
+    fs::remove(folder.file(files::kRemarks));
+    fs::create_directories(folder.file(files::kRemarks) / "inside");
+    doc->discardRemarkChanges(prompts);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_NE(prompts.messages[0].find(files::kRemarks), std::string::npos);
     doc->closeDocument();
     EXPECT_FALSE(folder.exists(files::kRemarkUndo));
 }

@@ -202,7 +202,7 @@ TEST(ChangePassword, WithNoPasswordSetAsksOnlyForTheNewOneTwice) {
     EXPECT_EQ(prompts.passwordDialogs, 0) << "no old password to ask for";
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(doc.header().password(), "secret");
-    EXPECT_EQ(doc.modified, 1);
+    EXPECT_TRUE(doc.isModified());
     EXPECT_EQ(prompts.messages, std::vector<std::string>{"Ο Κωδικός έχει αλλάξει."});
 }
 
@@ -218,7 +218,7 @@ TEST(ChangePassword, AsksForTheOldPasswordFirstAndAWrongOneEndsSilently) {
     EXPECT_EQ(runs, 0);
     EXPECT_TRUE(prompts.messages.empty());
     EXPECT_EQ(doc.header().password(), "old");
-    EXPECT_EQ(doc.modified, 0);
+    EXPECT_FALSE(doc.isModified());
 }
 
 TEST(ChangePassword, ReportsARefusalAndLeavesTheDocumentAlone) {
@@ -229,7 +229,7 @@ TEST(ChangePassword, ReportsARefusalAndLeavesTheDocumentAlone) {
     int runs = 0;
     EXPECT_FALSE(changePassword(doc, prompts, entering({"new"}, &runs)));  // then closed
     EXPECT_EQ(doc.header().password(), "old");
-    EXPECT_EQ(doc.modified, 0);
+    EXPECT_FALSE(doc.isModified());
     EXPECT_EQ(prompts.messages, std::vector<std::string>{"Ο Κωδικός ΔΕΝ έχει αλλάξει."});
 }
 

@@ -214,7 +214,7 @@ TEST_F(Households, TheHeadsDialogListsTheHeadFirstAndAddsMembers) {
     EXPECT_EQ(row(7).householdKey(), 101);
     EXPECT_EQ(household.members().selectedId(), 106);
     EXPECT_EQ(household.members().size(), 4);
-    EXPECT_EQ(doc.modified, 1);
+    EXPECT_TRUE(doc.isModified());
 }
 
 TEST_F(Households, RemovingAMemberClearsOnlyTheirLink) {
@@ -243,7 +243,7 @@ TEST_F(Households, AMemberLeavingFromTheirOwnDetailsLosesTheLinkThere) {
 TEST_F(Households, ANewHeadShowsTheNamesAsTypedAndLinksNobodyBeforeItIsStored) {
     PublisherRecord working = person(107, "New", "Head");
     working.setByte(PublisherRecord::kPrivileges, 1u << 2);
-    const int modified = doc.modified;
+    const bool modified = doc.isModified();
     NewMembers chosen;
     HouseholdModel household(doc, working, 0, &chosen);
     EXPECT_EQ(household.title(), "New Head");
@@ -257,7 +257,7 @@ TEST_F(Households, ANewHeadShowsTheNamesAsTypedAndLinksNobodyBeforeItIsStored) {
     EXPECT_EQ(texts(household.members()),
               (std::vector<std::string>{"Head, New", "Ita, I ( i )", "Zeta, Z"}));
     EXPECT_EQ(household.members().selectedId(), 104);
-    EXPECT_EQ(doc.modified, modified);
+    EXPECT_EQ(doc.isModified(), modified);
     EXPECT_FALSE(household.changedTable());
 
     // Those chosen are not offered again.

@@ -44,7 +44,7 @@ protected:
     DetailsClipboard clipboard;
 
     void SetUp() override {
-        test::openDoc(doc, folder, kToday);
+        ASSERT_TRUE(test::openDoc(doc, folder, kToday).ok);
         PublisherRecord anna = test::person(101, "Anna", "Alexiou");
         anna.setByte(PublisherRecord::kPrivileges, 0x40);
         PublisherRecord babis = test::person(102, "Babis", "Bakas");
@@ -369,7 +369,7 @@ TEST_F(DetailsModel, TextsAreTrimmedAndCutToTheirLimits) {
     EXPECT_EQ(byId(101).address(), std::string(60, 'a'));
     EXPECT_EQ(byId(101).phoneHome(), "210 1234567890");
     EXPECT_EQ(byId(101).phoneMobile(), "69");
-    EXPECT_EQ(doc.modified, 1);
+    EXPECT_TRUE(doc.isModified());
     EXPECT_TRUE(model.changedSomething());
 }
 
@@ -390,7 +390,7 @@ TEST_F(DetailsModel, ABlankLastNameIsRefusedWithAMessage) {
     EXPECT_EQ(model.store(), Outcome::Refused);
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(byId(101).lastName(), "Alexiou");
-    EXPECT_EQ(doc.modified, 0);
+    EXPECT_FALSE(doc.isModified());
 }
 
 TEST_F(DetailsModel, RenamingMovesThePersonToTheirPlace) {
@@ -414,6 +414,28 @@ TEST_F(DetailsModel, EmailGoesIntoTheContactExtra) {
     auto nothing = open(101);  // no contact text: no record is made
     ASSERT_EQ(nothing.store(), Outcome::Stored);
     EXPECT_EQ(byId(101).extraIndex(), 0);
+}
+
+TEST_F(DetailsModel, OpeningAPersonDropsALinkToAContactExtraThatIsNotTheirs) {
+    auto babis = open(102);
+    babis.email = "babis@example.org";
+    ASSERT_EQ(babis.store(), Outcome::Stored);
+    ASSERT_TRUE(doc.saveAll(prompts).ok);
+    const std::uint16_t record = byId(102).extraIndex();
+    auto linkOf = [&](int id) -> PublisherRecord& {
+        return doc.publishers[static_cast<std::size_t>(doc.findById(id).value())];
+    };
+    linkOf(101).setWord(PublisherRecord::kExtraIndex, record);  // Babis's record
+    linkOf(103).setWord(PublisherRecord::kExtraIndex, 40);      // beyond the file
+    ASSERT_FALSE(doc.isModified());
+
+    for (const int id : {101, 103}) {
+        auto model = open(id);
+        EXPECT_EQ(model.email, "");
+        EXPECT_EQ(byId(id).extraIndex(), 0) << id;
+    }
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(doc.emailOf(doc.findById(102).value()), "babis@example.org");
 }
 
 TEST_F(DetailsModel, ConsentWritesTheAppointmentOfKindTwentyAndUntickingRemovesIt) {
@@ -548,10 +570,12 @@ TEST_F(DetailsModel, YesToADuplicateKeepsThePersonsContactsConsentAndStartDates)
     const int row = doc.findById(102).value();
     EXPECT_EQ(byId(102).phoneMobile(), "6999000111");
     EXPECT_EQ(byId(102).extraIndex(), extraIndex);
-    ASSERT_EQ(doc.contactExtraOf(row), 0x07);
-    EXPECT_EQ(doc.contactExtraBuffer.fullName(), "Charalambos Bakas");
-    EXPECT_EQ(doc.contactExtraBuffer.email(), "babis@example.org");
-    EXPECT_EQ(doc.contactExtraBuffer.otherContact(), "Skype babis");
+    const auto extra = doc.contactExtraOf(row);
+    ASSERT_TRUE(extra);
+    EXPECT_EQ(extra->presence(), 0x07);
+    EXPECT_EQ(extra->fullName(), "Charalambos Bakas");
+    EXPECT_EQ(extra->email(), "babis@example.org");
+    EXPECT_EQ(extra->otherContact(), "Skype babis");
     EXPECT_EQ(doc.contactExtraKeys[static_cast<std::size_t>(extraIndex)].presence, 0x07);
     ASSERT_NE(appointmentOf(102, kConsentKind), nullptr);
     EXPECT_EQ(appointmentOf(102, kConsentKind)->appointmentText(), "05252018");
@@ -569,9 +593,10 @@ TEST_F(DetailsModel, YesToADuplicateKeepsThePersonsContactsConsentAndStartDates)
     again.email = "new@example.org";
     again.consent = true;
     ASSERT_EQ(again.store(), Outcome::Stored);
-    ASSERT_NE(doc.contactExtraOf(doc.findById(102).value()), 0);
-    EXPECT_EQ(doc.contactExtraBuffer.email(), "new@example.org");
-    EXPECT_EQ(doc.contactExtraBuffer.fullName(), "Charalambos Bakas");
+    const auto merged = doc.contactExtraOf(doc.findById(102).value());
+    ASSERT_TRUE(merged);
+    EXPECT_EQ(merged->email(), "new@example.org");
+    EXPECT_EQ(merged->fullName(), "Charalambos Bakas");
     EXPECT_EQ(appointmentOf(102, kConsentKind)->appointmentText(), "05252018");
     EXPECT_EQ(byId(102).extraIndex(), extraIndex);
 }

@@ -38,10 +38,7 @@ protected:
         applyReportMonthAtStart(doc.calendar, kToday);
         deriveReportMonth(doc.calendar);
     }
-    void add(std::vector<PublisherRecord> people) {
-        test::addPeople(doc, people);
-        doc.modified = 0;
-    }
+    void add(std::vector<PublisherRecord> people) { test::addPeople(doc, people); }
     PublisherRecord& row(int r) { return doc.publishers[static_cast<std::size_t>(r)]; }
     std::vector<std::string> lastNames() const {
         std::vector<std::string> out;
@@ -102,7 +99,7 @@ TEST_F(PublisherTable, FirstPersonGoesToRowOneOfAnEmptyTable) {
     EXPECT_EQ(result.row, 1);
     EXPECT_EQ(doc.recordCount(), 2);
     EXPECT_EQ(doc.kindLists[kPublisher].size(), 1u);
-    EXPECT_EQ(doc.modified, 1);
+    EXPECT_TRUE(doc.isModified());
     EXPECT_TRUE(prompts.questions.empty());
     EXPECT_TRUE(prompts.messages.empty());
 }
@@ -146,7 +143,7 @@ TEST_F(PublisherTable, NoToTheDuplicateQuestionLeavesTheTableAsItWas) {
     const auto result = records::insertNew(doc, person(103, "nikos ", " PAPAS"), prompts);
     EXPECT_EQ(result.outcome, InsertOutcome::Dropped);
     EXPECT_EQ(doc.publishers, before);
-    EXPECT_EQ(doc.modified, 0);
+    EXPECT_FALSE(doc.isModified());
     ASSERT_EQ(prompts.questions.size(), 1u);
     EXPECT_EQ(prompts.questions[0], "Nikos Papas Διπλό Όνομα.\n\nΑντικατάσταση με νέα πληροφορία");
 }
@@ -177,7 +174,7 @@ TEST_F(PublisherTable, YesReplacesTheInformationAndKeepsThePersonsHistory) {
     EXPECT_EQ(r.hours(9, 0), 12);
     EXPECT_EQ(r.pioneerKind(9, 0), 2);
     EXPECT_EQ(r.pioneerKind(10, 0), 2) << "no pioneer tick in the new record keeps the code";
-    EXPECT_EQ(doc.modified, 1);
+    EXPECT_TRUE(doc.isModified());
 }
 
 // A person with every field filled in; the new record as the details dialog composes it when
@@ -289,7 +286,7 @@ TEST_F(PublisherTable, TheFullTableRefusesClearlyAndChangesNothing) {
     const auto result = records::insertNew(doc, person(5000, "A", "Alfa"), prompts);
     EXPECT_EQ(result.outcome, InsertOutcome::TableFull);
     EXPECT_EQ(doc.recordCount(), 1510);
-    EXPECT_EQ(doc.modified, 0);
+    EXPECT_FALSE(doc.isModified());
     EXPECT_EQ(prompts.messages, (std::vector<std::string>{std::string(res::kTableFull)}));
 
     doc.publishers.pop_back();
@@ -310,7 +307,7 @@ TEST_F(PublisherTable, ARenamedPersonMovesToItsPlace) {
     EXPECT_EQ(records::resortRenamed(doc, 3, prompts), 1);
     EXPECT_EQ(lastNames(), (std::vector<std::string>{"Abc", "Beta", "Gama", "Aa"}));
     EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_EQ(doc.modified, 1);
+    EXPECT_TRUE(doc.isModified());
 }
 
 TEST_F(PublisherTable, ARenameToAnExistingNameIsOnlyToldAndStaysSorted) {
@@ -372,7 +369,7 @@ TEST_F(PublisherTable, DeletingClearsLinksRemarksAndAppointments) {
     EXPECT_EQ(doc.appointments[2].publisherId(), 103);
     EXPECT_EQ(doc.kindLists[kPublisher].size(), 3u);
     EXPECT_FALSE(doc.findById(101));
-    EXPECT_EQ(doc.modified, 1);
+    EXPECT_TRUE(doc.isModified());
 }
 
 TEST(PublisherTableFiles, ADeletedPersonsRemarksAndAppointmentsStayGoneAfterSaving) {
@@ -431,7 +428,7 @@ TEST_F(PublisherTable, AStudentBecomesANewPublisher) {
         }
     EXPECT_EQ(doc.kindLists[kPublisher].size(), 1u);
     EXPECT_TRUE(doc.kindLists[kNonPublisher].empty());
-    EXPECT_EQ(doc.modified, 1);
+    EXPECT_TRUE(doc.isModified());
 }
 
 TEST_F(PublisherTable, AMonthAfterTheReportMonthIsOfTheYearBefore) {
@@ -450,7 +447,7 @@ TEST_F(PublisherTable, OnlyAStudentBecomesAPublisher) {
     records::studentBecomesPublisher(doc, 1, 5);
     records::studentBecomesPublisher(doc, 2, 5);
     EXPECT_EQ(doc.publishers, before);
-    EXPECT_EQ(doc.modified, 0);
+    EXPECT_FALSE(doc.isModified());
 }
 
 }  // namespace

@@ -66,7 +66,6 @@ protected:
         }
         doc.countAllKinds();
         doc.buildIndexes();
-        doc.modified = 0;
     }
 
     void fillMonth(PublisherRecord& p, int m, int s) {
@@ -162,7 +161,7 @@ TEST_P(ReactivationMonths, MarksAndClearedMonths) {
     EXPECT_TRUE(listed(kPublisher, row));
     EXPECT_FALSE(listed(kInactive, row));
     EXPECT_TRUE(listed(kInactive, other));
-    EXPECT_EQ(doc.modified, 1);
+    EXPECT_TRUE(doc.isModified());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -252,7 +251,7 @@ TEST_F(Reactivation, RestoringADeletedRowMarksItAndKeepsEveryReport) {
     EXPECT_EQ(doc.kindCounts[kDeleted], 1);
     EXPECT_TRUE(listed(kPublisher, row));
     EXPECT_FALSE(listed(kDeleted, row));
-    EXPECT_EQ(doc.modified, 1);
+    EXPECT_TRUE(doc.isModified());
 }
 
 }  // namespace

@@ -300,10 +300,8 @@ TEST(SideRecordLayout, AppointmentsWorthKeeping) {
 // month index 1, year slot 1).
 class DocTest : public ::testing::Test {
 protected:
-    void open(Date today) {
-        doc = CZelvoDoc();
-        ASSERT_TRUE(test::openDoc(doc, folder, today).ok);
-    }
+    // Starts and loads the empty folder as of `today`, as the program does.
+    void open(Date today) { ASSERT_TRUE(test::openDoc(doc, folder, today).ok); }
     void SetUp() override { open({2025, 3, 10}); }
     int rowOfId(int id) const {
         for (int r = 1; r < doc.recordCount(); ++r)
@@ -330,7 +328,7 @@ TEST_F(DocTest, AFreshDocumentHasOnlyTheHeader) {
     EXPECT_EQ(doc.groups.groupCount(), 0);
     EXPECT_EQ(doc.meetingCount, 2);
     EXPECT_EQ(doc.circuitOverseerRow, 0);
-    EXPECT_EQ(doc.modified, 0);
+    EXPECT_FALSE(doc.isModified());
     EXPECT_EQ(doc.calendar.reportMonth, 1);
     EXPECT_EQ(doc.calendar.reportYear, 25);
 }
@@ -514,19 +512,22 @@ TEST_F(DocTest, FindByIdAndNextFreeId) {
 TEST_F(DocTest, DuplicateIdsGiveTheLaterRowAFreshId) {
     addPeople(doc, {person(150, "A", "First"), person(151, "B", "Other"), person(150, "C", "Later"),
                     person(50, "D", "Low"), person(50, "E", "Low2")});
-    ASSERT_EQ(doc.modified, 0);
+    ASSERT_FALSE(doc.isModified());
     doc.renumberDuplicateIds();
     EXPECT_EQ(row(1).id(), 150);
     EXPECT_EQ(row(2).id(), 151);
     EXPECT_EQ(row(3).id(), 152);
     EXPECT_EQ(row(4).id(), 50);
     EXPECT_EQ(row(5).id(), 100) << "a fresh id is at least 100";
-    EXPECT_EQ(doc.modified, 1);
+    EXPECT_TRUE(doc.isModified());
     EXPECT_EQ(doc.findById(152), 3);
 
-    doc.modified = 0;
-    doc.renumberDuplicateIds();
-    EXPECT_EQ(doc.modified, 0) << "nothing left to renumber";
+    // The renumbered rows in a document loaded afresh: nothing left to renumber.
+    CZelvoDoc again;
+    ASSERT_TRUE(test::openDoc(again, folder, {2025, 3, 10}).ok);
+    addPeople(again, {row(1), row(2), row(3), row(4), row(5)});
+    again.renumberDuplicateIds();
+    EXPECT_FALSE(again.isModified());
 }
 
 TEST_F(DocTest, ThreeEqualIdsBecomeThreeDifferentOnes) {
@@ -641,38 +642,33 @@ TEST_F(DocTest, RemarkPresence) {
     EXPECT_EQ(prompts.messages[0], res::kBadYearInRemCheck);
 }
 
-TEST_F(DocTest, ContactExtraOfAndDanglingIndexes) {
+TEST_F(DocTest, ContactExtraLookupsFindThePersonsOwnRecordAndChangeNothing) {
     addPeople(doc, {person(120, "A", "Anna"), person(130, "B", "Bill")});
-    doc.contactExtraBuffer = ContactExtra{};
-    doc.contactExtraBuffer.setPublisherId(120);
-    doc.contactExtraBuffer.setText(ContactExtra::kFullName, "Anna Papa");
-    doc.contactExtraBuffer.setText(ContactExtra::kOtherContact, "210-123");
-    doc.contactExtraBuffer.bytes[ContactExtra::kHasText] = 1;
-    const auto n = doc.writeContactExtra();
+    ContactExtra anna;
+    anna.setPublisherId(120);
+    anna.setText(ContactExtra::kFullName, "Anna Papa");
+    anna.setText(ContactExtra::kOtherContact, "210-123");
+    anna.bytes[ContactExtra::kHasText] = 1;
+    const auto n = doc.writeContactExtra(anna);
     ASSERT_TRUE(n.has_value());
-    doc.modified = 0;
 
     row(1).setWord(PublisherRecord::kExtraIndex, static_cast<std::uint16_t>(*n));
-    doc.contactExtraBuffer = ContactExtra{};
-    EXPECT_EQ(doc.contactExtraOf(1), 1 | 8);
-    EXPECT_EQ(doc.contactExtraBuffer.fullName(), "Anna Papa");
-    EXPECT_EQ(doc.modified, 0);
-
+    const auto found = doc.contactExtraOf(1);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(found->presence(), 1 | 8);
+    EXPECT_EQ(found->fullName(), "Anna Papa");
     EXPECT_EQ(doc.emailOf(1), "");
     EXPECT_EQ(doc.emailOf(2), "");
 
-    // Another person's record.
+    // Links to another person's record and beyond the records find nothing and stay: the
+    // editor of the person drops them.
     row(2).setWord(PublisherRecord::kExtraIndex, static_cast<std::uint16_t>(*n));
-    EXPECT_EQ(doc.contactExtraOf(2), 0);
-    EXPECT_EQ(row(2).extraIndex(), 0);
-    EXPECT_EQ(doc.modified, 1);
-
-    // Beyond the records there are.
-    doc.modified = 0;
     row(1).setWord(PublisherRecord::kExtraIndex, 40);
-    EXPECT_EQ(doc.contactExtraOf(1), 0);
-    EXPECT_EQ(row(1).extraIndex(), 0);
-    EXPECT_EQ(doc.modified, 1);
+    EXPECT_FALSE(doc.contactExtraOf(2));
+    EXPECT_FALSE(doc.contactExtraOf(1));
+    EXPECT_EQ(row(2).extraIndex(), *n);
+    EXPECT_EQ(row(1).extraIndex(), 40);
+    EXPECT_FALSE(doc.isModified());
 }
 
 }  // namespace

@@ -129,7 +129,7 @@ TEST_F(StartUpTest, ReportMonthOfTheDocument) {
     EXPECT_EQ(doc.calendar.liveReportMonth, 11);
     EXPECT_EQ(doc.calendar.lastOldFormMonth, 284);
     EXPECT_EQ(doc.calendar.viewingPrevious, 0);
-    EXPECT_EQ(doc.modified, 0);
+    EXPECT_FALSE(doc.isModified());
     EXPECT_EQ(doc.dataFolder, folder.str());
     EXPECT_EQ(doc.languageWord, "greek");
 }

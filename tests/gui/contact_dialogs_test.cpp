@@ -63,7 +63,7 @@ public:
     Congregation() {
         doc.startUp(dir.path().toStdString(), zelvo::test::kToday, zelvo::LoadMode::Live);
         ScriptedPrompts none;
-        doc.load(none, zelvo::LoadMode::Live);
+        QVERIFY(doc.load(none, zelvo::LoadMode::Live).ok);
         PublisherRecord head = person(kHead, "Άννα", "Αλεξίου");
         head.setByte(PublisherRecord::kPrivileges, 0x04);
         PublisherRecord member = person(kMember, "Βασίλης", "Αλεξίου");

@@ -42,7 +42,7 @@ public:
     Congregation() {
         doc.startUp(dir.path().toStdString(), zelvo::test::kToday, zelvo::LoadMode::Live);
         zelvo::ScriptedPrompts none;
-        doc.load(none, zelvo::LoadMode::Live);
+        QVERIFY(doc.load(none, zelvo::LoadMode::Live).ok);
         add(120, "Ζωή", "Ζαχαρίου", 2);
         add(121, "Αλέξης", "Βλάχος", 2);
         add(122, "Ιωάννης", "Ιωάννου", 1);

@@ -89,7 +89,7 @@ private slots:
                  QStringList({"Alfa, Anna", "Dent, Stu ( σ )", "Zeta, Zoe"}));
         QVERIFY(dialog.isVisible());
         QVERIFY(dialog.changed());
-        QCOMPARE(c.doc.modified, 1);
+        QVERIFY(c.doc.isModified());
         QCOMPARE(working.householdKey(), 0);
     }
 

@@ -106,7 +106,7 @@ private slots:
         QVERIFY(s.action(C::Save)->isEnabled());
         QCOMPARE(s.action(C::Save)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
         QTest::keySequence(s.window.get(), QKeySequence::Save);
-        QCOMPARE(s.doc.modified, 0);
+        QVERIFY(!s.doc.isModified());
         QVERIFY(!s.action(C::Save)->isEnabled());
     }
 
@@ -153,8 +153,8 @@ private slots:
         test::DataFolder folder(30);
         // The copies of October and September, as the month initialization makes them.
         Session s(folder, [](CZelvoDoc& doc) {
-            doc.makeMonthCopy(test::kLiveReportMonth, test::kToday);
-            doc.makeMonthCopy(test::kLiveReportMonth - 1, test::kToday);
+            QVERIFY(doc.makeMonthCopy(test::kLiveReportMonth, test::kToday).empty());
+            QVERIFY(doc.makeMonthCopy(test::kLiveReportMonth - 1, test::kToday).empty());
             doc.computePreviousMask();
         });
         QCOMPARE(s.statusMonth(), QStringLiteral("Μήνας Εργασίας = ") + month(10));
@@ -165,7 +165,7 @@ private slots:
         QVERIFY(s.action(C::PreviousReport1)->isEnabled());
         QVERIFY(s.action(C::PreviousReport2)->isEnabled());
         QVERIFY(!s.action(C::PreviousReport3)->isEnabled());
-        QVERIFY(s.doc.modified != 0);  // making the copies marked the data modified
+        QVERIFY(s.doc.isModified());  // making the copies marked the data modified
 
         s.prompts.answers = {Answer::No};
         s.action(C::PreviousReport1)->trigger();
@@ -199,13 +199,13 @@ private slots:
     void cancellingTheSaveQuestionKeepsTheLiveData() {
         test::DataFolder folder(10);
         Session s(folder, [](CZelvoDoc& doc) {
-            doc.makeMonthCopy(test::kLiveReportMonth, test::kToday);
+            QVERIFY(doc.makeMonthCopy(test::kLiveReportMonth, test::kToday).empty());
             doc.computePreviousMask();
         });
         s.prompts.answers = {Answer::Cancel};
         s.action(C::PreviousReport1)->trigger();
         QCOMPARE(s.doc.calendar.viewingPrevious, 0);
-        QVERIFY(s.doc.modified != 0);
+        QVERIFY(s.doc.isModified());
         QVERIFY(s.action(C::Save)->isEnabled());
         QVERIFY(s.button(B::ReturnToLiveData)->isHidden());
     }
@@ -216,8 +216,8 @@ private slots:
         Session s(folder, {}, "abc");
         QVERIFY(s.loaded);
         QVERIFY(s.doc.recordCount() > 1);
-        s.doc.makeMonthCopy(test::kLiveReportMonth, test::kToday);
-        s.doc.saveAll(s.prompts);
+        QVERIFY(s.doc.makeMonthCopy(test::kLiveReportMonth, test::kToday).empty());
+        QVERIFY(s.doc.saveAll(s.prompts).ok);
         s.doc.computePreviousMask();
         s.window->updateCommands();
         s.action(C::PreviousReport1)->trigger();  // the copy's own password is asked and given
@@ -270,7 +270,7 @@ private slots:
         s.prompts.answers = {Answer::Yes};
         s.action(C::Exit)->trigger();
         QVERIFY(!s.window->isVisible());
-        QCOMPARE(s.doc.modified, 0);
+        QVERIFY(!s.doc.isModified());
         QVERIFY(!folder.exists(QStringLiteral("rmkundo.dat")));
         Session again(folder);
         QCOMPARE(again.doc.settings.noticeOff, 1);

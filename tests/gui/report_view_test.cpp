@@ -240,7 +240,7 @@ private slots:
                          reports::defaultFont(role, reports::PrinterResolutionClass::High, 161));
             }
             s.window->runCommand(C::TextFont);  // the text font changes again
-            s.doc.modified = 1;
+            s.doc.markModified();
             QVERIFY(s.doc.saveAll(s.prompts).ok);
         }
         // The next start reads what the save wrote.

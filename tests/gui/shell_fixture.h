@@ -50,9 +50,9 @@ public:
         ScriptedPrompts prompts;
         if (!password.empty()) prompts.passwordAttempts = {password};
         doc.startUp(str(), kToday, LoadMode::Live);
-        doc.load(prompts, LoadMode::Live);
+        QVERIFY(doc.load(prompts, LoadMode::Live).ok);
         change(doc);
-        doc.saveAll(prompts);
+        QVERIFY(doc.saveAll(prompts).ok);
         doc.closeDocument();
     }
     // `password` in UTF-8; the header row keeps it in Windows-1253.

@@ -259,7 +259,7 @@ bool Builder::run() {
     makeMeetings();
     makeHeader();
     doc_.settings.congregationName = greek(rnd_.pick(congregationNames()));
-    doc_.modified = 1;
+    doc_.markModified();
 
     doc_.sortRows();
     doc_.countAllKinds();
@@ -944,8 +944,7 @@ void Builder::makeContactExtras() {
             doc_.contactExtras.push_back(stored);
             doc_.contactExtraKeys.push_back({e.publisherId(), e.presence()});
         } else {
-            doc_.contactExtraBuffer = e;
-            const auto written = doc_.writeContactExtra();
+            const auto written = doc_.writeContactExtra(e);
             if (!written) {
                 ok_ = false;
                 continue;

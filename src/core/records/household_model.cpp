@@ -56,7 +56,7 @@ void HouseholdModel::addMember(CZelvoDoc& doc, int row) {
         if (!isNewMember(r.id())) newMembers_->push_back(r.id());
     } else {
         r.setWord(PublisherRecord::kHouseholdKey, static_cast<std::uint16_t>(headId_));
-        doc.modified = 1;
+        doc.markModified();
         changedTable_ = true;
     }
     reload(doc);
@@ -74,7 +74,7 @@ HouseholdModel::Removal HouseholdModel::removeSelected(CZelvoDoc& doc, Publisher
         return Removal::Removed;
     }
     doc.publishers[static_cast<std::size_t>(row)].setWord(PublisherRecord::kHouseholdKey, 0);
-    doc.modified = 1;
+    doc.markModified();
     changedTable_ = true;
     if (row == editedRow_) {
         working.setWord(PublisherRecord::kHouseholdKey, 0);

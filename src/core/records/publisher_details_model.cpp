@@ -135,11 +135,22 @@ void PublisherDetailsModel::open(int id) {
         return;
     }
     row_ = *row;
-    doc_.contactExtraOf(row_);  // also drops a link to a record that is not the person's
+    extra_ = ownContactExtra(row_);
     working_ = doc_.publishers[static_cast<std::size_t>(row_)];
-    extra_ = doc_.contactExtraBuffer;
     extra_.setPublisherId(working_.id());
     loadFields();
+}
+
+// The person's contact extra. A link to a record that is not the person's (another person's,
+// or one beyond the file) is dropped here, where the person is edited.
+ContactExtra PublisherDetailsModel::ownContactExtra(int row) {
+    const auto extra = doc_.contactExtraOf(row);
+    PublisherRecord& r = doc_.publishers[static_cast<std::size_t>(row)];
+    if (!extra && r.extraIndex() != 0) {
+        r.setWord(PublisherRecord::kExtraIndex, 0);
+        doc_.markModified();
+    }
+    return extra.value_or(ContactExtra{});
 }
 
 void PublisherDetailsModel::openNew() {
@@ -463,7 +474,7 @@ PublisherDetailsModel::StoreOutcome PublisherDetailsModel::store() {
         if (record.firstName() != loaded_.firstName() || record.lastName() != loaded_.lastName())
             row = resortRenamed(doc_, row_, prompts_);
     }
-    doc_.modified = 1;
+    doc_.markModified();
     changed_ = true;
     storeSideRecords(row);
     const std::uint16_t id = doc_.publishers[static_cast<std::size_t>(row)].id();
@@ -477,8 +488,7 @@ PublisherDetailsModel::StoreOutcome PublisherDetailsModel::store() {
 // keeps theirs, and a privilege or pioneer tick they had already was not set here.
 void PublisherDetailsModel::keepWhatWasLeftBlank(int row, const PublisherRecord& before) {
     const std::uint16_t id = before.id();
-    doc_.contactExtraOf(row);
-    ContactExtra own = doc_.contactExtraBuffer;
+    ContactExtra own = ownContactExtra(row);
     own.setPublisherId(id);
     ContactExtra typed = extra_;
     typed.setText(ContactExtra::kEmail, limited(email, kEmailLimit));
@@ -511,8 +521,7 @@ bool PublisherDetailsModel::storeExtra(int row) {
     const bool unchanged = extra.bytes == loadedExtra_.bytes && stored.id() == loaded_.id();
     // A person without any contact text gets no record of its own.
     if (unchanged || (stored.extraIndex() == 0 && extra.presence() == 0)) return true;
-    doc_.contactExtraBuffer = extra;
-    const auto number = doc_.writeContactExtra();
+    const auto number = doc_.writeContactExtra(extra);
     if (!number) {
         prompts_.showMessage(res::format(res::kContactExtraNotStored, files::kContactExtras));
         return false;

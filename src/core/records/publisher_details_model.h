@@ -177,6 +177,7 @@ private:
     bool head_ = false;
 
     void open(int id);
+    ContactExtra ownContactExtra(int row);
     void openNew();
     void loadFields();
     bool moveBy(int step);

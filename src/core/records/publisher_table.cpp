@@ -27,7 +27,7 @@ constexpr std::size_t kPioneerCodesSize = 36;
 void finish(CZelvoDoc& doc) {
     doc.countAllKinds();
     doc.buildIndexes();
-    doc.modified = 1;
+    doc.markModified();
 }
 
 PublisherRecord& at(CZelvoDoc& doc, int row) {

@@ -37,7 +37,7 @@ void clearMonth(CZelvoDoc& doc, PublisherRecord& r, int m, int s) {
 void finish(CZelvoDoc& doc) {
     doc.countAllKinds();
     doc.buildIndexes();
-    doc.modified = 1;
+    doc.markModified();
 }
 
 }  // namespace

@@ -8,7 +8,7 @@ namespace zelvo::shell {
 CommandState commandState(const CZelvoDoc& doc, ViewMode mode) {
     CommandState s;
     s.monthCopyOpen = doc.calendar.viewingPrevious != 0;
-    s.modified = doc.modified != 0;
+    s.modified = doc.isModified();
     s.recordCount = doc.recordCount();
     s.deletedCount = static_cast<int>(doc.kindLists[kDeleted].size());
     s.viewMode = mode;

@@ -118,7 +118,7 @@ std::string PasswordChange::message() const {
 bool PasswordChange::apply(CZelvoDoc& doc) const {
     if (result_ != Result::Changed && result_ != Result::Removed) return false;
     doc.header().setText(PublisherRecord::kFirstName, newPassword_);
-    doc.modified = 1;
+    doc.markModified();
     return true;
 }
 

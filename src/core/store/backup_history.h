@@ -23,6 +23,7 @@ struct BackupHistoryEntry {
 // records.
 std::vector<BackupHistoryEntry> readBackupHistory(const fs::path& dataFolder);
 // Moves records 0-8 down one place, puts the new one first and rewrites the whole file.
-bool addBackupHistory(const fs::path& dataFolder, std::string_view text, std::string_view folder);
+[[nodiscard]] bool addBackupHistory(const fs::path& dataFolder, std::string_view text,
+                                    std::string_view folder);
 
 }  // namespace zelvo

@@ -45,6 +45,18 @@ private:
     void problem(std::string_view pattern, std::string_view a, std::string_view b = {}) {
         doc_.problems.push_back(res::format(pattern, a, b));
     }
+    // The load's own tidying. A write that fails leaves the file as it was and is a problem for
+    // the user (a file that could not be read is one already).
+    void write(std::string_view name, const Bytes& data) {
+        if (!folder_.write(name, data)) notWritten(name);
+    }
+    void remove(std::string_view name) {
+        if (!folder_.remove(name)) notWritten(name);
+    }
+    void notWritten(std::string_view name) {
+        if (!folder_.unreadable().contains(name))
+            problem(res::text(res::kCannotCreateFile), folder_.pathOf(name).string());
+    }
 
     void readDisplayConfig();
     void readContactExtras();
@@ -101,6 +113,8 @@ std::optional<Bytes> DocLoader::readBlock(std::string_view name, std::size_t siz
 }
 
 LoadResult DocLoader::run() {
+    // A load begins from the files: only what it repairs or converts marks the data changed.
+    doc_.modified_ = false;
     doc_.problems = doc_.startProblems_;
     doc_.unreadableFiles = doc_.startUnreadable_;
     doc_.lastEnteredId = 0;
@@ -167,8 +181,7 @@ LoadResult DocLoader::run() {
         doc_.settings = settings;
         return {false, true};
     }
-    for (const std::string& name : folder_.commitHeld())
-        problem(res::text(res::kCannotCreateFile), folder_.pathOf(name).string());
+    for (const std::string& name : folder_.commitHeld()) notWritten(name);
     doc_.writeClearedEarlyChoice();
     // 9-11
     if (oldFormat_) convertOldMeetings();
@@ -218,7 +231,7 @@ void DocLoader::readPublisherTable() {
         }
     } else if (readOldPublishers()) {
         oldFormat_ = true;
-        doc_.modified = 1;
+        doc_.markModified();
     }
     if (doc_.publishers.empty()) {
         // A fresh data store: the header row alone.
@@ -257,7 +270,7 @@ void DocLoader::convertOldCompanions() {
         for (const RemarkRecord& r : legacy::convertRemarks(file, codes, cal, previous))
             if (remarks.size() <= CZelvoDoc::kRemarksLoaded) remarks.push_back(r);
     }
-    if (remarks.size() > 1) folder_.write(files::kRemarks, remarkFileBytes(remarks));
+    if (remarks.size() > 1) write(files::kRemarks, remarkFileBytes(remarks));
     // Totals: merged into zcard.dat.
     const auto current = folder_.read(files::kMonthTotals, MonthTotals::kSize);
     MonthTotals totals;
@@ -271,7 +284,7 @@ void DocLoader::convertOldCompanions() {
         legacy::mergeTotals(totals, *file, cal, previous);
         merged = true;
     }
-    if (merged) folder_.write(files::kMonthTotals, Bytes(totals.bytes.begin(), totals.bytes.end()));
+    if (merged) write(files::kMonthTotals, Bytes(totals.bytes.begin(), totals.bytes.end()));
     // Late reports.
     legacy::applyLateReports(
         doc_.publishers,
@@ -310,7 +323,7 @@ void DocLoader::readGroups() {
         std::copy(data->begin(), data->end(), doc_.groupsOld.bytes.begin());
         doc_.groupsOld.unscramble();
         doc_.groups = doc_.groupsOld.converted();
-        doc_.modified = 1;
+        doc_.markModified();
         return;
     }
     const auto data = readBlock(files::kGroups, ServiceGroupTable::kSize);
@@ -320,7 +333,7 @@ void DocLoader::readGroups() {
     if (doc_.groups.groupCount() > ServiceGroupTable::kMaxGroups) {
         problem(res::kProblemGroupCount, files::kGroups, std::to_string(doc_.groups.groupCount()));
         doc_.groups.bytes[0] = ServiceGroupTable::kMaxGroups;
-        doc_.modified = 1;
+        doc_.markModified();
     }
 }
 
@@ -388,7 +401,7 @@ void DocLoader::cleanEmergencyContacts() {
         out.insert(out.end(), e.bytes.begin(), e.bytes.end());
     if (records.size() != doc_.emergencyRecords.size() ||
         folder_.size(files::kEmergency) != out.size())
-        folder_.write(files::kEmergency, out);
+        write(files::kEmergency, out);
 }
 
 void DocLoader::readSpecialNeeds() {
@@ -422,7 +435,7 @@ void DocLoader::convertOldMeetings() {
         Bytes out;
         for (std::size_t k = 0; k < n; ++k)
             out.insert(out.end(), meetings[k].bytes.begin(), meetings[k].bytes.end());
-        folder_.write(files::kMeetings, out);
+        write(files::kMeetings, out);
     }
     // The report month's collection: open when it was opened in the report year.
     const int m = doc_.calendar.reportMonth;
@@ -447,7 +460,7 @@ void DocLoader::readRemarks() {
     // keeps whatever is there, and closing without saving leaves it alone.
     if (!folder_.copy(files::kRemarks, files::kRemarkUndo) &&
         !folder_.unreadable().contains(files::kRemarks))
-        folder_.remove(files::kRemarkUndo);
+        remove(files::kRemarkUndo);
     for (std::size_t row = 1; row < doc_.publishers.size(); ++row)
         for (int m = 0; m < 12; ++m)
             for (int s = 0; s < 3; ++s)
@@ -469,7 +482,7 @@ void DocLoader::readRemarks() {
     std::vector<RemarkRecord> records = parseRemarkFile(*data);
     if (whole && data->size() > files::kRemarkCompactAbove) {
         records = compactRemarks(records);
-        folder_.write(files::kRemarks, remarkFileBytes(records));
+        write(files::kRemarks, remarkFileBytes(records));
     }
     int outOfRange = 0;
     for (std::size_t i = 1; i < records.size() && doc_.remarks.size() <= CZelvoDoc::kRemarksLoaded;

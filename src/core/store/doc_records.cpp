@@ -116,21 +116,20 @@ std::optional<int> CZelvoDoc::addSpecialNeed(SpecialNeed record) {
                      files::kSpecialNeeds, key);
 }
 
-bool CZelvoDoc::readContactExtra(int recordNumber, int row) {
+std::optional<ContactExtra> CZelvoDoc::readContactExtra(int recordNumber, int row) const {
     if (recordNumber <= 0 || static_cast<std::size_t>(recordNumber) >= contactExtras.size())
-        return false;
-    if (row <= 0 || row >= recordCount()) return false;
+        return std::nullopt;
+    if (row <= 0 || row >= recordCount()) return std::nullopt;
     ContactExtra e = contactExtras[static_cast<std::size_t>(recordNumber)];
-    if (e.publisherId() != publishers[static_cast<std::size_t>(row)].id()) return false;
+    if (e.publisherId() != publishers[static_cast<std::size_t>(row)].id()) return std::nullopt;
     e.fromFile();
-    contactExtraBuffer = e;
-    return true;
+    return e;
 }
 
-std::optional<int> CZelvoDoc::writeContactExtra() {
+std::optional<int> CZelvoDoc::writeContactExtra(const ContactExtra& record) {
     if (readOnly()) return std::nullopt;
-    const std::uint16_t id = contactExtraBuffer.publisherId();
-    ContactExtra stored = contactExtraBuffer;
+    const std::uint16_t id = record.publisherId();
+    ContactExtra stored = record;
     stored.toFile();
     std::vector<ContactExtra> updated = contactExtras;
     std::vector<ContactExtraKey> keys = contactExtraKeys;
@@ -152,7 +151,7 @@ std::optional<int> CZelvoDoc::writeContactExtra() {
         keys.push_back({});
     }
     updated[at] = stored;
-    keys[at] = {id, contactExtraBuffer.presence()};
+    keys[at] = {id, record.presence()};
     FolderAccess folder(dataFolder, false);
     if (!folder.write(files::kContactExtras, fileBytes(updated))) return std::nullopt;
     contactExtras.swap(updated);

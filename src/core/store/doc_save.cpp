@@ -103,7 +103,7 @@ SaveResult DocSaver::run() {
     writeSettingsFile();
     removeEmptyTables();
     // Only a save that wrote every file leaves nothing unsaved.
-    if (result_.ok) doc_.modified = 0;
+    if (result_.ok) doc_.markSaved();
     applyUnderHourRecords(doc_, underHour_);
     return result_;
 }

@@ -15,7 +15,7 @@ namespace zelvo {
 
 void CZelvoDoc::startUp(const std::string& folder, const Date& today, LoadMode mode) {
     readOnly_ = mode == LoadMode::ReadOnly;
-    modified = 0;
+    modified_ = false;
     calendar = CalendarState{};
     calendar.earlyAllowed = 1;
     previousMask = 0;
@@ -58,8 +58,11 @@ void CZelvoDoc::writeClearedEarlyChoice() {
     if (startUnreadable_.contains(files::kSettings)) return;
     const fs::path iniPath = resolvePath(dataFolder, files::kSettings);
     IniFile ini = IniFile::load(iniPath);
+    if (!ini.complete()) return;  // too large: reported at start, never rewritten
     writeEarlyChoice(settings, ini);
-    ini.save(iniPath);
+    // Not written, a stale choice could come back at the next start: the user is told.
+    if (!ini.save(iniPath))
+        problems.push_back(res::format(res::text(res::kCannotCreateFile), iniPath.string()));
 }
 
 void CZelvoDoc::showStartupNotice(UserPrompts& prompts) const {

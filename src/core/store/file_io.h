@@ -34,15 +34,15 @@ std::optional<long> tempFileWriter(std::string_view fileName);
 // Writes to a temporary file in the same folder (private while written), flushes it to disk and
 // renames it over `path`. The file keeps its permission bits (a new file gets the default ones).
 // On failure the old file is left as it was and the temporary file is removed.
-bool writeFileAtomic(const fs::path& path, const Byte* data, std::size_t size);
-inline bool writeFileAtomic(const fs::path& path, const Bytes& data) {
+[[nodiscard]] bool writeFileAtomic(const fs::path& path, const Byte* data, std::size_t size);
+[[nodiscard]] inline bool writeFileAtomic(const fs::path& path, const Bytes& data) {
     return writeFileAtomic(path, data.data(), data.size());
 }
-bool writeFileAtomic(const fs::path& path, std::string_view text);
+[[nodiscard]] bool writeFileAtomic(const fs::path& path, std::string_view text);
 
 // Copies `from` over `to` atomically. The copy is never readable by more people than `from`.
 // False when `from` cannot be read or `to` not written.
-bool copyFileAtomic(const fs::path& from, const fs::path& to);
+[[nodiscard]] bool copyFileAtomic(const fs::path& from, const fs::path& to);
 
 // Removes a file; true when it is gone afterwards.
 bool removeFile(const fs::path& path);

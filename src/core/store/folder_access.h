@@ -41,9 +41,9 @@ public:
     bool exists(std::string_view name) const { return size(name).has_value(); }
     // Atomic write; in a read-only folder the bytes are only remembered. A name found
     // unreadable is neither written nor removed.
-    bool write(std::string_view name, const Bytes& data);
-    bool remove(std::string_view name);
-    bool copy(std::string_view from, std::string_view to);
+    [[nodiscard]] bool write(std::string_view name, const Bytes& data);
+    [[nodiscard]] bool remove(std::string_view name);
+    [[nodiscard]] bool copy(std::string_view from, std::string_view to);
 
     // Names found unreadable so far (as asked for, not as resolved).
     const std::set<std::string, std::less<>>& unreadable() const { return unreadable_; }
@@ -52,7 +52,7 @@ public:
     // `commitHeld` carries them out in their order, or the object goes away without it.
     void holdWrites() { holding_ = true; }
     // Carries out the held writes; the names that could not be written.
-    std::vector<std::string> commitHeld();
+    [[nodiscard]] std::vector<std::string> commitHeld();
 
 private:
     fs::path folder_;

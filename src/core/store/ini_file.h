@@ -36,7 +36,7 @@ public:
     std::string serialize() const;
     // Atomic write (temporary file, then rename). Returns false when the file cannot be written,
     // and for a file that was too large to be read whole (it is left as it is).
-    bool save(const std::filesystem::path& path) const;
+    [[nodiscard]] bool save(const std::filesystem::path& path) const;
 
 private:
     struct Entry {

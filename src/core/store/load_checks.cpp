@@ -67,7 +67,7 @@ void checkPublisherRows(CZelvoDoc& doc, bool groupsKnown) {
             if (knownKind(r.kind())) continue;
             kinds.add(r, std::to_string(int{r.kind()}));
             r.setKind(kInactive);
-            doc.modified = 1;
+            doc.markModified();
         }
     }
     {
@@ -79,7 +79,7 @@ void checkPublisherRows(CZelvoDoc& doc, bool groupsKnown) {
                 for (int s = 0; s < 3; ++s) months += carryQuarterHours(r, m, s) ? 1 : 0;
             if (months == 0) continue;
             units.add(r, std::to_string(months));
-            doc.modified = 1;
+            doc.markModified();
         }
     }
     {
@@ -95,7 +95,7 @@ void checkPublisherRows(CZelvoDoc& doc, bool groupsKnown) {
             if (head < kFirstHouseholdKey || ids.contains(head)) continue;
             links.add(r, std::to_string(head));
             r.setWord(PublisherRecord::kHouseholdKey, 0);
-            doc.modified = 1;
+            doc.markModified();
         }
     }
     if (!groupsKnown) return;

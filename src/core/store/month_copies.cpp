@@ -34,27 +34,31 @@ int lastWriteYear(const fs::path& path) {
 
 }  // namespace
 
-void CZelvoDoc::makeMonthCopy(int monthIndex, const Date& today) {
-    if (readOnly()) return;
+std::vector<std::string> CZelvoDoc::makeMonthCopy(int monthIndex, const Date& today) {
+    if (readOnly()) return {};
     const int number = monthIndex == 0 ? 12 : monthIndex;
     const fs::path data = dataFolder;
     const fs::path target = resolvePath(data, copyFolderName(number));
     const fs::path copiedTable = resolvePath(target, files::kPublishers);
     const auto size = fileSize(copiedTable);
     if (size && *size > kMinCopiedTable && lastWriteYear(copiedTable) >= 2000 + calendar.reportYear)
-        return;
+        return {};
 
     std::error_code ec;
     fs::create_directories(target, ec);
+    std::vector<std::string> notCopied;
     for (const std::string_view name : files::kMonthCopyFiles) {
         const fs::path from = resolvePath(data, name);
-        if (fileExists(from)) copyFileAtomic(from, resolvePath(target, name));
+        const fs::path to = resolvePath(target, name);
+        if (fileExists(from) && !copyFileAtomic(from, to)) notCopied.push_back(to.string());
     }
     char line[128];
     const std::string month = cp1253::fromUtf8(res::monthName(today.month - 1));
     std::snprintf(line, sizeof line, "%s %d %d (Roll)", month.c_str(), today.day, today.year);
-    addBackupHistory(data, line, target.string());
-    modified = 1;
+    if (!addBackupHistory(data, line, target.string()))
+        notCopied.push_back(resolvePath(data, files::kBackupHistory).string());
+    markModified();
+    return notCopied;
 }
 
 void CZelvoDoc::computePreviousMask() {
@@ -67,10 +71,13 @@ void CZelvoDoc::computePreviousMask() {
     }
 }
 
-void CZelvoDoc::discardRemarkChanges() {
+void CZelvoDoc::discardRemarkChanges(UserPrompts& prompts) {
     if (readOnly() || unreadableFiles.contains(files::kRemarks)) return;
     const fs::path undo = resolvePath(dataFolder, files::kRemarkUndo);
-    if (fileExists(undo)) copyFileAtomic(undo, resolvePath(dataFolder, files::kRemarks));
+    const fs::path remarkFile = resolvePath(dataFolder, files::kRemarks);
+    // Not put back, the remarks keep the changes the user turned down.
+    if (fileExists(undo) && !copyFileAtomic(undo, remarkFile))
+        prompts.showMessage(res::format(res::text(res::kCannotCreateFile), remarkFile.string()));
 }
 
 void CZelvoDoc::closeDocument() {
@@ -80,7 +87,7 @@ void CZelvoDoc::closeDocument() {
 bool CZelvoDoc::openMonthCopy(int monthsBack, UserPrompts& prompts) {
     if (monthsBack < 1 || monthsBack > 6) return false;
     if (calendar.viewingPrevious == 0) {
-        if (modified != 0) {
+        if (isModified()) {
             switch (prompts.askYesNoCancel(res::text(res::kSaveChanges))) {
                 case Answer::Yes:
                     // The copy replaces the document: after a failed save the edits would go.
@@ -90,7 +97,7 @@ bool CZelvoDoc::openMonthCopy(int monthsBack, UserPrompts& prompts) {
                     }
                     break;
                 case Answer::No:
-                    discardRemarkChanges();
+                    discardRemarkChanges(prompts);
                     break;
                 case Answer::Cancel:
                     return false;
@@ -110,11 +117,12 @@ bool CZelvoDoc::viewMonthCopy(int monthsBack, UserPrompts& prompts) {
     calendar.viewYear = static_cast<std::uint8_t>(
         m >= calendar.liveReportMonth ? calendar.liveReportYear - 1 : calendar.liveReportYear);
     deriveReportMonth(calendar);
-    modified = 0;
     const bool hasTable = fileExists(resolvePath(viewFolder, files::kPublishers));
     const LoadResult result = hasTable ? load(prompts, LoadMode::ReadOnly) : LoadResult{};
     if (!result.ok) {
-        returnToLiveData(prompts);
+        // A password refused for the live data leaves the document empty: the caller learns it
+        // from the prompts that asked for it.
+        static_cast<void>(returnToLiveData(prompts));
         return false;
     }
     return true;
@@ -124,7 +132,6 @@ LoadResult CZelvoDoc::returnToLiveData(UserPrompts& prompts) {
     calendar.viewingPrevious = 0;
     viewFolder.clear();
     deriveReportMonth(calendar);
-    modified = 0;
     return load(prompts, readOnly_ ? LoadMode::ReadOnly : LoadMode::Live);
 }
 

@@ -205,24 +205,17 @@ std::string CZelvoDoc::householdName(int id) const {
     return row ? displayName(*row) : std::string();
 }
 
-std::uint8_t CZelvoDoc::contactExtraOf(int row) {
-    contactExtraBuffer = ContactExtra{};
-    if (row <= 0 || row >= recordCount()) return 0;
-    PublisherRecord& r = publishers[static_cast<std::size_t>(row)];
-    const int n = r.extraIndex();
-    if (n == 0) return 0;
-    if (!readContactExtra(n, row)) {
-        r.setWord(PublisherRecord::kExtraIndex, 0);
-        modified = 1;
-        contactExtraBuffer = ContactExtra{};
-        return 0;
-    }
-    return contactExtraBuffer.presence();
+std::optional<ContactExtra> CZelvoDoc::contactExtraOf(int row) const {
+    if (row <= 0 || row >= recordCount()) return std::nullopt;
+    const int n = publishers[static_cast<std::size_t>(row)].extraIndex();
+    if (n == 0) return std::nullopt;
+    return readContactExtra(n, row);
 }
 
-std::string CZelvoDoc::emailOf(int row) {
-    if (contactExtraOf(row) == 0) return {};
-    return contactExtraBuffer.email();
+std::string CZelvoDoc::emailOf(int row) const {
+    const auto extra = contactExtraOf(row);
+    if (!extra || extra->presence() == 0) return {};
+    return extra->email();
 }
 
 int CZelvoDoc::groupOf(int rowOrPosition, bool skipLeftOut) const {
@@ -304,7 +297,7 @@ void CZelvoDoc::renumberDuplicateIds() {
         publishers[e.recordIndex].setId(static_cast<std::uint16_t>(fresh));
         e.id = static_cast<std::uint16_t>(fresh);
         ++seen[static_cast<std::size_t>(fresh)];
-        modified = 1;
+        markModified();
     }
     for (auto& list : kindLists)
         for (IndexEntry& e : list) e.id = publishers[e.recordIndex].id();

@@ -51,12 +51,12 @@ enum class LoadMode {
     ReadOnly,  // writes nothing at all; the in-memory result is the same
 };
 
-struct LoadResult {
+struct [[nodiscard]] LoadResult {
     bool ok = false;
     bool passwordRefused = false;
 };
 
-struct SaveResult {
+struct [[nodiscard]] SaveResult {
     bool ok = true;
     std::vector<std::string> failedFiles;  // full paths of files that could not be written
 };
@@ -78,6 +78,16 @@ public:
     static constexpr std::size_t kOldKindFileRecords = 300;
 
     CZelvoDoc();
+    // A document is replaced only by its own loads: assigning another would also clear the
+    // changed flag from outside.
+    CZelvoDoc(const CZelvoDoc&) = default;
+    CZelvoDoc(CZelvoDoc&&) = default;
+    ~CZelvoDoc() = default;
+
+    // The changed flag: set by every change of the data; cleared only by a save that wrote
+    // every file, and by the start-up and the loads, which begin from the files.
+    bool isModified() const { return modified_; }
+    void markModified() { modified_ = true; }
 
     // --- tables, in the order of the data model ---
     std::array<MeetingAttendance, 2> meetings{};
@@ -92,10 +102,8 @@ public:
     std::string viewFolder;
     std::string languageWord = "greek";
 
-    ContactExtra contactExtraBuffer{};
     std::vector<ContactExtraKey> contactExtraKeys;  // one per record of xten7.dat, record 0 first
     std::vector<ContactExtra> contactExtras;        // the records themselves, in memory form
-    int modified = 0;
     std::uint16_t circuitOverseerRow = 0;
 
     std::vector<PublisherRecord> publishers;  // size() == recordCount; row 0 the header
@@ -147,7 +155,10 @@ public:
     std::string currentFolder() const { return calendar.viewingPrevious ? viewFolder : dataFolder; }
 
     // --- month copies (store/month_copies.cpp) ---
-    void makeMonthCopy(int monthIndex, const Date& today);
+    // Copies the data files under Roll when the month's copy of this year is not there yet.
+    // The full paths of the files that could not be copied (buhist.dat when the copy could not
+    // be entered there); empty when the copy is whole or was made already.
+    [[nodiscard]] std::vector<std::string> makeMonthCopy(int monthIndex, const Date& today);
     void computePreviousMask();
     // Opens the copy of `monthsBack` (1-6) read-only, asking to save first. False when the user
     // cancelled or the copy could not be read.
@@ -157,8 +168,9 @@ public:
     bool viewMonthCopy(int monthsBack, UserPrompts& prompts);
     // Back from a month copy to the live data.
     LoadResult returnToLiveData(UserPrompts& prompts);
-    // On closing the document: No to the save question restores the remarks from their undo copy.
-    void discardRemarkChanges();
+    // On closing the document: No to the save question restores the remarks from their undo
+    // copy; a remark file that could not be put back is reported through `prompts`.
+    void discardRemarkChanges(UserPrompts& prompts);
     void closeDocument();
 
     // --- report values (store/zelvo_doc.cpp) ---
@@ -192,8 +204,10 @@ public:
     std::optional<int> findById(int id) const;
     int nextFreeId(int start) const;
     std::string householdName(int id) const;
-    std::uint8_t contactExtraOf(int row);
-    std::string emailOf(int row);
+    // The person's contact extra (memory form) when the row links to a record of the person's
+    // own; a link to another person's record or to none gives nothing.
+    std::optional<ContactExtra> contactExtraOf(int row) const;
+    std::string emailOf(int row) const;
     int groupOf(int rowOrPosition, bool skipLeftOut) const;
     bool hasRemark(int row, int month, int slot, UserPrompts* prompts = nullptr) const;
 
@@ -216,13 +230,16 @@ public:
 
     // --- record-level files (store/doc_records.cpp): written at once ---
     EmergencyContact readEmergency(int key) const;
-    bool writeEmergency(int key, const EmergencyContact& record);
-    std::optional<int> addEmergency(EmergencyContact record);
+    [[nodiscard]] bool writeEmergency(int key, const EmergencyContact& record);
+    [[nodiscard]] std::optional<int> addEmergency(EmergencyContact record);
     SpecialNeed readSpecialNeed(int key) const;
-    bool writeSpecialNeed(int key, const SpecialNeed& record);
-    std::optional<int> addSpecialNeed(SpecialNeed record);
-    bool readContactExtra(int recordNumber, int row);
-    std::optional<int> writeContactExtra();  // from contactExtraBuffer
+    [[nodiscard]] bool writeSpecialNeed(int key, const SpecialNeed& record);
+    [[nodiscard]] std::optional<int> addSpecialNeed(SpecialNeed record);
+    // Record `recordNumber` of xten7.dat in memory form, when it is the person's of `row`.
+    std::optional<ContactExtra> readContactExtra(int recordNumber, int row) const;
+    // Writes `record` (memory form, its publisher id set) over that person's record, else over
+    // a free one, else at the end. The record number, or nothing when it was not written.
+    [[nodiscard]] std::optional<int> writeContactExtra(const ContactExtra& record);
 
     // --- the compute of branch totals lives in store/branch_totals.h ---
 
@@ -230,6 +247,11 @@ public:
     bool readOnly() const { return readOnly_ || calendar.viewingPrevious != 0; }
 
 private:
+    bool modified_ = false;
+    void markSaved() { modified_ = false; }
+    CZelvoDoc& operator=(const CZelvoDoc&) = default;
+    CZelvoDoc& operator=(CZelvoDoc&&) = default;
+
     bool readOnly_ = false;
     void writeClearedEarlyChoice();
     // What the start-up found before the load (settings file, display configuration).

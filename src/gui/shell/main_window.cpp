@@ -227,12 +227,12 @@ bool CMainFrame::save() {
 
 void CMainFrame::toggleNotice() {
     doc_.settings.noticeOff = doc_.settings.noticeOff == 1 ? 0 : 1;
-    doc_.modified = 1;
+    doc_.markModified();
 }
 
 void CMainFrame::toggleAutoCapitalize() {
     doc_.settings.autoCapitalize = doc_.settings.autoCapitalize == 0 ? 1 : 0;
-    doc_.modified = 1;
+    doc_.markModified();
 }
 
 void CMainFrame::openPreviousReport(int monthsBack) {
@@ -289,14 +289,14 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 bool CMainFrame::closeDocument() {
     if (documentClosed_) return true;
-    if (!abandoned_ && doc_.modified != 0 && !doc_.readOnly()) {
+    if (!abandoned_ && doc_.isModified() && !doc_.readOnly()) {
         switch (prompts_.askYesNoCancel(res::text(res::kSaveChanges))) {
             case Answer::Yes:
                 // A save that failed keeps the window open, so nothing is lost unnoticed.
                 if (!save()) return false;
                 break;
             case Answer::No:
-                doc_.discardRemarkChanges();
+                doc_.discardRemarkChanges(prompts_);
                 break;
             case Answer::Cancel:
                 return false;
