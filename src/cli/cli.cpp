@@ -115,12 +115,11 @@ bool folderReadable(const std::string& folder) {
     return !ec;
 }
 
-int passwordExit(const CliPrompts& prompts, const Options& o, std::ostream& err) {
+int passwordExit(const Options& o, std::ostream& err) {
     if (!o.password)
         err << "Απαιτείται κωδικός: δώστε τον με --password.\n";
     else
         err << "Λάθος κωδικός.\n";
-    (void)prompts;
     return kExitPassword;
 }
 
@@ -130,7 +129,7 @@ int loadDocument(CZelvoDoc& doc, const Options& o, LoadMode mode, CliPrompts& pr
     const Date today = o.today ? *o.today : SystemClock().today();
     doc.startUp(fs::absolute(o.folder).lexically_normal().string(), today, mode);
     const LoadResult result = doc.load(prompts, mode);
-    if (result.passwordRefused) return passwordExit(prompts, o, err);
+    if (result.passwordRefused) return passwordExit(o, err);
     if (!result.ok) {
         err << "Τα δεδομένα δεν φορτώθηκαν.\n";
         return kExitFolder;

@@ -16,7 +16,6 @@ Answer CliPrompts::askYesNoCancel(std::string_view text) {
 }
 
 bool CliPrompts::runPasswordCheck(PasswordCheck& check) {
-    passwordAsked_ = true;
     if (password_) {
         if (check.textChanged(*password_) == PasswordCheck::Outcome::Pending)
             check.okPressed(*password_);

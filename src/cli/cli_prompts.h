@@ -23,12 +23,9 @@ public:
         return {};
     }
 
-    bool passwordAsked() const { return passwordAsked_; }
-
 private:
     std::ostream& err_;
     std::optional<std::string> password_;
-    bool passwordAsked_ = false;
 };
 
 }  // namespace zelvo::cli

@@ -69,7 +69,6 @@ public:
     void newPage();
 
     const std::vector<RecordedPage>& pages() const { return pages_; }
-    FontRole currentRole() const { return role_; }
     int penWidth() const { return penWidth_; }
 
     // One line per item: "T x y L|R|C font text", "L x1 y1 x2 y2 w", "R l t r b w", "P n" at

@@ -83,13 +83,15 @@ std::string_view text(int id) {
     return {};
 }
 
-std::string format(std::string_view pattern, std::string_view arg1, std::string_view arg2) {
+std::string format(std::string_view pattern, std::string_view arg1, std::string_view arg2,
+                   std::string_view arg3) {
+    const std::string_view args[] = {arg1, arg2, arg3};
     std::string out;
-    out.reserve(pattern.size() + arg1.size() + arg2.size());
+    out.reserve(pattern.size() + arg1.size() + arg2.size() + arg3.size());
     for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() &&
-            (pattern[i + 1] == '1' || pattern[i + 1] == '2')) {
-            out += pattern[i + 1] == '1' ? arg1 : arg2;
+        if (pattern[i] == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
+            pattern[i + 1] <= '3') {
+            out += args[pattern[i + 1] - '1'];
             ++i;
         } else {
             out += pattern[i];

@@ -62,8 +62,9 @@ enum StringId : int {
 // The text of a string resource; empty for an id the table does not hold.
 std::string_view text(int id);
 
-// "%1", "%2" replaced by the arguments.
-std::string format(std::string_view pattern, std::string_view arg1, std::string_view arg2 = {});
+// "%1", "%2", "%3" replaced by the arguments.
+std::string format(std::string_view pattern, std::string_view arg1, std::string_view arg2 = {},
+                   std::string_view arg3 = {});
 
 // A pattern in the "%s %d" style of the edition's formats: the first "%s" replaced by `s`, the
 // first "%d" by `d`.
@@ -74,7 +75,6 @@ std::string_view monthAbbrev(int monthIndex);  // "Ιαν" ...
 std::string_view monthNameGenitive(int monthIndex);  // "Ιανουαρίου" ..., for dates in words
 
 // Texts without a resource id.
-inline constexpr std::string_view kCouldNotAllocate = "Couldn't allocate memory";
 inline constexpr std::string_view kDuplicateOverseer = "Oh no, duplicate co!  Check LoadNumx()";
 inline constexpr std::string_view kBadYearInRemCheck = "bad year in RemCheck";
 inline constexpr std::string_view kMidweekMeeting = "Μεσοβδόμαδη Συνάθροιση";
@@ -102,7 +102,8 @@ inline constexpr std::string_view kPasswordUnusable =
     "Ο Κωδικός δεν μπορεί να φυλαχτεί όπως γράφτηκε. Δεν επιτρέπονται: %1. "
     "Διάλεξε άλλον Κωδικό.";
 inline constexpr std::string_view kPasswordCharAt = "«%1» (θέση %2)";
-inline constexpr std::string_view kRollHistoryLine = "%s %d %d (Roll)";
+// A month copy in the backup history: month (Windows-1253), day, year.
+inline constexpr std::string_view kRollHistoryLine = "%1 %2 %3 (Roll)";
 inline constexpr std::string_view kStatusDialogTitle = "Κατάσταση του  %1";
 
 // Buttons of message boxes and dialogs.

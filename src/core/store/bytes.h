@@ -22,17 +22,6 @@ inline void writeU16(Byte* p, std::uint16_t value) {
     p[1] = static_cast<Byte>(value >> 8);
 }
 
-inline std::int32_t readI32(const Byte* p) {
-    return static_cast<std::int32_t>(
-        static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-        (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24));
-}
-
-inline void writeI32(Byte* p, std::int32_t value) {
-    const auto v = static_cast<std::uint32_t>(value);
-    for (int i = 0; i < 4; ++i) p[i] = static_cast<Byte>((v >> (8 * i)) & 0xFF);
-}
-
 // A text field: `width` bytes at `offset`, holding at most width - 1 characters.
 struct TextField {
     std::size_t offset;

@@ -184,15 +184,4 @@ std::string toLower(std::string_view text) {
     return out;
 }
 
-int compareNoCase(std::string_view a, std::string_view b) {
-    const std::size_t n = a.size() < b.size() ? a.size() : b.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const int ca = toLower(static_cast<unsigned char>(a[i]));
-        const int cb = toLower(static_cast<unsigned char>(b[i]));
-        if (ca != cb) return ca - cb;
-    }
-    if (a.size() == b.size()) return 0;
-    return a.size() < b.size() ? -1 : 1;
-}
-
 }  // namespace zelvo::cp1253

@@ -19,7 +19,4 @@ bool isUpper(unsigned char c);
 bool isLetter(unsigned char c);
 std::string toLower(std::string_view text);
 
-// Compares without regard to letter case; <0, 0, >0 like strcmp.
-int compareNoCase(std::string_view a, std::string_view b);
-
 }  // namespace zelvo::cp1253

@@ -52,9 +52,9 @@ std::vector<std::string> CZelvoDoc::makeMonthCopy(int monthIndex, const Date& to
         const fs::path to = resolvePath(target, name);
         if (fileExists(from) && !copyFileAtomic(from, to)) notCopied.push_back(to.string());
     }
-    char line[128];
-    const std::string month = cp1253::fromUtf8(res::monthName(today.month - 1));
-    std::snprintf(line, sizeof line, "%s %d %d (Roll)", month.c_str(), today.day, today.year);
+    const std::string line =
+        res::format(res::kRollHistoryLine, cp1253::fromUtf8(res::monthName(today.month - 1)),
+                    std::to_string(today.day), std::to_string(today.year));
     if (!addBackupHistory(data, line, target.string()))
         notCopied.push_back(resolvePath(data, files::kBackupHistory).string());
     markModified();

@@ -65,10 +65,6 @@ void showInformation(QWidget* parent, const QString& text) {
     run(parent, QMessageBox::Information, text, {Button::Ok}, Button::Ok);
 }
 
-void showWarning(QWidget* parent, const QString& text) {
-    run(parent, QMessageBox::Warning, text, {Button::Ok}, Button::Ok);
-}
-
 Answer askYesNoCancel(QWidget* parent, const QString& text) {
     switch (run(parent, QMessageBox::Question, text, {Button::Yes, Button::No, Button::Cancel},
                 Button::Cancel)) {

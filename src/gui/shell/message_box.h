@@ -12,7 +12,6 @@ namespace zelvo::gui {
 
 // A message with an OK button. The title is the program's name.
 void showInformation(QWidget* parent, const QString& text);
-void showWarning(QWidget* parent, const QString& text);
 
 // Questions. Escape and the close box answer Cancel (No where there is no Cancel).
 Answer askYesNoCancel(QWidget* parent, const QString& text);
