@@ -108,6 +108,11 @@ std::optional<Options> parse(const std::vector<std::string>& args, std::ostream&
     return o;
 }
 
+// The date of --today, else the system's.
+Date todayOf(const Options& o) {
+    return o.today ? *o.today : systemToday();
+}
+
 bool folderReadable(const std::string& folder) {
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) return false;
@@ -126,8 +131,7 @@ int passwordExit(const Options& o, std::ostream& err) {
 // Loads the folder as the program does at start (without the windows).
 int loadDocument(CZelvoDoc& doc, const Options& o, LoadMode mode, CliPrompts& prompts,
                  std::ostream& err) {
-    const Date today = o.today ? *o.today : SystemClock().today();
-    doc.startUp(fs::absolute(o.folder).lexically_normal().string(), today, mode);
+    doc.startUp(fs::absolute(o.folder).lexically_normal().string(), todayOf(o), mode);
     const LoadResult result = doc.load(prompts, mode);
     if (result.passwordRefused) return passwordExit(o, err);
     if (!result.ok) {
@@ -239,7 +243,7 @@ int commandReport(const Options& o, std::ostream& out, std::ostream& err) {
         o.reportKind, group != o.numbers.end() ? std::optional<int>(group->second) : std::nullopt,
         o.flags.contains("a4"), o.flags.contains("text"), o.flags.contains("json"), o.pdfFile, err);
     if (!request) return kExitUsage;
-    request->today = o.today ? *o.today : SystemClock().today();
+    request->today = todayOf(o);
     CZelvoDoc doc;
     CliPrompts prompts(err, o.password);
     if (const int rc = loadDocument(doc, o, LoadMode::ReadOnly, prompts, err); rc != kExitOk)
@@ -253,7 +257,7 @@ int commandDemo(const Options& o, std::ostream& out, std::ostream& err) {
         options.people = it->second;
     if (const auto it = o.numbers.find("seed"); it != o.numbers.end())
         options.seed = static_cast<unsigned>(it->second);
-    options.today = o.today ? *o.today : SystemClock().today();
+    options.today = todayOf(o);
     if (options.people < 1 || options.people > static_cast<int>(CZelvoDoc::kMaxRows - 1)) {
         err << "Το --people δέχεται 1 έως " << CZelvoDoc::kMaxRows - 1 << ".\n";
         return kExitUsage;

@@ -137,7 +137,8 @@ int writePdf(CZelvoDoc& doc, const ReportRequest& request, std::ostream& err) {
     if (QCoreApplication::instance() == nullptr)
         app = std::make_unique<QGuiApplication>(argc, argv);
     std::string error;
-    const render::ReportPdfRequest pdf{request.kind, request.group, request.a4, request.pdfFile};
+    const render::ReportPdfRequest pdf{request.kind, request.group, request.a4, request.pdfFile,
+                                       request.today};
     if (!render::writeReportPdf(doc, pdf, error)) {
         err << error << "\n";
         return kExitFailed;

@@ -10,7 +10,6 @@
 #include "reports/report_kind.h"
 #include "reports/view_state.h"
 #include "resources/strings.h"
-#include "store/clock.h"
 #include "store/data_files.h"
 #include "store/file_io.h"
 #include "store/ini_file.h"
@@ -59,7 +58,7 @@ bool writeReportPdf(CZelvoDoc& doc, const ReportPdfRequest& request, std::string
     QPainter painter;
     bool ok = painter.begin(&writer);
     if (ok) {
-        const ReportSource source{&doc, &fonts, &state, todayFromEnvironment()};
+        const ReportSource source{&doc, &fonts, &state, request.today};
         ok = printPages(source, writer, painter);
         ok = painter.end() && ok;
     }

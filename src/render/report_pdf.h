@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "store/calendar.h"
+
 namespace zelvo {
 class CZelvoDoc;
 }
@@ -14,6 +16,7 @@ struct ReportPdfRequest {
     int group = 0;
     bool a4 = false;
     std::string path;  // the PDF file to write
+    Date today;        // the date printed on the pages when the settings ask for it
 };
 
 // Draws the report into `request.path`. False with `error` (Greek, for the user) when the file

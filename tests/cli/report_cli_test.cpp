@@ -4,6 +4,8 @@
 
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <regex>
 #include <sstream>
@@ -12,6 +14,8 @@
 
 #include "cli/cli.h"
 #include "cli_run.h"
+#include "store/user_prompts.h"
+#include "store/zelvo_doc.h"
 
 namespace fs = std::filesystem;
 
@@ -104,6 +108,40 @@ TEST_F(ReportCli, GroupReportNamesItsGroup) {
     bool inactive = false;
     for (const std::string& l : lines) inactive |= l.starts_with("Αδρανείς ");
     EXPECT_TRUE(inactive);
+}
+
+// The printed date of a PDF is that of --today, like the other outputs' (no ZELVO_TODAY: that
+// is the desktop program's).
+TEST_F(ReportCli, APdfPrintsTheDateOfToday) {
+    if (std::system("command -v pdftotext >/dev/null 2>&1") != 0) GTEST_SKIP() << "no pdftotext";
+    const fs::path dated = folder.string() + "_dated";
+    fs::remove_all(dated);
+    fs::copy(folder, dated, fs::copy_options::recursive);
+    {
+        zelvo::CZelvoDoc doc;
+        zelvo::ScriptedPrompts prompts;
+        doc.startUp(dated.string(), {2023, 9, 10}, zelvo::LoadMode::Live);
+        ASSERT_TRUE(doc.load(prompts, zelvo::LoadMode::Live).ok);
+        doc.settings.reportDate = 1;  // the date on every printed page
+        doc.markModified();
+        ASSERT_TRUE(doc.saveAll(prompts).ok);
+        doc.closeDocument();
+    }
+    const std::string printed = "Τυπώθηκε 10/9/2023";
+    EXPECT_NE(report({"3", dated.string(), "--text"}).out.find(printed), std::string::npos);
+    const fs::path pdf = dated / "report.pdf";
+    const std::string command = std::string("env -u ZELVO_TODAY ") + ZELVO_CLI_PATH + " --today " +
+                                kToday + " report 3 '" + dated.string() + "' --pdf '" +
+                                pdf.string() + "' 2>&1";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::string text;
+    if (FILE* in = ::popen(("pdftotext '" + pdf.string() + "' - 2>/dev/null").c_str(), "r")) {
+        char buf[4096];
+        for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, in)) > 0;) text.append(buf, n);
+        ::pclose(in);
+    }
+    EXPECT_NE(text.find(printed), std::string::npos) << text.substr(0, 400);
+    fs::remove_all(dated);
 }
 
 TEST_F(ReportCli, ClearErrors) {

@@ -6,7 +6,7 @@
 
 namespace zelvo {
 
-Date SystemClock::today() const {
+Date systemToday() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
@@ -35,7 +35,7 @@ std::optional<Date> parseIsoDate(std::string_view text) {
 Date todayFromEnvironment() {
     if (const char* value = std::getenv(kTodayEnvironmentVariable))
         if (const auto d = parseIsoDate(value)) return *d;
-    return SystemClock().today();
+    return systemToday();
 }
 
 }  // namespace zelvo

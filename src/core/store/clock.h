@@ -1,4 +1,5 @@
-// Today's date from one injectable source.
+// Today's date. The system's, unless fixed from outside: `--today` in zelvo-cli, the environment
+// variable ZELVO_TODAY for the desktop program, so tests never depend on the day they run.
 #pragma once
 
 #include <optional>
@@ -8,33 +9,16 @@
 
 namespace zelvo {
 
-class Clock {
-public:
-    virtual ~Clock() = default;
-    virtual Date today() const = 0;
-};
-
-class SystemClock : public Clock {
-public:
-    Date today() const override;
-};
-
-class FixedClock : public Clock {
-public:
-    explicit FixedClock(Date d) : date_(d) {}
-    Date today() const override { return date_; }
-
-private:
-    Date date_;
-};
+// Today by the system's local time.
+Date systemToday();
 
 // "YYYY-MM-DD" with a real calendar date; nothing otherwise.
 std::optional<Date> parseIsoDate(std::string_view text);
 
-// The environment variable that fixes today's date for tests of the desktop program.
+// The environment variable that fixes today's date for the desktop program and its tests.
 inline constexpr const char* kTodayEnvironmentVariable = "ZELVO_TODAY";
 
-// SystemClock, unless ZELVO_TODAY holds a valid date.
+// The desktop program's today: ZELVO_TODAY when it holds a valid date, else the system's.
 Date todayFromEnvironment();
 
 }  // namespace zelvo

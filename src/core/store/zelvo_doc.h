@@ -19,7 +19,6 @@
 namespace zelvo {
 
 class UserPrompts;
-class Clock;
 class IniFile;
 
 struct IndexEntry {
