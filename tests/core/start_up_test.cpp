@@ -264,6 +264,15 @@ TEST_F(StartUpTest, NoMonthExportsNoQuestion) {
     EXPECT_FALSE(folder.exists("publist.xml"));
 }
 
+TEST_F(StartUpTest, AnExportThatCannotBeDeletedIsReported) {
+    std::filesystem::create_directories(folder.file("contact.tsv") / "inside");
+    start({2025, 3, 10});
+    RecordingPrompts prompts;
+    doc.tidyExports(prompts);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_NE(prompts.messages[0].find("contact.tsv"), std::string::npos);
+}
+
 // ---------------------------------------------------------------- password rules
 
 TEST(PasswordRules, NoPasswordNoQuestion) {

@@ -77,6 +77,11 @@ void CZelvoDoc::showStartupNotice(UserPrompts& prompts) const {
 
 void CZelvoDoc::tidyExports(UserPrompts& prompts) {
     const fs::path folder = dataFolder;
+    // These files hold the congregation's data unencrypted: one left behind is not kept quiet.
+    auto remove = [&](const fs::path& path) {
+        if (!removeFile(path))
+            prompts.showMessage(res::format(res::text(res::kCannotCreateFile), path.string()));
+    };
     // File names on Linux are UTF-8, whoever wrote the file.
     auto existing = [&](const std::string& utf8Name) -> std::optional<std::string> {
         const fs::path p = resolvePath(folder, utf8Name);
@@ -94,11 +99,10 @@ void CZelvoDoc::tidyExports(UserPrompts& prompts) {
     if (!found.empty()) {
         if (auto xml = existing("publist.xml")) found.push_back(*xml);
         for (const std::string& name : prompts.chooseExportsToDelete(found))
-            if (std::find(found.begin(), found.end(), name) != found.end())
-                removeFile(folder / name);
+            if (std::find(found.begin(), found.end(), name) != found.end()) remove(folder / name);
     }
     for (const char* name : {"contact.tsv", "3rdparty.tsv", "cardhdr.tsv", "publist.xml"})
-        removeFile(resolvePath(folder, name));
+        remove(resolvePath(folder, name));
 }
 
 }  // namespace zelvo

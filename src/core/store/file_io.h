@@ -45,6 +45,6 @@ std::optional<long> tempFileWriter(std::string_view fileName);
 [[nodiscard]] bool copyFileAtomic(const fs::path& from, const fs::path& to);
 
 // Removes a file; true when it is gone afterwards.
-bool removeFile(const fs::path& path);
+[[nodiscard]] bool removeFile(const fs::path& path);
 
 }  // namespace zelvo

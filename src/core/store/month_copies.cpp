@@ -81,7 +81,8 @@ void CZelvoDoc::discardRemarkChanges(UserPrompts& prompts) {
 }
 
 void CZelvoDoc::closeDocument() {
-    if (!readOnly()) removeFile(resolvePath(dataFolder, files::kRemarkUndo));
+    // An undo copy left behind is harmless: the next load replaces or removes it.
+    if (!readOnly()) static_cast<void>(removeFile(resolvePath(dataFolder, files::kRemarkUndo)));
 }
 
 bool CZelvoDoc::openMonthCopy(int monthsBack, UserPrompts& prompts) {
