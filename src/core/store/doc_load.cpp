@@ -124,10 +124,11 @@ LoadResult DocLoader::run() {
     doc_.groupsOld = {};
     doc_.monthTotals = {};
     doc_.displayConfig = {};
-    // 1-2
+    // Files read as they stand, before the table: the display configuration, the contact extras.
     readDisplayConfig();
     readContactExtras();
-    // 3
+    // The publisher table with its totals, groups and under-one-hour marks: for the live report
+    // month, or for the month copy being viewed.
     const bool tableToLoad = doc_.calendar.reportMonth == doc_.calendar.liveReportMonth ||
                              doc_.calendar.viewingPrevious != 0;
     if (tableToLoad) {
@@ -144,12 +145,13 @@ LoadResult DocLoader::run() {
         applyUnderHourRecords(doc_, readRecordBytes(files::kUnderHour, UnderHourRecord::kSize,
                                                     4 * CZelvoDoc::kMaxRows));
     }
-    // 4
+    // Old-format data: the files of the other kinds join the converted table.
     if (oldFormat_) {
         appendOldKindFiles();
         doc_.countAllKinds();
     }
-    // 5
+    // The rows in plain form, checked, sorted and indexed with their appointments; duplicate ids
+    // renumbered.
     if (doc_.header().bytes[PublisherRecord::kScrambleMarker] != 'A')
         for (PublisherRecord& r : doc_.publishers) unscrambleRecord(r);
     // A damaged header would keep every later save from writing the table.
@@ -163,11 +165,13 @@ LoadResult DocLoader::run() {
     doc_.renumberDuplicateIds();
     // After the renumbering, so that every entry names the row it belongs to.
     if (tableToLoad) rebuildLateReports();
-    // 6-7
+    // Emergency contacts and special needs, keyed to the rows that refer to them; the live
+    // emergency file loses the others.
     cleanEmergencyContacts();
     readSpecialNeeds();
     deriveReportMonth(doc_.calendar);
-    // 8
+    // The password gate. Refused: an empty document (its folder, calendar, settings and mode
+    // kept) and none of the held writes.
     PasswordCheck check(doc_.header().password(), false);
     if (check.needed() && !prompts_.runPasswordCheck(check)) {
         const std::string folder = doc_.dataFolder;
@@ -183,11 +187,12 @@ LoadResult DocLoader::run() {
     }
     for (const std::string& name : folder_.commitHeld()) notWritten(name);
     doc_.writeClearedEarlyChoice();
-    // 9-11
+    // Meeting attendance (converted first in old-format data) and the remarks.
     if (oldFormat_) convertOldMeetings();
     readMeetings();
     readRemarks();
-    // 12
+    // What the rest of the program reads from the loaded data: which month copies exist and
+    // the branch-report totals.
     doc_.computePreviousMask();
     computeBranchTotals(doc_, false);
     for (const std::string& name : folder_.unreadable()) {

@@ -79,25 +79,26 @@ SaveResult CZelvoDoc::saveAll(UserPrompts& prompts) {
 
 SaveResult DocSaver::run() {
     const CalendarState& cal = doc_.calendar;
-    // 1
+    // The month's history takes the branch totals; the header the last entered id and the report
+    // month.
     computeBranchTotals(doc_, false);
     PublisherRecord& h = doc_.header();
     h.setWord(PublisherRecord::kStatusSince, static_cast<std::uint16_t>(doc_.lastEnteredId));
     h.setWord(PublisherRecord::kAppointmentBits,
               static_cast<std::uint16_t>((h.headerMonth() & ~0x0F) | (cal.reportMonth + 1)));
-    // 2-3
+    // The rows take the late-report list; then the table and its companions, scrambled.
     setLateReportMarks();
     writeScrambledFiles();
-    // 4
+    // Meeting attendance: the midweek and the weekend meeting.
     Bytes meetings;
     for (std::size_t k = 0; k < std::min<std::size_t>(doc_.meetingCount, 2); ++k)
         meetings.insert(meetings.end(), doc_.meetings[k].bytes.begin(),
                         doc_.meetings[k].bytes.end());
     write(files::kMeetings, meetings);
-    // 5-6
+    // Appointments and remarks.
     writeAppointments();
     writeRemarks();
-    // 7
+    // The display configuration and the settings; the files of empty tables go last.
     write(files::kDisplayConfig,
           Bytes(doc_.displayConfig.bytes.begin(), doc_.displayConfig.bytes.end()));
     writeSettingsFile();
