@@ -45,7 +45,7 @@ struct ReportPage {
     std::string subtitle;  // UTF-8
 };
 
-// Step 1: the resolution the routine works with. The surface is the screen when its dpiX equals
+// The resolution a report lays its pages out in. The surface is the screen when its dpiX equals
 // the screen's; then columns use 11/12 of it.
 struct Resolution {
     int dpiX = 0;
@@ -54,28 +54,28 @@ struct Resolution {
 };
 Resolution workingResolution(int surfaceDpiX, int surfaceDpiY, int screenDpiX);
 
-// Step 2: a stored font made for the surface: on paper, scaled from the screen's resolution to
+// A stored font made for the surface: on paper, scaled from the screen's resolution to
 // the printer's (multiply, then divide). Heights and widths stay within ±kMaxFontUnits.
 LogicalFont fontForSurface(const LogicalFont& stored, bool printing, const PageSettings& s);
 
-// Step 3: a sixth of an inch, or the text font's height with twice its leading when larger;
-// grid lines add a twentieth (at least 1).
+// The line height: a sixth of an inch, or the text font's height with twice its leading when
+// larger; grid lines add a twentieth (at least 1).
 int lineHeightFor(int dpiY, int textCharHeight, int textExternalLeading, bool gridLines);
 
-// Step 4: nine inches of text; at least one line.
+// The lines of a page: nine inches of text; at least one line.
 int linesPerPage(int dpiY, int lineHeight);
 // The analysis and branch reports on A4: 9.7 inches.
 int linesPerA4AnalysisPage(int dpiY, int lineHeight);
 
-// Step 5: the option in hundredths of an inch; more than an inch gives half an inch. Never less
-// than a fifth of an inch, the room of the title above it.
+// The top margin: the option in hundredths of an inch; more than an inch gives half an inch. Never
+// less than a fifth of an inch, the room of the title above it.
 int topMarginFor(int option, int dpiY);
 
 // The line height, made smaller when `lines` lines of it would not fit in `room`: a surface whose
 // font is taller than the printer's keeps the printer's lines on its pages.
 int lineHeightToFit(int lineHeight, int room, int lines);
 
-// Step 6: the band of page `page` (from 0) in the strip, and its top margin line.
+// The band of page `page` (from 0) in the strip, and its top margin line.
 int bandTop(int page, int pageLength, int dpiY);
 int bandBottom(int page, int pageLength, int dpiY);
 int pageTopOf(int page, int pageLength, int dpiY, int topMargin);
@@ -95,7 +95,8 @@ PrintableBand printableBand(int page, int pageLength, int dpiY);
 // Pages of a report of `rows` rows: rows / linesPerPage + 1 + the extras the report names.
 int pageCountFor(int rows, int linesPerPage, int extraPages = 0);
 
-// The whole of steps 1-6 for page 0: reads the surface, selects the text font on it to measure.
+// The layout of page 0 from all of the above: reads the surface, selects the text font on it to
+// measure.
 ReportPage beginReport(Surface& surface, const ReportFonts& fonts, const PageSettings& s);
 // Moves `page` to page `index` (from 0).
 void setPageIndex(ReportPage& page, int index);
