@@ -1,4 +1,4 @@
-// The add chooser (dialog 138): which ways of adding a publisher apply.
+// The add chooser: which ways of adding a publisher apply.
 #pragma once
 
 namespace zelvo {

@@ -1,4 +1,4 @@
-// The household dialog (146): the head of a household and the people living with them.
+// The household dialog: the head of a household and the people living with them.
 #pragma once
 
 #include <string>

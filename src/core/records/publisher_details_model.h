@@ -1,5 +1,5 @@
-// The details of one publisher or student (dialog 139): a working copy of the record with the
-// rules of its fields and ticks, and how it is stored into the table.
+// The details dialog of one publisher or student: a working copy of the record with the rules
+// of its fields and ticks, and how it is stored into the table.
 #pragma once
 
 #include <optional>

@@ -1,4 +1,4 @@
-// The publisher picker (dialog 136) over the active list, the same picker over the students, and
+// The publisher picker over the active list, the same picker over the students, and
 // the picker as a chooser of a publisher for other dialogs.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The single-person picker (dialog 140): an inactive person to bring back, a student who became a
+// The single-person picker: an inactive person to bring back, a student who became a
 // publisher, or a new member of a household.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The month chooser (dialog 113 "Επιλογή Μήνα"): the month in which something happened to a
+// The month chooser ("Επιλογή Μήνα"): the month in which something happened to a
 // person, with the year or the regular-publisher tick in some modes.
 #pragma once
 

@@ -146,7 +146,8 @@ public:
     void startUp(const std::string& folder, const Date& today, LoadMode mode);
     LoadResult load(UserPrompts& prompts, LoadMode mode);
     SaveResult saveAll(UserPrompts& prompts);
-    // The export tidy of the start-up (dialog 130 through `prompts`).
+    // The export tidy of the start-up: the plain-text exports left in the folder, offered for
+    // deletion through `prompts`.
     void tidyExports(UserPrompts& prompts);
     // Shows the start-up notice unless it is turned off.
     void showStartupNotice(UserPrompts& prompts) const;

@@ -1,4 +1,4 @@
-// The add chooser (dialog 138 "Προσθήκη Ευαγγελιζομένου"): a new person, or a transfer from the
+// The add chooser ("Προσθήκη Ευαγγελιζομένου"): a new person, or a transfer from the
 // students or the inactive list, with only the buttons that apply.
 #pragma once
 

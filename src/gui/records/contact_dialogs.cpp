@@ -38,7 +38,7 @@ QLabel* note(QWidget* parent, std::string_view text, const char* name) {
     return l;
 }
 
-// Dialog 147: the person's emergency contact.
+// The emergency contact dialog: the person's emergency contact.
 class EmergencyContactDialog : public QDialog {
 public:
     EmergencyContactDialog(QWidget* parent, EmergencyContactModel& model, UserPrompts& prompts,
@@ -140,7 +140,7 @@ private:
     }
 };
 
-// Dialog 102: the full name, the other contact and the special need.
+// The full name and need dialog: the full name, the other contact and the special need.
 class FullNameNeedDialog : public QDialog {
 public:
     FullNameNeedDialog(QWidget* parent, SpecialNeedModel& model, UserPrompts& prompts,

@@ -1,4 +1,4 @@
-// The household dialog (146): the head and the members living with them, over
+// The household dialog: the head and the members living with them, over
 // records::HouseholdModel.
 #pragma once
 

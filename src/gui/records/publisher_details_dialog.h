@@ -1,4 +1,4 @@
-// The details dialog of a publisher or a student (dialog 139), over PublisherDetailsModel.
+// The details dialog of a publisher or a student, over PublisherDetailsModel.
 #pragma once
 
 #include <QDialog>

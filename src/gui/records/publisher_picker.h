@@ -1,4 +1,4 @@
-// The publisher picker (dialog 136 "Επιλογή Ευαγγελιζομένου") and the students picker, with
+// The publisher picker ("Επιλογή Ευαγγελιζομένου") and the students picker, with
 // adding and editing; the same picker as a chooser of a publisher.
 #pragma once
 

@@ -1,4 +1,4 @@
-// The single-person picker (dialog 140): one inactive person, student or household member.
+// The single-person picker: one inactive person, student or household member.
 #pragma once
 
 #include <QDialog>

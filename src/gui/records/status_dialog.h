@@ -1,4 +1,4 @@
-// The status dialog of a publisher (dialog 103: mark and month), over StatusDialogModel.
+// The status dialog of a publisher (mark and month), over StatusDialogModel.
 #pragma once
 
 #include <QDialog>

@@ -1,4 +1,4 @@
-// The month chooser (dialog 113 "Επιλογή Μήνα") over reporting::MonthChooserModel.
+// The month chooser ("Επιλογή Μήνα") over reporting::MonthChooserModel.
 #pragma once
 
 #include <QDialog>

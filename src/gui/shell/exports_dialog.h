@@ -1,5 +1,5 @@
-// Dialog 130 "Προσοχή!!": the plain-text exports left in the data folder, each offered for
-// deletion and ticked to begin with.
+// The exports warning ("Προσοχή!!"): the plain-text exports left in the data folder, each offered
+// for deletion and ticked to begin with.
 #pragma once
 
 #include <QDialog>

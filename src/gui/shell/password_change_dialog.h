@@ -1,4 +1,4 @@
-// Dialog 121, the password change: the new password twice, over the PasswordChange model, and
+// The password change dialog: the new password twice, over the PasswordChange model, and
 // the command that runs it.
 #pragma once
 

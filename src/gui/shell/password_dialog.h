@@ -1,4 +1,4 @@
-// Dialog 120, the password gate: a prompt, a password box and OK. The rules are those of
+// The password gate: a prompt, a password box and OK. The rules are those of
 // PasswordCheck; the dialog ends as soon as the check has passed or refused.
 #pragma once
 

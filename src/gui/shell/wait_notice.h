@@ -1,4 +1,4 @@
-// Dialog 125, the notice shown while the data is saved: a small window without controls that
+// The notice shown while the data is saved: a small window without controls that
 // is painted at once, because the work that follows does not return to the event loop.
 #pragma once
 
