@@ -1,4 +1,4 @@
-// The model of the status dialog (103): which mark it opens on, which lists it shows, the default
+// The model of the status dialog: which mark it opens on, which lists it shows, the default
 // year of a chosen month, and what OK writes into the record.
 #include <gtest/gtest.h>
 

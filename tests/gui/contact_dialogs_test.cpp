@@ -1,7 +1,7 @@
-// The emergency contact dialog (147), the full name and need dialog (102) and the shared-record
-// chooser (148) on the real widgets: one contact shared and edited from two household members,
-// stopping the use of it with Yes, No and Cancel, a name too short for a new contact, and a
-// need chosen from the shared ones, with the record files checked after each OK.
+// The emergency contact dialog, the full name and need dialog and the shared-record chooser on
+// the real widgets: one contact shared and edited from two household members, stopping the use
+// of it with Yes, No and Cancel, a name too short for a new contact, and a need chosen from the
+// shared ones, with the record files checked after each OK.
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>

@@ -1,5 +1,5 @@
-// The group choosers on the real widgets: the publisher's (142) shows the members, overseer and
-// place of the selected group and returns its number; the task's (122) lists the captions of the
+// The group choosers on the real widgets: the publisher's shows the members, overseer and
+// place of the selected group and returns its number; the task's lists the captions of the
 // groups in use, finds one by its first letters, and returns the chosen group, or "all" and "one"
 // from its printing buttons.
 #include <QLabel>

@@ -1,4 +1,4 @@
-// The household dialog (146) on the real widgets: the head's household with a member added
+// The household dialog on the real widgets: the head's household with a member added
 // through the single-person picker in household mode and another removed, and a member leaving
 // from their own details.
 #include <QLabel>

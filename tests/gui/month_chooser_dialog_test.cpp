@@ -1,4 +1,4 @@
-// The month chooser (113) on the real widgets: the year list that follows the month, the tick,
+// The month chooser on the real widgets: the year list that follows the month, the tick,
 // and what OK and Ακύρωση return.
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
-// The password dialogs on the real widgets: the gate (120) passes on the last keystroke, takes a
+// The password dialogs on the real widgets: the gate passes on the last keystroke, takes a
 // 14th character as OK, ends at the change after one wrong OK, and refuses on Escape; the change
-// dialog (121) stores what was entered twice, cut to 13, removes on a leading blank and refuses
+// dialog stores what was entered twice, cut to 13, removes on a leading blank and refuses
 // characters the data file cannot keep.
 #include <QLabel>
 #include <QLineEdit>
@@ -60,7 +60,7 @@ class PasswordDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // ------------------------------------------------------------ dialog 120
+    // ------------------------------------------------------------ the password gate
     void gatePassesOnTheLastKeystrokeWithoutOk() {
         bool openBeforeLast = false;
         QString prompt;
@@ -172,7 +172,7 @@ private slots:
         QCOMPARE(script.handled(), 0);
     }
 
-    // ------------------------------------------------------------ dialog 121
+    // ------------------------------------------------------------ the password change
     void changeStoresAPasswordEnteredTwice() {
         zelvo::CZelvoDoc doc;
         zelvo::ScriptedPrompts prompts;

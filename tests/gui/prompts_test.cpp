@@ -1,6 +1,5 @@
 // The program's prompts on the real widgets: Greek button texts on every message box, the
-// answers of the questions, the start-up notice, the export-tidy dialog (130) and the saving
-// notice (125).
+// answers of the questions, the start-up notice, the export-tidy dialog and the saving notice.
 #include <QAbstractButton>
 #include <QLabel>
 #include <QListWidget>
@@ -131,7 +130,7 @@ private slots:
         QVERIFY(paragraphs[1].startsWith(QStringLiteral("Δεν αντικαθιστά")));
     }
 
-    // ------------------------------------------------------------ dialog 130
+    // ------------------------------------------------------------ the exports warning
     void exportsAreOfferedTickedAndTheTickedOnesReturned() {
         const std::vector<std::string> files{"Ιανουάριος.csv", "Μάρτιος.rpt", "publist.xml"};
         QString title, warning;
@@ -170,7 +169,7 @@ private slots:
         QCOMPARE(cancelText, QStringLiteral("Ακύρωση"));
     }
 
-    // ------------------------------------------------------------ dialog 125
+    // ------------------------------------------------------------ the saving notice
     void savingNoticeIsPaintedAtOnceAndClosedAfter() {
         QWidget main;
         main.resize(600, 400);

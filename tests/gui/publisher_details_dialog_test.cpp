@@ -1,4 +1,4 @@
-// The details dialog (139) on the real widgets over a demo congregation: editing and storing a
+// The details dialog on the real widgets over a demo congregation: editing and storing a
 // publisher, renaming, the ticks' exclusions, Enter moving on, Next wrapping, adding with the
 // duplicate question answered by scripted prompts, and the student variant.
 #include <QCheckBox>

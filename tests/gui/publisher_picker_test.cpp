@@ -1,7 +1,7 @@
-// The publisher picker (136) and the students picker on the real widgets: the list and its
+// The publisher picker and the students picker on the real widgets: the list and its
 // buttons, editing through the details dialog (a stand-in records what it was given), the add
-// chooser (138) with only the buttons that apply, a student becoming a publisher and an inactive
-// person coming back through the single-person picker (140) and the month chooser (113), the full
+// chooser with only the buttons that apply, a student becoming a publisher and an inactive
+// person coming back through the single-person picker and the month chooser, the full
 // table, the picker as a chooser, type-ahead, and the command of the main window.
 #include <QCheckBox>
 #include <QComboBox>

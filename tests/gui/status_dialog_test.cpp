@@ -1,4 +1,4 @@
-// The status dialog (103) on the real widgets: it opens on the person's mark, shows the month
+// The status dialog on the real widgets: it opens on the person's mark, shows the month
 // and year lists by the choice, and OK writes the mark while Cancel leaves the person as it was.
 #include <QComboBox>
 #include <QLabel>
