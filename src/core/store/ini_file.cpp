@@ -148,7 +148,8 @@ int IniFile::integer(std::string_view section, std::string_view key, int fallbac
         negative = s.front() == '-';
         s.remove_prefix(1);
     }
-    // Wraps on overflow, as the 32-bit original does, instead of overflowing a signed int.
+    // A number beyond 32 bits wraps around in unsigned arithmetic instead of overflowing a signed
+    // int, which would be undefined.
     std::uint32_t n = 0;
     for (const char c : s) {
         if (c < '0' || c > '9') break;
