@@ -174,8 +174,9 @@ TEST_F(DataFilesTest, SavedTableIsTheRowsInFileForm) {
         for (int m = 0; m < 12; ++m)
             for (int s = 0; s < 2; ++s)
                 if (u.flag(m, s))
-                    r.setMonthWord(MonthWord::StudiesAndFlags, m, s,
-                                   static_cast<std::uint16_t>(r.studiesAndFlags(m, s) & ~kTookPart));
+                    r.setMonthWord(
+                        MonthWord::StudiesAndFlags, m, s,
+                        static_cast<std::uint16_t>(r.studiesAndFlags(m, s) & ~kTookPart));
     }
     EXPECT_FALSE(expected[static_cast<std::size_t>(rowOfId(*doc, 121))].tookPart(10, 0));
     const auto rows = tableOf(file);
@@ -942,8 +943,7 @@ TEST_F(DataFilesTest, AFileThatCannotBeWrittenIsReportedAndTheOthersAreWritten) 
     ASSERT_EQ(r.failedFiles.size(), 1u);
     EXPECT_EQ(fs::path(r.failedFiles[0]), folder.file(files::kMonthTotals));
     ASSERT_EQ(saveMessages.messages.size(), 1u);
-    EXPECT_EQ(saveMessages.messages[0],
-              res::format(res::text(res::kCannotCreateFile), r.failedFiles[0]));
+    EXPECT_EQ(saveMessages.messages[0], res::format(res::kCannotCreateFile, r.failedFiles[0]));
     EXPECT_TRUE(fs::is_directory(folder.file(files::kMonthTotals)));
     EXPECT_EQ(tableOf(folder.read(files::kPublishers))[1].address(), "New address 1");
 }
@@ -961,8 +961,7 @@ TEST_F(DataFilesTest, SavingIntoAReadOnlyFolderKeepsTheOldFiles) {
     EXPECT_FALSE(r.failedFiles.empty());
     ASSERT_EQ(saveMessages.messages.size(), r.failedFiles.size());
     for (std::size_t i = 0; i < r.failedFiles.size(); ++i)
-        EXPECT_EQ(saveMessages.messages[i],
-                  res::format(res::text(res::kCannotCreateFile), r.failedFiles[i]));
+        EXPECT_EQ(saveMessages.messages[i], res::format(res::kCannotCreateFile, r.failedFiles[i]));
     EXPECT_EQ(folder.snapshot(), before);
 }
 

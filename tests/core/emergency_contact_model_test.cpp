@@ -35,7 +35,7 @@ TEST_F(EmergencyContactTest, HouseholdMembersShareOneRecordAndSeeEachOthersEdits
     EXPECT_FALSE(member.shared());
     const SharedRecordChoice choice = member.existingChoice();
     ASSERT_EQ(choice.entries.size(), 2u);
-    EXPECT_EQ(choice.title, res::text(res::kEmergencyChooserTitle));
+    EXPECT_EQ(choice.title, res::kEmergencyChooserTitle);
     ASSERT_EQ(choice.preselected, 0);
     member.useExisting(choice.entries[0].key);
     EXPECT_TRUE(member.shared());

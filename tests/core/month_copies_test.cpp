@@ -220,7 +220,7 @@ TEST_F(MonthCopiesTest, OpeningACopyShowsItReadOnlyAndReturnsToLiveData) {
 
 TEST_F(MonthCopiesTest, ChangedLiveDataAsksFirst) {
     makeCopyTable("Roll/Zv9_12", 202, "December");
-    const std::string question(res::text(res::kSaveChanges));
+    const std::string question(res::kSaveChanges);
 
     // Cancel: nothing happens.
     auto doc = load();

@@ -582,7 +582,7 @@ TEST_F(DocTest, IndexesAndTheCircuitOverseer) {
     doc.countAllKinds();
     doc.buildIndexes(&prompts);
     ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0], res::kDuplicateOverseer);
+    EXPECT_EQ(prompts.messages[0], res::format(res::kDuplicateOverseer, "B CoOne", "E CoTwo"));
     EXPECT_EQ(doc.circuitOverseerRow, 5) << "the later overseer row wins";
 }
 
@@ -631,15 +631,12 @@ TEST_F(DocTest, RemarkPresence) {
     p.setMonthWord(MonthWord::RemarkIndex, 0, 1, 2);
     p.setMonthWord(MonthWord::RemarkIndex, 11, 0, 3);  // beyond the table
     addPeople(doc, {p});
-    ScriptedPrompts prompts;
-    EXPECT_TRUE(doc.hasRemark(1, 1, 1, &prompts));
-    EXPECT_FALSE(doc.hasRemark(1, 0, 1, &prompts));
-    EXPECT_FALSE(doc.hasRemark(1, 11, 0, &prompts));
-    EXPECT_FALSE(doc.hasRemark(1, 5, 1, &prompts));
-    EXPECT_TRUE(prompts.messages.empty());
-    EXPECT_FALSE(doc.hasRemark(1, 1, 3, &prompts));
-    ASSERT_EQ(prompts.messages.size(), 1u);
-    EXPECT_EQ(prompts.messages[0], res::kBadYearInRemCheck);
+    EXPECT_TRUE(doc.hasRemark(1, 1, 1));
+    EXPECT_FALSE(doc.hasRemark(1, 0, 1));
+    EXPECT_FALSE(doc.hasRemark(1, 11, 0));
+    EXPECT_FALSE(doc.hasRemark(1, 5, 1));
+    EXPECT_FALSE(doc.hasRemark(1, 1, 3));
+    EXPECT_FALSE(doc.hasRemark(1, 1, -1));
 }
 
 TEST_F(DocTest, ContactExtraLookupsFindThePersonsOwnRecordAndChangeNothing) {

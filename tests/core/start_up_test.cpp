@@ -202,9 +202,9 @@ TEST_F(StartUpTest, StartUpNoticeUnlessTurnedOff) {
     RecordingPrompts prompts;
     doc.showStartupNotice(prompts);
     ASSERT_TRUE(prompts.noticeShown);
-    const auto first = prompts.notice.find(res::text(res::kNoticeLine1));
-    const auto second = prompts.notice.find(res::text(res::kNoticeLine2));
-    const auto third = prompts.notice.find(res::text(res::kNoticeLine3));
+    const auto first = prompts.notice.find(res::kNoticeLine1);
+    const auto second = prompts.notice.find(res::kNoticeLine2);
+    const auto third = prompts.notice.find(res::kNoticeLine3);
     ASSERT_NE(first, std::string::npos);
     ASSERT_NE(second, std::string::npos);
     ASSERT_NE(third, std::string::npos);

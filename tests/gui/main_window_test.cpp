@@ -169,7 +169,7 @@ private slots:
 
         s.prompts.answers = {Answer::No};
         s.action(C::PreviousReport1)->trigger();
-        QVERIFY(s.hasQuestion(res::text(res::kSaveChanges)));
+        QVERIFY(s.hasQuestion(res::kSaveChanges));
         QCOMPARE(s.doc.calendar.viewingPrevious, 1);
         QTRY_COMPARE(s.statusMonth(), QStringLiteral("Μήνας Εργασίας = ") + month(9));
         QTRY_VERIFY(!s.button(B::ReturnToLiveData)->isHidden());
@@ -227,7 +227,7 @@ private slots:
         QTest::mouseClick(s.button(B::ReturnToLiveData), Qt::LeftButton);
         QVERIFY(!s.window->isVisible());
         QVERIFY(s.prompts.questions.empty() ||
-                !s.hasQuestion(res::text(res::kSaveChanges)));  // nothing offered to save
+                !s.hasQuestion(res::kSaveChanges));  // nothing offered to save
     }
 
     // --- the way out ---
@@ -239,7 +239,7 @@ private slots:
         s.prompts.answers = {Answer::Cancel};
         QVERIFY(!s.window->close());
         QVERIFY(s.window->isVisible());
-        QVERIFY(s.hasQuestion(res::text(res::kSaveChanges)));
+        QVERIFY(s.hasQuestion(res::kSaveChanges));
         QVERIFY(folder.exists(QStringLiteral("rmkundo.dat")));
     }
 
@@ -289,11 +289,11 @@ private slots:
         // Yes saves again, fails again, and the window stays; No then leaves without saving.
         s.prompts.answers = {Answer::Yes};
         QVERIFY(!s.window->close());
-        QVERIFY(s.hasQuestion(res::text(res::kSaveChanges)));
+        QVERIFY(s.hasQuestion(res::kSaveChanges));
         s.prompts.questions.clear();
         s.prompts.answers = {Answer::No};
         QVERIFY(s.window->close());
-        QVERIFY(s.hasQuestion(res::text(res::kSaveChanges)));
+        QVERIFY(s.hasQuestion(res::kSaveChanges));
     }
 
     void exitWithoutChangesAsksNothing() {

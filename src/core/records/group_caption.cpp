@@ -17,13 +17,13 @@ bool groupHasOwnName(const ServiceGroupTable& groups, int n) {
 std::string groupCaption(const ServiceGroupTable& groups, int n) {
     if (groupHasOwnName(groups, n))
         return cp1253::toUtf8(groups.text(ServiceGroupTable::labelNameField(n)));
-    return res::fillPrintf(res::kGroupCaptionFormat, res::kGroupCaption, n);
+    return res::format(res::kGroupCaptionFormat, res::kGroupCaption, std::to_string(n));
 }
 
 std::string overseerTitle(const CZelvoDoc& doc, int n) {
     if (n < 1 || n > ServiceGroupTable::kMaxGroups) return {};
     const std::string name = doc.groups.text(ServiceGroupTable::overseerField(n));
-    int line = res::kOverseerLine;
+    std::string_view line = res::kOverseerLine;
     if (name.find_first_not_of(' ') != std::string::npos) {
         for (const IndexEntry& e : doc.kindLists[kPublisher]) {
             const PublisherRecord& r = doc.publishers[e.recordIndex];
@@ -35,7 +35,7 @@ std::string overseerTitle(const CZelvoDoc& doc, int n) {
             break;
         }
     }
-    return res::format(res::text(line), cp1253::toUtf8(name));
+    return res::format(line, cp1253::toUtf8(name));
 }
 
 int groupsInUse(const ServiceGroupTable& groups) {

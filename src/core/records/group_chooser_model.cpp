@@ -48,7 +48,7 @@ std::string PublisherGroupChooserModel::overseerLine() const {
     if (selected_ == 0) return {};
     const std::string name(trimmed(doc_.groups.text(ServiceGroupTable::overseerField(selected_))));
     if (name.empty()) return {};
-    return res::format(res::text(res::kOverseerLine), cp1253::toUtf8(name));
+    return res::format(res::kOverseerLine, cp1253::toUtf8(name));
 }
 
 std::string PublisherGroupChooserModel::place() const {
@@ -73,13 +73,13 @@ void TaskGroupChooserModel::select(int group) {
 }
 
 std::string TaskGroupChooserModel::printAllCaption() const {
-    return std::string(res::text(res::kPrint)) +
-           res::fillPrintf(res::kPrintAllGroupsFormat, {}, count_);
+    return std::string(res::kPrint) +
+           res::format(res::kPrintAllGroupsFormat, std::to_string(count_));
 }
 
 std::string TaskGroupChooserModel::printOneCaption() const {
-    return std::string(res::text(res::kPrint)) +
-           res::fillPrintf(res::kPrintOneGroupFormat, res::text(res::kNumberSign), selected_);
+    return std::string(res::kPrint) +
+           res::format(res::kPrintOneGroupFormat, res::kNumberSign, std::to_string(selected_));
 }
 
 TaskGroupChoice TaskGroupChooserModel::choose() const {

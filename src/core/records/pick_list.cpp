@@ -12,10 +12,8 @@ namespace zelvo::records {
 namespace {
 
 std::string kindSuffix(int kind) {
-    const int mark = kind == kInactive ? res::kInactiveMark : res::kStudentMark;
-    std::string suffix(res::kKindSuffix);
-    suffix.replace(suffix.find("%s"), 2, res::text(mark));
-    return suffix;
+    return res::format(res::kKindSuffix,
+                       kind == kInactive ? res::kInactiveMark : res::kStudentMark);
 }
 
 }  // namespace

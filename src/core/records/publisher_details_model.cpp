@@ -217,7 +217,7 @@ void PublisherDetailsModel::loadFields() {
 // ------------------------------------------------------------------ what is shown
 
 std::string PublisherDetailsModel::title() const {
-    return std::string(student() ? res::text(res::kStudentDetailsTitle) : res::kDetailsTitle);
+    return std::string(student() ? res::kStudentDetailsTitle : res::kDetailsTitle);
 }
 
 bool PublisherDetailsModel::fullTimeServant() const {
@@ -250,7 +250,7 @@ bool PublisherDetailsModel::householdVisible() const {
 }
 
 std::string PublisherDetailsModel::householdText() const {
-    return std::string(res::text(head_ ? res::kEditHousehold : res::kViewHousehold));
+    return std::string(head_ ? res::kEditHousehold : res::kViewHousehold);
 }
 
 bool PublisherDetailsModel::copyVisible() const {
@@ -259,17 +259,16 @@ bool PublisherDetailsModel::copyVisible() const {
 }
 
 std::string PublisherDetailsModel::copyText() const {
-    return std::string(res::text(clipboard_.remembered ? res::kPaste : res::kCopy));
+    return std::string(clipboard_.remembered ? res::kPaste : res::kCopy);
 }
 
 std::string PublisherDetailsModel::conductorLine() const {
     if (conductor_.empty()) return {};
-    return std::string(res::text(res::kConductorLine)) + ": " + utf8(conductor_);
+    return std::string(res::kConductorLine) + ": " + utf8(conductor_);
 }
 
 std::string PublisherDetailsModel::conductorButtonText() const {
-    return std::string(
-        res::text(conductor_.empty() ? res::kChooseConductor : res::kClearConductor));
+    return std::string(conductor_.empty() ? res::kChooseConductor : res::kClearConductor);
 }
 
 // ------------------------------------------------------------------ changes
@@ -610,8 +609,7 @@ bool PublisherDetailsModel::next() {
 
 bool PublisherDetailsModel::deleteStudent() {
     if (adding() || !student()) return false;
-    const std::string question =
-        res::format(res::text(res::kReallyDelete), utf8(doc_.displayName(row_)));
+    const std::string question = res::format(res::kReallyDelete, utf8(doc_.displayName(row_)));
     if (!prompts_.askYesNo(question)) return false;
     deletePerson(doc_, row_);
     changed_ = true;

@@ -7,10 +7,8 @@ namespace zelvo::records {
 
 namespace {
 
-std::string withAccelerator(int id) {
-    std::string caption(1, '&');
-    caption.append(res::text(id));
-    return caption;
+std::string withAccelerator(std::string_view text) {
+    return "&" + std::string(text);
 }
 
 }  // namespace
@@ -25,7 +23,7 @@ void PublisherPickerModel::reload(const CZelvoDoc& doc) {
 }
 
 std::string PublisherPickerModel::title() const {
-    if (mode_ == Mode::Students) return std::string(res::text(res::kChooseStudentTitle));
+    if (mode_ == Mode::Students) return std::string(res::kChooseStudentTitle);
     return std::string(res::kPickerTitle);
 }
 
@@ -35,12 +33,13 @@ std::string PublisherPickerModel::editCaption() const {
 }
 
 std::string PublisherPickerModel::closeCaption() const {
-    if (mode_ == Mode::Chooser) return withAccelerator(res::kCancelChoice);
-    return std::string(res::kPickerClose);
+    if (mode_ == Mode::Chooser) return withAccelerator(res::kButtonCancel);
+    return std::string(res::kButtonClose);
 }
 
 std::string PublisherPickerModel::addCaption() const {
-    if (mode_ == Mode::Students) return std::string(res::text(res::kAddStudentButton));
+    if (mode_ == Mode::Students) return std::string(res::kAddStudentButton);
+
     return std::string(res::kAddPublisher);
 }
 

@@ -45,9 +45,9 @@ bool isDuplicate(bool adding, const PublisherRecord& changed, const PublisherRec
 }
 
 std::string duplicateText(const CZelvoDoc& doc, const PublisherRecord& existing, bool adding) {
-    std::string text = cp1253::toUtf8(doc.nameOf(existing)) + " " +
-                       std::string(res::text(res::kDuplicateName)) + "\n\n";
-    if (adding) text += res::text(res::kReplaceWithNew);
+    std::string text =
+        cp1253::toUtf8(doc.nameOf(existing)) + " " + std::string(res::kDuplicateName) + "\n\n";
+    if (adding) text += res::kReplaceWithNew;
     return text;
 }
 

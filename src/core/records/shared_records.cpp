@@ -53,7 +53,7 @@ bool isShared(const CZelvoDoc& doc, SharedFile file, int key, int editedRow) {
 
 SharedRecordChoice emergencyChoice(const CZelvoDoc& doc, const PublisherRecord& person) {
     SharedRecordChoice choice;
-    choice.title = std::string(res::text(res::kEmergencyChooserTitle));
+    choice.title = std::string(res::kEmergencyChooserTitle);
     int headKey = 0;
     if (person.householdKey() != 0) {
         if (const auto head = doc.findById(person.householdKey()))

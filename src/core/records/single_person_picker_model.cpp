@@ -55,7 +55,7 @@ std::string SinglePersonPickerModel::title() const {
         case Mode::Inactive:
             return std::string(res::kChooseInactiveTitle);
         case Mode::Students:
-            return std::string(res::text(res::kChooseStudentTitle));
+            return std::string(res::kChooseStudentTitle);
         case Mode::Household:
             break;
     }

@@ -21,7 +21,7 @@ MonthChooserModel::MonthChooserModel(const CalendarState& calendar, int initialM
       topYear_(currentYear()) {}
 
 std::string MonthChooserModel::question(std::string_view nameUtf8, std::string_view verbUtf8) {
-    std::string text(res::text(res::kMonthThat));
+    std::string text(res::kMonthThat);
     text += ' ';
     text += nameUtf8;
     text += ' ';

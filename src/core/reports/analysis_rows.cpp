@@ -45,8 +45,7 @@ std::vector<LateReportEntry> lateEntriesOf(const CZelvoDoc& doc, int row) {
 
 std::string monthLabel(int absolute) {
     char buf[32];
-    std::snprintf(buf, sizeof buf, std::string(res::kMonthNumberFormat).c_str(),
-                  2000 + absolute / 12, absolute % 12 + 1);
+    std::snprintf(buf, sizeof buf, "%d-%.2d", 2000 + absolute / 12, absolute % 12 + 1);
     return buf;
 }
 
@@ -68,9 +67,9 @@ std::vector<AnalysisSection> analysisSections(const CZelvoDoc& doc, int group,
     sections.front().heading = res::kPioneersSection;
     for (int n = 1; n <= groups; ++n)
         sections[static_cast<std::size_t>(n)].heading =
-            res::fillPrintf(res::kGroupSectionFormat, res::text(res::kGroupWord), n);
+            res::format(res::kGroupSectionFormat, res::kGroupWord, std::to_string(n));
     AnalysisSection& unassigned = sections.back();
-    unassigned.heading = res::text(res::kUnassignedPublishers);
+    unassigned.heading = res::kUnassignedPublishers;
     for (const IndexEntry& e : active) {
         const int row = e.recordIndex;
         const int own = recordAt(doc, row).groupNumber();
@@ -91,7 +90,7 @@ std::string hoursText(int hours, int quarters) {
     std::string out = whole > 0 ? std::to_string(whole) : std::string();
     if (rest == 0) return out;
     if (out.empty()) out = "0";
-    return out + std::string(res::text(res::kQuarter1 + rest - 1));
+    return out + std::string(res::quarterSuffix(rest));
 }
 
 std::array<std::string, 5> reportValueTexts(const CZelvoDoc& doc, int row, int month, int slot) {

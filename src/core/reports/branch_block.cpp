@@ -42,10 +42,8 @@ int drawBranchBlock(CZelvoDoc& doc, Surface& surface, const ReportPage& page,
     selectReportFont(surface, FontRole::Subtitle, fonts, page, context.page);
     std::string title =
         res::format(res::kBranchReportTitle, res::monthName(doc.calendar.reportMonth));
-    std::snprintf(buf, sizeof buf, std::string(res::kBranchActiveFormat).c_str(),
-                  static_cast<int>(t[0][5]));
-    title += buf;
-    title += res::text(res::kActiveWord);
+    title += res::format(res::kBranchActiveFormat, std::to_string(static_cast<int>(t[0][5])));
+    title += res::kActiveWord;
     surface.drawText(page.left, rowY(page, line), title, Align::Left, VAlign::Top);
     line += 2;
 

@@ -223,8 +223,8 @@ private:
             if (assistant.find_first_not_of(' ') != std::string::npos)
                 surface_.drawText(page_.left + page_.dpiX * 7 / 2,
                                   page_.pageTop + page_.lineHeight / 2,
-                                  std::string(res::text(res::kAssistantWord)) +
-                                      std::string(res::kLabelJoin) + cp1253::toUtf8(assistant),
+                                  std::string(res::kAssistantWord) + std::string(res::kLabelJoin) +
+                                      cp1253::toUtf8(assistant),
                                   Align::Left, VAlign::Top);
         }
         if (!headings) return;
@@ -303,8 +303,8 @@ private:
         select(FontRole::Text);
         const CategoryTally all = tally_.all();
         if (!newForm_) {
-            text(page_.left, line, res::text(forGroup() ? res::kGroupWord : res::kCongregation));
-            text(page_.left, line + 1, res::text(res::kAverageShort));
+            text(page_.left, line, forGroup() ? res::kGroupWord : res::kCongregation);
+            text(page_.left, line + 1, res::kAverageShort);
             for (std::size_t v = 0; v < 5; ++v) {
                 const long total = v == kHours ? all.hours() : all.totals[v];
                 text(column(v), line, std::to_string(total), Align::Right);
@@ -383,8 +383,7 @@ private:
     // next pages.
     void drawInactive(const std::vector<int>& rows, int line) {
         select(FontRole::Text);
-        text(page_.left, line,
-             std::string(res::text(res::kInactiveWord)) + " " + std::to_string(rows.size()));
+        text(page_.left, line, std::string(res::kInactiveWord) + " " + std::to_string(rows.size()));
         const int spacing = page_.dpiX * 7 / 3;
         for (std::size_t i = 0; i < rows.size(); ++i) {
             if (i % 3 == 0 && ++line > lastLine_) {

@@ -40,27 +40,26 @@ int drawMeetingBlock(const CZelvoDoc& doc, Surface& surface, const ReportPage& p
 
     const int headingLine = line;
     selectReportFont(surface, FontRole::Heading, fonts, page, context.page);
-    const std::array<std::string_view, 4> headings{
-        res::text(res::kMeetingsHeld), res::text(res::kAttendanceTotal),
-        res::text(res::kAverageShort), res::kHeadingPercent};
+    const std::array<std::string_view, 4> headings{res::kMeetingsHeld, res::kAttendanceTotal,
+                                                   res::kAverageShort, res::kHeadingPercent};
     for (std::size_t c = 0; c < 4; ++c)
         surface.drawText(columns[c], rowY(page, line), headings[c], Align::Right, VAlign::Top);
 
     selectReportFont(surface, FontRole::Text, fonts, page, context.page);
-    const std::string format(res::kMeetingPercentFormat);
-    const std::string outOf(res::kOutOf);
     for (std::size_t k = 0; k < 2; ++k) {
         ++line;
         const int y = rowY(page, line);
         const MeetingAttendance& m = doc.meetings[k];
         const int average = m.value(MeetingAttendance::Average, month, slot);
         const double percent = active > 0 ? average * 100.0 / active : 0.0;
-        char buf[64];
-        std::snprintf(buf, sizeof buf, format.c_str(), percent, '%', outOf.c_str(), active);
+        char percentText[32];
+        std::snprintf(percentText, sizeof percentText, "%6.0f", percent);
+        char activeText[16];
+        std::snprintf(activeText, sizeof activeText, "%3d", active);
         const std::array<std::string, 4> values{
             std::to_string(m.value(MeetingAttendance::Held, month, slot)),
             std::to_string(m.value(MeetingAttendance::Total, month, slot)), std::to_string(average),
-            buf};
+            res::format(res::kMeetingPercentLine, percentText, activeText)};
         surface.drawText(page.left, y, meetingName(doc, k), Align::Left, VAlign::Top);
         for (std::size_t c = 0; c < 4; ++c)
             surface.drawText(columns[c], y, values[c], Align::Right, VAlign::Top);

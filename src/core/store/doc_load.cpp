@@ -55,7 +55,7 @@ private:
     }
     void notWritten(std::string_view name) {
         if (!folder_.unreadable().contains(name))
-            problem(res::text(res::kCannotCreateFile), folder_.pathOf(name).string());
+            problem(res::kCannotCreateFile, folder_.pathOf(name).string());
     }
 
     void readDisplayConfig();

@@ -37,7 +37,7 @@ private:
         if (folder_.write(name, data)) return;
         fail(name);
     }
-    void fail(std::string_view name) { failWith(name, res::text(res::kCannotCreateFile)); }
+    void fail(std::string_view name) { failWith(name, res::kCannotCreateFile); }
     void failWith(std::string_view name, std::string_view pattern) {
         const std::string path = folder_.pathOf(name).string();
         result_.ok = false;

@@ -21,7 +21,7 @@ void CZelvoDoc::startUp(const std::string& folder, const Date& today, LoadMode m
     previousMask = 0;
     viewFolder.clear();
     dataFolder = folder;
-    languageWord = std::string(res::text(res::kLanguageWordId));
+    languageWord = std::string(kEditionLanguageWord);
     startProblems_.clear();
     startUnreadable_.clear();
 
@@ -62,16 +62,16 @@ void CZelvoDoc::writeClearedEarlyChoice() {
     writeEarlyChoice(settings, ini);
     // Not written, a stale choice could come back at the next start: the user is told.
     if (!ini.save(iniPath))
-        problems.push_back(res::format(res::text(res::kCannotCreateFile), iniPath.string()));
+        problems.push_back(res::format(res::kCannotCreateFile, iniPath.string()));
 }
 
 void CZelvoDoc::showStartupNotice(UserPrompts& prompts) const {
     if (settings.noticeOff == 1) return;
-    std::string text(res::text(res::kNoticeLine1));
+    std::string text(res::kNoticeLine1);
     text += "\n\n";
-    text += res::text(res::kNoticeLine2);
+    text += res::kNoticeLine2;
     text += "\n\n";
-    text += res::text(res::kNoticeLine3);
+    text += res::kNoticeLine3;
     prompts.showStartupNotice(text);
 }
 
@@ -80,7 +80,7 @@ void CZelvoDoc::tidyExports(UserPrompts& prompts) {
     // These files hold the congregation's data unencrypted: one left behind is not kept quiet.
     auto remove = [&](const fs::path& path) {
         if (!removeFile(path))
-            prompts.showMessage(res::format(res::text(res::kCannotCreateFile), path.string()));
+            prompts.showMessage(res::format(res::kCannotCreateFile, path.string()));
     };
     // File names on Linux are UTF-8, whoever wrote the file.
     auto existing = [&](const std::string& utf8Name) -> std::optional<std::string> {

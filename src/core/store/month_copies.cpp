@@ -77,7 +77,7 @@ void CZelvoDoc::discardRemarkChanges(UserPrompts& prompts) {
     const fs::path remarkFile = resolvePath(dataFolder, files::kRemarks);
     // Not put back, the remarks keep the changes the user turned down.
     if (fileExists(undo) && !copyFileAtomic(undo, remarkFile))
-        prompts.showMessage(res::format(res::text(res::kCannotCreateFile), remarkFile.string()));
+        prompts.showMessage(res::format(res::kCannotCreateFile, remarkFile.string()));
 }
 
 void CZelvoDoc::closeDocument() {
@@ -89,7 +89,7 @@ bool CZelvoDoc::openMonthCopy(int monthsBack, UserPrompts& prompts) {
     if (monthsBack < 1 || monthsBack > 6) return false;
     if (calendar.viewingPrevious == 0) {
         if (isModified()) {
-            switch (prompts.askYesNoCancel(res::text(res::kSaveChanges))) {
+            switch (prompts.askYesNoCancel(res::kSaveChanges)) {
                 case Answer::Yes:
                     // The copy replaces the document: after a failed save the edits would go.
                     if (!saveAll(prompts).ok) {

@@ -11,15 +11,6 @@
 
 namespace zelvo {
 
-namespace {
-
-std::string quarterSuffix(int quarters) {
-    if (quarters <= 0 || quarters > 3) return {};
-    return std::string(res::text(res::kQuarter1 + quarters - 1));
-}
-
-}  // namespace
-
 CZelvoDoc::CZelvoDoc() {
     publishers.reserve(kMaxRows);
     remarks.reserve(kMaxRemarks);
@@ -99,7 +90,7 @@ CZelvoDoc::HoursSum CZelvoDoc::hoursOverMonths(int row, int count) const {
 std::string CZelvoDoc::sumOverMonthsText(int row, ReportColumn column, int count) const {
     if (column != ReportColumn::Hours) return std::to_string(sumOverMonths(row, column, count));
     const HoursSum sum = hoursOverMonths(row, count);
-    return std::to_string(sum.whole) + quarterSuffix(sum.quarters);
+    return std::to_string(sum.whole) + std::string(res::quarterSuffix(sum.quarters));
 }
 
 double CZelvoDoc::averageOverMonths(int row, ReportColumn column, int count) const {
@@ -226,12 +217,9 @@ int CZelvoDoc::groupOf(int rowOrPosition, bool skipLeftOut) const {
     return r.groupNumber();
 }
 
-bool CZelvoDoc::hasRemark(int row, int month, int slot, UserPrompts* prompts) const {
-    if (slot > 2 || slot < 0) {
-        if (prompts != nullptr) prompts->showMessage(res::kBadYearInRemCheck);
+bool CZelvoDoc::hasRemark(int row, int month, int slot) const {
+    if (row < 0 || row >= recordCount() || month < 0 || month > 11 || slot < 0 || slot > 2)
         return false;
-    }
-    if (row < 0 || row >= recordCount() || month < 0 || month > 11) return false;
     const int index =
         publishers[static_cast<std::size_t>(row)].monthWord(MonthWord::RemarkIndex, month, slot);
     if (index < 1 || index >= remarkCount()) return false;
@@ -265,7 +253,9 @@ void CZelvoDoc::buildIndexes(UserPrompts* prompts) {
         masterIndex.push_back({r.id(), static_cast<std::uint16_t>(row), r.kind()});
         if (r.kind() == kCircuitOverseer) {
             if (circuitOverseerRow != 0 && prompts != nullptr)
-                prompts->showMessage(res::kDuplicateOverseer);
+                prompts->showMessage(res::format(
+                    res::kDuplicateOverseer, cp1253::toUtf8(nameOf(publishers[circuitOverseerRow])),
+                    cp1253::toUtf8(nameOf(r))));
             circuitOverseerRow = static_cast<std::uint16_t>(row);
         }
     }

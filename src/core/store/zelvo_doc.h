@@ -185,7 +185,8 @@ public:
     // Sum over the report month and the `count - 1` months before it.
     long sumOverMonths(int row, ReportColumn column, int count) const;
     HoursSum hoursOverMonths(int row, int count) const;
-    std::string sumOverMonthsText(int row, ReportColumn column, int count) const;  // "%d%s"
+    // The sum as text; hours end in ".25", ".5" or ".75" for the quarters left over.
+    std::string sumOverMonthsText(int row, ReportColumn column, int count) const;
     double averageOverMonths(int row, ReportColumn column, int count) const;
     long pioneerHoursOverMonths(int row, int count) const;
     std::string pioneerHoursOverMonthsText(int row, int count) const;
@@ -209,7 +210,7 @@ public:
     std::optional<ContactExtra> contactExtraOf(int row) const;
     std::string emailOf(int row) const;
     int groupOf(int rowOrPosition, bool skipLeftOut) const;
-    bool hasRemark(int row, int month, int slot, UserPrompts* prompts = nullptr) const;
+    bool hasRemark(int row, int month, int slot) const;
 
     // --- indexes ---
     int countKind(int kind);

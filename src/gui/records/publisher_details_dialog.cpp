@@ -159,7 +159,7 @@ QWidget* PublisherDetailsDialog::buildIdentity() {
     conductor_ = new QLabel(box);
     conductor_->setObjectName(QStringLiteral("conductorLabel"));
     conductor_->setWordWrap(true);
-    conductorButton_ = dialogButton(box, res::text(res::kChooseConductor), "conductorButton");
+    conductorButton_ = dialogButton(box, res::kChooseConductor, "conductorButton");
 
     auto* layout = new QVBoxLayout(box);
     layout->addLayout(form);
@@ -216,7 +216,7 @@ QWidget* PublisherDetailsDialog::buildTicks() {
     privileges_->setEnabled(false);  // the privileges dialog is not built yet
     keepRoom(privileges_);
     group_ = dialogButton(box, res::kTaskGroupTitle, "groupButton");
-    household_ = dialogButton(box, res::text(res::kEditHousehold), "householdButton");
+    household_ = dialogButton(box, res::kEditHousehold, "householdButton");
     keepRoom(household_);
 
     auto* layout = new QVBoxLayout(box);
@@ -234,7 +234,7 @@ QWidget* PublisherDetailsDialog::buildTicks() {
 }
 
 QLayout* PublisherDetailsDialog::buildButtons() {
-    copy_ = dialogButton(this, res::text(res::kCopy), "copyButton");
+    copy_ = dialogButton(this, res::kCopy, "copyButton");
     clear_ = dialogButton(this, res::kClearRemembered, "clearButton");
     delete_ = dialogButton(this, res::kDeleteButton, "deleteButton");
     previous_ = dialogButton(this, res::kPreviousButton, "previousButton");

@@ -155,7 +155,7 @@ void PublisherPickerDialog::reactivateInactive() {
     const auto row = chooseSinglePerson(this, doc_, Mode::Inactive);
     if (!row) return;
     const std::string question = reporting::MonthChooserModel::question(
-        cp1253::toUtf8(doc_.displayName(*row)), res::text(res::kVerbReactivated));
+        cp1253::toUtf8(doc_.displayName(*row)), res::kVerbReactivated);
     const auto chosen = chooseMonth(this, doc_.calendar, doc_.calendar.reportMonth, question,
                                     reporting::MonthChooserModel::kMonthOnly);
     if (chosen.month == 0) return;

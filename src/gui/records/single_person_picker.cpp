@@ -22,11 +22,11 @@ SinglePersonPickerDialog::SinglePersonPickerDialog(records::SinglePersonPickerMo
     legend->setVisible(model.legendVisible());
 
     const QString amp = QStringLiteral("&");
-    auto* choose = new QPushButton(amp + qtText(res::text(res::kChooseChoice)), this);
+    auto* choose = new QPushButton(amp + qtText(res::kChooseChoice), this);
     choose->setObjectName(QStringLiteral("chooseButton"));
     choose->setDefault(true);
     choose->setEnabled(!model.list().empty());
-    auto* cancel = new QPushButton(amp + qtText(res::text(res::kCancelChoice)), this);
+    auto* cancel = new QPushButton(amp + qtText(res::kButtonCancel), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setAutoDefault(false);
 

@@ -44,7 +44,7 @@ PrintPreviewWindow::PrintPreviewWindow(QPrinter* printer, std::function<void(QPr
     auto* wholePage = addButton("previewWholePage", res::kPreviewWholePage);
     for (QPushButton* b : {zoomIn, zoomOut, fitWidth, wholePage}) bar->addWidget(b);
     bar->addStretch(1);
-    auto* close = addButton("previewClose", res::kPreviewClose);
+    auto* close = addButton("previewClose", res::kButtonClose);
     bar->addWidget(close);
 
     auto* layout = new QVBoxLayout(this);

@@ -290,7 +290,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 bool CMainFrame::closeDocument() {
     if (documentClosed_) return true;
     if (!abandoned_ && doc_.isModified() && !doc_.readOnly()) {
-        switch (prompts_.askYesNoCancel(res::text(res::kSaveChanges))) {
+        switch (prompts_.askYesNoCancel(res::kSaveChanges)) {
             case Answer::Yes:
                 // A save that failed keeps the window open, so nothing is lost unnoticed.
                 if (!save()) return false;

@@ -7,7 +7,6 @@
 
 #include "gui/shell/qt_text.h"
 #include "resources/language_table.h"
-#include "resources/strings.h"
 
 namespace zelvo::gui {
 
@@ -26,7 +25,7 @@ SingleInstance::SingleInstance(QString key, QObject* parent)
 
 QString SingleInstance::editionKey() {
     // Each user runs a copy.
-    return qtText(windowClassName(res::text(res::kLanguageWordId))) + QLatin1Char('_') +
+    return qtText(windowClassName(kEditionLanguageWord)) + QLatin1Char('_') +
            QString::number(::getuid());
 }
 

@@ -87,7 +87,7 @@ CZelvoView::CZelvoView(QWidget* parent)
     runPrintDialog_ = [this](QPrinter& printer, int minPage, int maxPage) {
         QPrintDialog dialog(&printer, this);
         dialog.setObjectName(QStringLiteral("printDialog"));
-        dialog.setWindowTitle(qtText(res::kPrintDialogTitle));
+        dialog.setWindowTitle(qtText(res::kPrint));
         dialog.setMinMax(minPage, maxPage);
         dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
@@ -254,7 +254,7 @@ void CZelvoView::writeFontsNow() {
     IniFile ini = IniFile::load(path);
     fonts_.save(ini);
     if (!ini.save(path) && prompts_ != nullptr)
-        prompts_->showMessage(res::format(res::text(res::kCannotCreateFile), path.string()));
+        prompts_->showMessage(res::format(res::kCannotCreateFile, path.string()));
 }
 
 // --- printing ---
