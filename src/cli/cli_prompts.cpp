@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "resources/strings.h"
 #include "store/password_check.h"
 
 namespace zelvo::cli {
@@ -11,7 +12,7 @@ void CliPrompts::showMessage(std::string_view text) {
 }
 
 Answer CliPrompts::askYesNoCancel(std::string_view text) {
-    err_ << text << " -> Ακύρωση\n";
+    err_ << text << " -> " << res::kButtonCancel << '\n';
     return Answer::Cancel;
 }
 
