@@ -62,7 +62,7 @@ TEST_F(ReportCli, TextPagesOfTheAnalysis) {
     const std::vector<std::string> lines = linesOf(run.out);
     ASSERT_FALSE(lines.empty());
     EXPECT_EQ(lines.front(), "page 1");
-    EXPECT_TRUE(lines[1].starts_with("Έκθεση Εκκλησίας για Αύγουστος")) << lines[1];
+    EXPECT_TRUE(lines[1].starts_with("Έκθεση Εκκλησίας για τον Αύγουστο")) << lines[1];
     EXPECT_TRUE(hasLine(lines, "Όνομα\tΕκδ.\tΒίντεο\tΏρες\tΕπαν.\tΓρ.Μελ\tΜ.Ο. Ωρών"));
     EXPECT_TRUE(hasLine(lines, "3μη / 6μη"));
     EXPECT_TRUE(hasLine(lines, "Τακτικοί και Ειδικοί Σκαπανείς"));
@@ -91,7 +91,7 @@ TEST_F(ReportCli, JsonItemsHavePagePositionAlignFontAndText) {
     EXPECT_GE(std::distance(begin, std::sregex_iterator()), 40);
     EXPECT_NE(
         run.out.find(
-            R"("x":0.5,"y":0.3,"align":"left","font":"title","text":"Σύνολα Εκθέσεων για τον Αύγουστος)"),
+            R"("x":0.5,"y":0.3,"align":"left","font":"title","text":"Σύνολα Εκθέσεων για τον Αύγουστο)"),
         std::string::npos);
     EXPECT_NE(run.out.find(R"("align":"right","font":"heading","text":"Γρ.Μελ")"),
               std::string::npos);
@@ -101,7 +101,7 @@ TEST_F(ReportCli, GroupReportNamesItsGroup) {
     const CliRun run = report({"2", folder.string(), "--group", "1", "--text"});
     ASSERT_EQ(run.code, 0) << run.err;
     const std::vector<std::string> lines = linesOf(run.out);
-    EXPECT_TRUE(lines[1].starts_with("Αύγουστος Έκθεση για τον ")) << lines[1];
+    EXPECT_TRUE(lines[1].starts_with("Έκθεση Αυγούστου για τον ")) << lines[1];
     EXPECT_TRUE(lines[2].starts_with("Επίσκοπος: ") || lines[2].starts_with("Υπηρέτης: ") ||
                 lines[2].starts_with("Οδηγός: "))
         << lines[2];

@@ -190,7 +190,7 @@ TEST(CommandTable, TextsKeepTheirMnemonicsAndLiteralAmpersands) {
     EXPECT_EQ(command(C::HoursEldersAndServants).text, "Πρεσβυτέρων && Διακ. Υπηρετών");
     EXPECT_EQ(command(C::ExportMonthFile).text, "&Εξαγωγή Μηνιαίου Αρχείου");
     EXPECT_EQ(command(C::Save).shortcut, "Ctrl+S");
-    EXPECT_EQ(button(B::RecordCards).label, "Αρχειο Ευαγγελιζομένου Εκκλησίας");
+    EXPECT_EQ(button(B::RecordCards).label, "Αρχείο Ευαγγελιζομένου Εκκλησίας");
 }
 
 // --- what is built ---

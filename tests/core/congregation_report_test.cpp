@@ -196,7 +196,7 @@ TEST_F(OldFormReport, TotalsAveragesCategoriesAndSummary) {
 
 TEST_F(OldFormReport, BranchBlockLeavesSpecialPioneersOut) {
     const Drawn r = draw(d.doc, 3);
-    EXPECT_TRUE(r.has("Έκθεση Αύγουστος για το Γραφείο Τμήματος - 6 Δραστήριοι"));
+    EXPECT_TRUE(r.has("Έκθεση Αυγούστου για το Γραφείο Τμήματος - 6 Δραστήριοι"));
     // The analysis rows are counted but not drawn in the totals report.
     EXPECT_FALSE(r.has("Alpha One"));
     // The category lines come first; the branch block's rows are the last of their label.
@@ -345,7 +345,7 @@ TEST(GroupReport, TitleOverseerAssistantAndInactiveMembers) {
     d.at(leftOut).setByte(PublisherRecord::kPrivileges, 0x80);
 
     const Drawn r = draw(d.doc, 2, 2);
-    EXPECT_TRUE(r.has("Αύγουστος Έκθεση για τον North"));
+    EXPECT_TRUE(r.has("Έκθεση Αυγούστου για τον North"));
     EXPECT_EQ(r.at("Επίσκοπος: Kostas Elder"),
               (std::vector<std::string>{"Επίσκοπος: Kostas Elder", "Βοηθός: Nikos Helper"}));
     EXPECT_TRUE(r.has("Kostas Elder"));
@@ -361,7 +361,7 @@ TEST(GroupReport, TitleOverseerAssistantAndInactiveMembers) {
     EXPECT_FALSE(r.has("Σύνολα")) << "no branch block for a group";
 
     const Drawn one = draw(d.doc, 2, 1);
-    EXPECT_TRUE(one.has("Αύγουστος Έκθεση για τον Όμιλο # 1"));
+    EXPECT_TRUE(one.has("Έκθεση Αυγούστου για τον Όμιλο # 1"));
     EXPECT_TRUE(one.has("Επίσκοπος: Petros Servant")) << "no active publisher of that name";
 
     RecordingSurface surface(kDpi, kDpi);
@@ -458,7 +458,7 @@ TEST(MeetingBlock, MonthFiguresAndShareOfActivePublishers) {
     weekend.setValue(MeetingAttendance::Total, rm, slot, 14);
     weekend.setValue(MeetingAttendance::Average, rm, slot, 3);
     const Drawn r = draw(d.doc, 4);
-    EXPECT_TRUE(r.has("Έκθεση Εκκλησίας για Φεβρουάριος"));
+    EXPECT_TRUE(r.has("Έκθεση Εκκλησίας για τον Φεβρουάριο"));
     EXPECT_TRUE(r.has("Έκθεση Παρόντων Συναθροίσεων"));
     EXPECT_EQ(r.at("Αρ."), (std::vector<std::string>{"Αρ.", "Σύν", "Μ.Ο.", "Επί τοις 100"}));
     EXPECT_EQ(r.at("Συνάθροιση Σαββατοκύριακου"),
@@ -518,7 +518,7 @@ TEST_F(PageCount, EveryAnalysisPageHasItsHeader) {
     int titles = 0;
     int headings = 0;
     for (const Line& l : r.lines) {
-        titles += l.items.front().text == "Έκθεση Εκκλησίας για Φεβρουάριος";
+        titles += l.items.front().text == "Έκθεση Εκκλησίας για τον Φεβρουάριο";
         headings += l.items.front().text == "Όνομα";
     }
     EXPECT_EQ(titles, drawnPages(r));

@@ -284,7 +284,7 @@ TEST(PageModel, DateStampIsScaledToThePrintersResolution) {
 
 TEST(PageModel, DateStampTextByLanguage) {
     EXPECT_EQ(printedDateText({2023, 12, 31}, "greek"), "Τυπώθηκε 31/12/2023");
-    EXPECT_EQ(printedDateText({2023, 1, 2}, "polish"), "Τυπώθηκε 2 Ιανουάριος 2023");
+    EXPECT_EQ(printedDateText({2023, 1, 2}, "polish"), "Τυπώθηκε 2 Ιανουαρίου 2023");
 }
 
 TEST(PageModel, ColumnHeadingsOnLineTwo) {

@@ -22,6 +22,8 @@ TEST(Strings, MonthsCountRoundTheYear) {
     EXPECT_EQ(res::monthAbbrev(-12), "Ιαν");
     EXPECT_EQ(res::monthAbbrev(23), "Δεκ");
     EXPECT_EQ(res::monthNameGenitive(14), "Μαρτίου");
+    EXPECT_EQ(res::monthNameAccusative(4), "Μάιο");
+    EXPECT_EQ(res::monthNameAccusative(-1), "Δεκέμβριο");
 }
 
 TEST(Strings, QuarterSuffixOnlyForOneToThreeQuarters) {

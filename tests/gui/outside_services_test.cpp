@@ -5,6 +5,8 @@
 #include <QtTest>
 
 #include "gui/shell/outside_services.h"
+#include "gui/shell/qt_text.h"
+#include "resources/strings.h"
 #include "shell/outside_requests.h"
 #include "store/user_prompts.h"
 
@@ -59,7 +61,8 @@ private slots:
         DesktopOutsideServices services(prompts);
         services.setUrlOpener([](const QUrl&) { return false; });
         QVERIFY(!services.dial("2101234567", "Άννα"));
-        QCOMPARE(prompts.messages, std::vector<std::string>{"Telephone service not available"});
+        QCOMPARE(prompts.messages,
+                 std::vector<std::string>{std::string(zelvo::res::kTelephoneUnavailable)});
     }
 
     void mailIsHandedToTheMailProgram() {
@@ -82,10 +85,12 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<bool>("missing");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no mail program") << 0 << true << "Unable to load mail system support.";
-        QTest::newRow("no mail client") << 3 << false << "Unable to load mail system support.";
-        QTest::newRow("failed") << 4 << false << "Send Mail failed to send message.";
-        QTest::newRow("bad arguments") << 1 << false << "Send Mail failed to send message.";
+        QTest::newRow("no mail program")
+            << 0 << true << zelvo::gui::qtText(zelvo::res::kMailUnavailable);
+        QTest::newRow("no mail client")
+            << 3 << false << zelvo::gui::qtText(zelvo::res::kMailUnavailable);
+        QTest::newRow("failed") << 4 << false << zelvo::gui::qtText(zelvo::res::kMailFailed);
+        QTest::newRow("bad arguments") << 1 << false << zelvo::gui::qtText(zelvo::res::kMailFailed);
     }
     void mailFailuresGiveTheProgramsMessages() {
         QFETCH(int, status);

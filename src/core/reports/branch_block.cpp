@@ -41,7 +41,7 @@ int drawBranchBlock(CZelvoDoc& doc, Surface& surface, const ReportPage& page,
 
     selectReportFont(surface, FontRole::Subtitle, fonts, page, context.page);
     std::string title =
-        res::format(res::kBranchReportTitle, res::monthName(doc.calendar.reportMonth));
+        res::format(res::kBranchReportTitle, res::monthNameGenitive(doc.calendar.reportMonth));
     title += res::format(res::kBranchActiveFormat, std::to_string(static_cast<int>(t[0][5])));
     title += res::kActiveWord;
     surface.drawText(page.left, rowY(page, line), title, Align::Left, VAlign::Top);

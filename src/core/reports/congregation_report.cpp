@@ -111,16 +111,17 @@ std::string formatted(const char* format, double a) {
 }
 
 std::string reportTitle(const CZelvoDoc& doc, const CongregationArgs& args) {
-    const std::string_view month = res::monthName(doc.calendar.reportMonth);
+    const int month = doc.calendar.reportMonth;
     if (args.group >= 1) {
+        const std::string_view ofMonth = res::monthNameGenitive(month);
         if (groupHasOwnName(doc.groups, args.group))
-            return res::format(res::kGroupAnalysisTitleName, month,
+            return res::format(res::kGroupAnalysisTitleName, ofMonth,
                                groupCaption(doc.groups, args.group));
-        return res::format(res::kGroupAnalysisTitleNumber, month, std::to_string(args.group));
+        return res::format(res::kGroupAnalysisTitleNumber, ofMonth, std::to_string(args.group));
     }
-    std::string title = args.mode == CongregationMode::Totals
-                            ? res::format(res::kTotalsTitle, month)
-                            : std::string(res::kAnalysisTitle) + " " + std::string(month);
+    std::string title =
+        res::format(args.mode == CongregationMode::Totals ? res::kTotalsTitle : res::kAnalysisTitle,
+                    res::monthNameAccusative(month));
     if (!doc.settings.congregationName.empty())
         title += std::string(res::kNameJoin) + cp1253::toUtf8(doc.settings.congregationName);
     return title;

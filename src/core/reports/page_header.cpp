@@ -19,7 +19,7 @@ std::string printedDateText(const Date& today, std::string_view languageWord) {
     }
     std::snprintf(buf, sizeof buf, " %d ", today.day);
     out += buf;
-    out += res::monthName(today.month - 1);
+    out += res::monthNameGenitive(today.month - 1);
     std::snprintf(buf, sizeof buf, " %d", today.year);
     out += buf;
     return out;

@@ -17,6 +17,10 @@ constexpr std::array<std::string_view, 12> kMonthGenitives = {
     "Ιανουαρίου", "Φεβρουαρίου", "Μαρτίου",     "Απριλίου",  "Μαΐου",     "Ιουνίου",
     "Ιουλίου",    "Αυγούστου",   "Σεπτεμβρίου", "Οκτωβρίου", "Νοεμβρίου", "Δεκεμβρίου"};
 
+constexpr std::array<std::string_view, 12> kMonthAccusatives = {
+    "Ιανουάριο", "Φεβρουάριο", "Μάρτιο",     "Απρίλιο",  "Μάιο",     "Ιούνιο",
+    "Ιούλιο",    "Αύγουστο",   "Σεπτέμβριο", "Οκτώβριο", "Νοέμβριο", "Δεκέμβριο"};
+
 constexpr std::array<std::string_view, 3> kQuarterSuffixes = {".25", ".5", ".75"};
 
 std::size_t monthSlot(int monthIndex) {
@@ -52,6 +56,10 @@ std::string_view monthAbbrev(int monthIndex) {
 
 std::string_view monthNameGenitive(int monthIndex) {
     return kMonthGenitives[monthSlot(monthIndex)];
+}
+
+std::string_view monthNameAccusative(int monthIndex) {
+    return kMonthAccusatives[monthSlot(monthIndex)];
 }
 
 std::string_view quarterSuffix(int quarters) {

@@ -22,6 +22,7 @@ std::string format(std::string_view pattern, std::string_view arg1, std::string_
 std::string_view monthName(int monthIndex);          // "Ιανουάριος" ...
 std::string_view monthAbbrev(int monthIndex);        // "Ιαν" ...
 std::string_view monthNameGenitive(int monthIndex);  // "Ιανουαρίου" ..., for dates in words
+std::string_view monthNameAccusative(int monthIndex);  // "Ιανουάριο" ..., after "για τον"
 
 // What follows whole hours for 1-3 quarters of an hour (".25", ".5", ".75"); empty otherwise.
 std::string_view quarterSuffix(int quarters);

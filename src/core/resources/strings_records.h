@@ -25,7 +25,7 @@ inline constexpr std::string_view kTickRegular = "Τακτικός Σκαπαν�
 inline constexpr std::string_view kTickSpecial = "Ειδικός Σκαπανέας";
 inline constexpr std::string_view kTickContinuousAux = "Συνέχεια Βοηθ. Σκαπανέας";
 inline constexpr std::string_view kTickFullTimeServant = "Ειδικός Ολοχρόνιος Υπηρέτης ";
-inline constexpr std::string_view kTickFieldMissionary = "Ιεραπόσλος στον αγρό";
+inline constexpr std::string_view kTickFieldMissionary = "Ιεραπόστολος στον αγρό";
 inline constexpr std::string_view kTickHeadOfFamily = "Κεφαλή Οικογένειας";
 inline constexpr std::string_view kTickConsent =
     "Συναίνεση για χρήση Προσωπικών Δεδομένων στο αρχείο (EU GDPR)";
@@ -89,14 +89,14 @@ inline constexpr std::string_view kStopUsingContact = "Διακοπή χρήση
 inline constexpr std::string_view kSharedContactNote =
     "Αυτή η επαφή είναι κοινόχρηστη. Τυχόν αλλαγές θα επηρεάσουν άλλους χρήστες";
 inline constexpr std::string_view kClearFields = "Clear Fields?";
-inline constexpr std::string_view kOtherContactLabel = "Αλλες Πληροφορίες Επαφής";
+inline constexpr std::string_view kOtherContactLabel = "Άλλες Πληροφορίες Επαφής";
 inline constexpr std::string_view kSpecialNeedsGroup = " Ειδικές Ανάγκες ";
 inline constexpr std::string_view kUseSharedNeed = "Χρησιμοποίησε μια κοινή ειδική ανάγκη";
 inline constexpr std::string_view kStopUsingNeed = "Διακοπή χρήσης αυτής της κοινόχρηστης ανάγκης";
 inline constexpr std::string_view kSharedNeedNote =
     "Αυτή είναι μια κοινόχρηστη ανάγκη. Τυχόν αλλαγές θα επηρεάσουν άλλους χρήστες.";
-inline constexpr std::string_view kAllFieldsOptional = "Ολα Τα Πεδία είναι Προαιρετικα";
-inline constexpr std::string_view kAnyMayBeBlank = "Μπορεις να Αφήσεις οποιοδήποτε ή όλα Κενά.";
+inline constexpr std::string_view kAllFieldsOptional = "Όλα Τα Πεδία είναι Προαιρετικά";
+inline constexpr std::string_view kAnyMayBeBlank = "Μπορείς να Αφήσεις οποιοδήποτε ή όλα Κενά.";
 inline constexpr std::string_view kSharedNeedsTitle = "Κοινές Ειδικές Ανάγκες";
 
 // Field service groups and their choosers.
@@ -129,11 +129,11 @@ inline constexpr std::string_view kKindSuffix = " ( %1 )";
 inline constexpr std::string_view kInactiveMark = "i";
 inline constexpr std::string_view kStudentMark = "σ";
 inline constexpr std::string_view kAddNewPerson =
-    "Εισαγωγή ευαγγελιζομένου που δεν ειναι στις λίστα Αδρανών ή στη λίστα Γραφικών Μελετών";
+    "Εισαγωγή ευαγγελιζομένου που δεν είναι στη λίστα Αδρανών ή στη λίστα Γραφικών Μελετών";
 inline constexpr std::string_view kAddFromStudents =
     "Μεταφορά νέου ευαγγελιζομένου από την λίστα Γραφικών Μελετών";
 inline constexpr std::string_view kAddFromInactive =
-    "Μεταφορα επαναδραστηριοποιημένου ευαγγελιζομένου από την λίστα Αδρανών";
+    "Μεταφορά επαναδραστηριοποιημένου ευαγγελιζομένου από την λίστα Αδρανών";
 inline constexpr std::string_view kBecamePublisher = "έγινε ευαγγελιζόμενος";
 inline constexpr std::string_view kVerbReactivated = "επαναδραστηριοποιήθηκε";
 

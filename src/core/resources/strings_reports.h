@@ -24,10 +24,12 @@ inline constexpr std::string_view kActiveWord = "Δραστήριοι";
 inline constexpr std::string_view kInactiveWord = "Αδρανείς";
 inline constexpr std::string_view kUnassignedPublishers = "Αδιόριστοι Ευαγγελιζόμενοι";
 inline constexpr std::string_view kAssistantWord = "Βοηθός";
-inline constexpr std::string_view kAnalysisTitle = "Έκθεση Εκκλησίας για";
+// %1 the report month, as monthNameAccusative gives it.
+inline constexpr std::string_view kAnalysisTitle = "Έκθεση Εκκλησίας για τον %1";
 inline constexpr std::string_view kTotalsTitle = "Σύνολα Εκθέσεων για τον %1";
-inline constexpr std::string_view kGroupAnalysisTitleNumber = "%1 Έκθεση για τον Όμιλο # %2";
-inline constexpr std::string_view kGroupAnalysisTitleName = "%1 Έκθεση για τον %2";
+// %1 the report month, as monthNameGenitive gives it.
+inline constexpr std::string_view kGroupAnalysisTitleNumber = "Έκθεση %1 για τον Όμιλο # %2";
+inline constexpr std::string_view kGroupAnalysisTitleName = "Έκθεση %1 για τον %2";
 inline constexpr std::string_view kNameJoin = " - ";
 inline constexpr std::string_view kLabelJoin = ": ";
 inline constexpr std::string_view kHeadingHoursAverage = "Μ.Ο. Ωρών";
@@ -59,6 +61,7 @@ inline constexpr std::string_view kSummaryNoReport = "Χωρίς Δελτίο";
 inline constexpr std::string_view kSummaryTenOrMore = "10 ώρες ή περισσότερο";
 inline constexpr std::string_view kSummaryUnbaptized = "Αβάφτιστοι ";
 inline constexpr std::string_view kSummaryUnderOneHour = "Κάτω από 1 ώρα";
+// %1 the report month, as monthNameGenitive gives it.
 inline constexpr std::string_view kBranchReportTitle = "Έκθεση %1 για το Γραφείο Τμήματος";
 // After kBranchReportTitle, before kActiveWord: %1 the number of active publishers.
 inline constexpr std::string_view kBranchActiveFormat = " - %1 ";

@@ -22,7 +22,7 @@ inline constexpr std::string_view kStatusReportMonth = "Μήνας Εργασί�
 inline constexpr std::string_view kStatusReady = "Έτοιμο";
 // %1 the live report month.
 inline constexpr std::string_view kReturnToLiveFormat = "%1 ->";
-inline constexpr std::string_view kUseCloseButton = "Use Close Button";
+inline constexpr std::string_view kUseCloseButton = "Χρησιμοποιήστε το κουμπί Κλείσιμο";
 inline constexpr std::string_view kToolbarTitle = "Γραμμή Εργαλείων";
 inline constexpr std::string_view kPreviousReportsMenu = "Προβολή προηγούμενων αναφορών";
 // The status line over a command whose feature is not there yet; %1 the command.
@@ -65,8 +65,11 @@ inline constexpr std::string_view kPasswordCharAt = "«%1» (θέση %2)";
 // Telephone dialing and e-mail.
 inline constexpr std::string_view kProgramCallerName = "ZELVO";
 inline constexpr std::string_view kMailAddressPrefix = "SMTP:";
-inline constexpr std::string_view kTelephoneUnavailable = "Telephone service not available";
-inline constexpr std::string_view kMailUnavailable = "Unable to load mail system support.";
-inline constexpr std::string_view kMailFailed = "Send Mail failed to send message.";
+inline constexpr std::string_view kTelephoneUnavailable =
+    "Η υπηρεσία τηλεφωνίας δεν είναι διαθέσιμη.";
+inline constexpr std::string_view kMailUnavailable =
+    "Η υποστήριξη ηλεκτρονικού ταχυδρομείου δεν φορτώθηκε.";
+inline constexpr std::string_view kMailFailed =
+    "Η αποστολή του μηνύματος ηλεκτρονικού ταχυδρομείου απέτυχε.";
 
 }  // namespace zelvo::res

@@ -10,7 +10,7 @@ inline constexpr std::string_view kSaveChanges = "Να αποθηκευτούν 
 inline constexpr std::string_view kSavingWait = "Περίμενε .....\nΑποθήκευση των δεδομένων σου";
 inline constexpr std::string_view kCannotCreateFile =
     "Αδύνατη η δημιουργία νέου αρχείου: %1.\nΑλλάξτε την ιδιότητα μόνο για ανάγνωση από τον "
-    "Κατάλογο/ το αρχείο ή ζητείστε να σας επιτραπεί να δημιουργήσετε αρχεία σ' αυτό τον "
+    "Κατάλογο/ το αρχείο ή ζητήστε να σας επιτραπεί να δημιουργήσετε αρχεία σ' αυτό τον "
     "κατάλογο.";
 // The notice of the first start, in three paragraphs.
 inline constexpr std::string_view kNoticeLine1 =
