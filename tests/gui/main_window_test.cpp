@@ -371,6 +371,27 @@ private slots:
         QVERIFY2(s.prompts.messages.empty(), "the status line, never a dialog");
     }
 
+    void theStatusLineTellsASaveAndAFailedOne() {
+        test::DataFolder folder(10);
+        Session s(folder);
+        int minute = 5;
+        s.window->setClock([&minute] { return shell::TimeOfDay{14, minute}; });
+        QLabel* pane = s.window->statusPane(0);
+        QCOMPARE(pane->text(), QStringLiteral("Έτοιμο"));
+        s.action(C::ToggleStartupNotice)->trigger();
+        // The meeting file cannot be replaced once the program has read it.
+        QFile::remove(folder.file(QStringLiteral("meetin9.dat")));
+        QVERIFY(QDir().mkpath(folder.file(QStringLiteral("meetin9.dat/inside"))));
+        s.action(C::Save)->trigger();
+        QCOMPARE(pane->text(), QStringLiteral("Η αποθήκευση απέτυχε: meetin9.dat"));
+        // Put right, the next save says when it wrote everything.
+        QVERIFY(QDir(folder.file(QStringLiteral("meetin9.dat"))).removeRecursively());
+        minute = 6;
+        QTest::keySequence(s.window.get(), QKeySequence::Save);
+        QVERIFY(!s.doc.isModified());
+        QCOMPARE(pane->text(), QStringLiteral("Αποθηκεύτηκε στις 14:06"));
+    }
+
     // --- help ---
 
     void helpOpensTheGuideAsAPage() {

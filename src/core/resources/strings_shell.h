@@ -20,6 +20,12 @@ inline constexpr std::string_view kProgramName = "Zelvo";
 inline constexpr std::string_view kWindowTitle = "Zelvo - %1";
 inline constexpr std::string_view kStatusReportMonth = "Μήνας Εργασίας = %1";
 inline constexpr std::string_view kStatusReady = "Έτοιμο";
+// The status line after a save; %1 the time, as 14:05.
+inline constexpr std::string_view kStatusSaved = "Αποθηκεύτηκε στις %1";
+// After a failed save; %1 the first file it could not write, %2 how many more it could not.
+inline constexpr std::string_view kStatusSaveFailed = "Η αποθήκευση απέτυχε";
+inline constexpr std::string_view kStatusSaveFailedFile = "Η αποθήκευση απέτυχε: %1";
+inline constexpr std::string_view kStatusSaveFailedFiles = "Η αποθήκευση απέτυχε: %1 και %2 ακόμη";
 // %1 the live report month.
 inline constexpr std::string_view kReturnToLiveFormat = "%1 ->";
 inline constexpr std::string_view kUseCloseButton = "Χρησιμοποιήστε το κουμπί Κλείσιμο";

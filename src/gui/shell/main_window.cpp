@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTime>
 #include <QToolBar>
 
 #include "gui/records/record_commands.h"
@@ -32,6 +33,11 @@ constexpr int kPaneMargin = 16;
 
 using C = shell::CommandId;
 
+shell::TimeOfDay systemTimeOfDay() {
+    const QTime now = QTime::currentTime();
+    return {now.hour(), now.minute()};
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(CZelvoDoc& doc, UserPrompts& prompts, QWidget* parent)
@@ -42,7 +48,8 @@ CMainFrame::CMainFrame(CZelvoDoc& doc, UserPrompts& prompts, QWidget* parent)
       view_(new CZelvoView(this)),
       pane0_(new QLabel(this)),
       pane1_(new QLabel(this)),
-      openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
+      openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
+      now_(systemTimeOfDay) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowIcon(programIcon());
     menuBar()->setObjectName(QStringLiteral("menuBar"));
@@ -221,6 +228,7 @@ void CMainFrame::execute(shell::CommandId id) {
 
 bool CMainFrame::save() {
     const SaveResult result = doc_.saveAll(prompts_);
+    setStatusPaneText(0, qtText(shell::saveStatusText(result, now_())));
     updateCommands();
     return result.ok;
 }

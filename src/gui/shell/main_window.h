@@ -11,6 +11,7 @@
 #include "shell/command_ids.h"
 #include "shell/command_state.h"
 #include "shell/frame_placement.h"
+#include "shell/save_status.h"
 
 class QLabel;
 
@@ -57,6 +58,9 @@ public:
     // How a help page is opened; the desktop's browser unless a test says otherwise.
     using UrlOpener = std::function<bool(const QUrl&)>;
     void setUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
+    // The time of day a save is stamped with; the system's unless a test says otherwise.
+    using ClockSource = std::function<shell::TimeOfDay()>;
+    void setClock(ClockSource clock) { now_ = std::move(clock); }
 
 signals:
     void dashboardRefreshRequested();                             // show dashboard, report month
@@ -74,6 +78,7 @@ private:
     QLabel* pane0_;
     QLabel* pane1_;
     UrlOpener openUrl_;
+    ClockSource now_;
     std::map<shell::CommandId, CommandHandler> handlers_;
     shell::FramePlacement placement_;
     shell::ViewMode placedMode_ = shell::ViewMode::Dashboard;
