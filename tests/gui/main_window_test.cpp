@@ -392,6 +392,35 @@ private slots:
         QCOMPARE(pane->text(), QStringLiteral("Αποθηκεύτηκε στις 14:06"));
     }
 
+    void theTitleMarksUnsavedChanges() {
+        test::DataFolder folder(10);
+        Session s(folder);
+        const QString title = s.window->windowTitle();
+        QVERIFY(title.endsWith(QStringLiteral("[*]")));
+        QVERIFY(!s.window->isWindowModified());
+        s.action(C::ToggleStartupNotice)->trigger();
+        QVERIFY(s.window->isWindowModified());
+        s.action(C::Save)->trigger();
+        QVERIFY(!s.window->isWindowModified());
+        QCOMPARE(s.window->windowTitle(), title);
+
+        // A dialog that changed the data, and a save that could not write everything.
+        s.window->setCommandHandler(C::EditPublishers, [&s] { s.doc.markModified(); });
+        s.window->runCommand(C::EditPublishers);
+        QVERIFY(s.window->isWindowModified());
+        QFile::remove(folder.file(QStringLiteral("meetin9.dat")));
+        QVERIFY(QDir().mkpath(folder.file(QStringLiteral("meetin9.dat/inside"))));
+        s.action(C::Save)->trigger();
+        QVERIFY(s.doc.isModified());
+        QVERIFY(s.window->isWindowModified());
+
+        // A group's report names the group in the title, which keeps the mark.
+        s.window->view()->showReport(2, 1);
+        QTRY_VERIFY(s.window->windowTitle().contains(QStringLiteral("Όμιλος #1")));
+        QVERIFY(s.window->windowTitle().endsWith(QStringLiteral("[*]")));
+        QVERIFY(s.window->isWindowModified());
+    }
+
     // --- help ---
 
     void helpOpensTheGuideAsAPage() {

@@ -40,6 +40,12 @@ shell::TimeOfDay systemTimeOfDay() {
 
 }  // namespace
 
+QString frameTitle(std::string_view caption) {
+    const QString title = caption.empty() ? qtText(res::kProgramName)
+                                          : qtText(res::format(res::kWindowTitle, caption));
+    return title + QStringLiteral("[*]");
+}
+
 CMainFrame::CMainFrame(CZelvoDoc& doc, UserPrompts& prompts, QWidget* parent)
     : QMainWindow(parent),
       doc_(doc),
@@ -111,9 +117,8 @@ void CMainFrame::updateCommands() {
     const shell::CommandState state = commandState();
     actions_->refresh(state);
     view_->dashboard()->refresh(state);
-    const std::string name = cp1253::toUtf8(doc_.settings.congregationName);
-    setWindowTitle(name.empty() ? qtText(res::kProgramName)
-                                : qtText(res::format(res::kWindowTitle, name)));
+    setWindowTitle(frameTitle(cp1253::toUtf8(doc_.settings.congregationName)));
+    setWindowModified(doc_.isModified());
 }
 
 void CMainFrame::postDashboardRefresh() {

@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <functional>
 #include <map>
+#include <string_view>
 
 #include "gui/shell/password_gate_watch.h"
 #include "shell/command_ids.h"
@@ -24,6 +25,10 @@ namespace zelvo::gui {
 
 class CommandActions;
 class CZelvoView;
+
+// The main window's title over `caption` (the program's name alone when it is empty), with the
+// place Qt marks unsaved changes in.
+QString frameTitle(std::string_view caption);
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT

@@ -17,6 +17,7 @@
 #include "gui/reports/report_printing.h"
 #include "gui/shell/command_actions.h"
 #include "gui/shell/dashboard.h"
+#include "gui/shell/main_window.h"
 #include "gui/shell/qt_text.h"
 #include "render/painter_surface.h"
 #include "resources/strings.h"
@@ -178,7 +179,7 @@ void CZelvoView::applyGroupTitle() {
     if (!state_.reportShown() || state_.kind != kReportGroupKind || doc_ == nullptr) return;
     QWidget* frame = window();
     const std::string caption = std::string(res::kGroupCaption) + std::to_string(state_.group);
-    const QString title = qtText(res::format(res::kWindowTitle, caption));
+    const QString title = frameTitle(caption);
     if (frame->windowTitle() != title) frame->setWindowTitle(title);
 }
 
