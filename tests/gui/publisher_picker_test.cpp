@@ -188,6 +188,73 @@ private slots:
         QCOMPARE(c.details.calls[0].id, 0);
     }
 
+    void enterPressesTheFocusedButtonAndEditsFromTheList() {
+        Congregation c(false, false);  // nobody to transfer: adding opens the details at once
+        auto picker = c.picker();
+        QVERIFY(QTest::qWaitForWindowActive(picker.get()));
+        QPushButton* add = button(picker.get(), "addButton");
+        add->setFocus();
+        QTest::keyClick(add, Qt::Key_Return);
+        QCOMPARE(c.details.calls.size(), std::size_t{1});
+        QCOMPARE(c.details.calls[0].id, 0);
+        auto* list = child<QListWidget>(picker.get(), "publisherList");
+        QTRY_COMPARE(QApplication::focusWidget(), list);  // the new person was given up
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(c.details.calls.size(), std::size_t{2});
+        QCOMPARE(c.details.calls[1].id, 101);
+        QPushButton* close = button(picker.get(), "closeButton");
+        close->setFocus();
+        QTest::keyClick(close, Qt::Key_Return);
+        QVERIFY(!picker->isVisible());
+    }
+
+    void anAddGivenUpLeavesTheFocusOnTheList() {
+        Congregation c;
+        auto picker = c.picker();
+        QVERIFY(QTest::qWaitForWindowActive(picker.get()));
+        auto* list = child<QListWidget>(picker.get(), "publisherList");
+        QPushButton* add = button(picker.get(), "addButton");
+        const auto focusIsOnTheList = [&] {
+            picker->activateWindow();  // as the desktop does when a dialog closes
+            QTRY_COMPARE(QApplication::focusWidget(), list);
+        };
+        // Ακύρωση in the add chooser.
+        ModalScript script;
+        script.then([](QWidget* chooser) { button(chooser, "cancelButton")->click(); });
+        QTest::mouseClick(add, Qt::LeftButton);
+        QVERIFY(script.done());
+        focusIsOnTheList();
+        // Ακύρωση in the student's month, reached from the chooser by keyboard.
+        script
+            .then([](QWidget* chooser) {
+                QPushButton* students = button(chooser, "fromStudentsButton");
+                students->setFocus();
+                QTest::keyClick(students, Qt::Key_Return);
+            })
+            .then([](QWidget* single) { button(single, "chooseButton")->click(); })
+            .then([](QWidget* month) { button(month, "cancelButton")->click(); });
+        QTest::mouseClick(add, Qt::LeftButton);
+        QVERIFY(script.done());
+        QCOMPARE(script.unexpected(), 0);
+        focusIsOnTheList();
+        // Ακύρωση of a new person's details; Enter on the chooser's first button.
+        script.then([](QWidget* chooser) {
+            QTest::keyClick(button(chooser, "newPersonButton"), Qt::Key_Return);
+        });
+        QTest::mouseClick(add, Qt::LeftButton);
+        QVERIFY(script.done());
+        QCOMPARE(c.details.calls.size(), std::size_t{1});
+        QCOMPARE(c.details.calls[0].id, 0);
+        focusIsOnTheList();
+        // A person added: the focus stays on the button that added.
+        c.details.answer = {true, 102};
+        script.then([](QWidget* chooser) { button(chooser, "newPersonButton")->click(); });
+        QTest::mouseClick(add, Qt::LeftButton);
+        QVERIFY(script.done());
+        picker->activateWindow();
+        QTRY_COMPARE(QApplication::focusWidget(), add);
+    }
+
     void aStudentBecomesAPublisherInTheChosenMonth() {
         Congregation c;
         auto picker = c.picker();

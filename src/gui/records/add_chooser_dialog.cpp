@@ -18,7 +18,8 @@ AddChooserDialog::AddChooserDialog(const records::AddChoices& choices, QWidget* 
                                           records::AddChoice choice, bool shown) {
         auto* button = new QPushButton(qtText(text), this);
         button->setObjectName(QLatin1String(name));
-        button->setAutoDefault(false);
+        // Enter presses the button that has the focus, as a click would.
+        button->setAutoDefault(true);
         button->setVisible(shown);
         layout->addWidget(button);
         connect(button, &QPushButton::clicked, this, [this, choice] {
@@ -35,7 +36,7 @@ AddChooserDialog::AddChooserDialog(const records::AddChoices& choices, QWidget* 
               choices.fromInactive);
     auto* cancel = new QPushButton(qtText(res::kButtonCancel), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAutoDefault(false);
+    cancel->setAutoDefault(true);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* row = new QHBoxLayout;
     row->addStretch(1);

@@ -56,14 +56,15 @@ void PublisherPickerDialog::build() {
     list_->setObjectName(QStringLiteral("publisherList"));
     edit_->setObjectName(QStringLiteral("editButton"));
     edit_->setText(qtText(model_.editCaption()));
+    // Enter edits from the list, and presses any other button that has the focus.
     edit_->setDefault(true);
     add_->setObjectName(QStringLiteral("addButton"));
     add_->setText(qtText(model_.addCaption()));
-    add_->setAutoDefault(false);
+    add_->setAutoDefault(true);
     add_->setVisible(model_.addVisible());
     close_->setObjectName(QStringLiteral("closeButton"));
     close_->setText(qtText(model_.closeCaption()));
-    close_->setAutoDefault(false);
+    close_->setAutoDefault(true);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(edit_);
@@ -109,19 +110,21 @@ void PublisherPickerDialog::onAdd() {
     const records::AddChoices choices = records::addChoices(doc_);
     const records::AddChoice choice =
         choices.skipChooser() ? records::AddChoice::NewPerson : chooseHowToAdd(this, choices);
+    bool added = false;
     switch (choice) {
         case records::AddChoice::NewPerson:
             openDetails(0);
-            break;
+            return;
         case records::AddChoice::FromStudents:
-            transferStudent();
+            added = transferStudent();
             break;
         case records::AddChoice::FromInactive:
-            reactivateInactive();
+            added = reactivateInactive();
             break;
         case records::AddChoice::Cancelled:
             break;
     }
+    if (!added) backToList();
 }
 
 void PublisherPickerDialog::openDetails(int id) {
@@ -136,32 +139,40 @@ void PublisherPickerDialog::openDetails(int id) {
     model_.reload(doc_);
     if (outcome.currentId != 0) model_.list().selectId(outcome.currentId);
     showModel();
+    if (id == 0 && outcome.currentId == 0) backToList();
 }
 
-void PublisherPickerDialog::transferStudent() {
+// An add given up goes back to the list, to pick someone there instead.
+void PublisherPickerDialog::backToList() {
+    list_->setFocus();
+}
+
+bool PublisherPickerDialog::transferStudent() {
     const auto row = chooseSinglePerson(this, doc_, Mode::Students);
-    if (!row) return;
+    if (!row) return false;
     const std::string question = reporting::MonthChooserModel::question(
         cp1253::toUtf8(doc_.displayName(*row)), res::kBecamePublisher);
     const auto chosen = chooseMonth(this, doc_.calendar, doc_.calendar.reportMonth, question,
                                     reporting::MonthChooserModel::kMonthOnly);
-    if (chosen.month == 0) return;
+    if (chosen.month == 0) return false;
     const int id = doc_.publishers[static_cast<std::size_t>(*row)].id();
     records::studentBecomesPublisher(*editable_, *row, chosen.month);
     transferred(id);
+    return true;
 }
 
-void PublisherPickerDialog::reactivateInactive() {
+bool PublisherPickerDialog::reactivateInactive() {
     const auto row = chooseSinglePerson(this, doc_, Mode::Inactive);
-    if (!row) return;
+    if (!row) return false;
     const std::string question = reporting::MonthChooserModel::question(
         cp1253::toUtf8(doc_.displayName(*row)), res::kVerbReactivated);
     const auto chosen = chooseMonth(this, doc_.calendar, doc_.calendar.reportMonth, question,
                                     reporting::MonthChooserModel::kMonthOnly);
-    if (chosen.month == 0) return;
+    if (chosen.month == 0) return false;
     const int id = doc_.publishers[static_cast<std::size_t>(*row)].id();
     reactivatePublisher(*editable_, *row, chosen.month - 1);
     transferred(id);
+    return true;
 }
 
 void PublisherPickerDialog::transferred(int id) {

@@ -61,8 +61,10 @@ private:
     void onEdit();
     void onAdd();
     void openDetails(int id);
-    void transferStudent();
-    void reactivateInactive();
+    // True when the person was transferred; false when a chooser was cancelled.
+    bool transferStudent();
+    bool reactivateInactive();
+    void backToList();
     // After a transfer: the person is shown selected.
     void transferred(int id);
 };

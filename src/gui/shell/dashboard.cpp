@@ -21,7 +21,8 @@ QPushButton* makeButton(shell::DashboardButtonId id, QWidget* parent) {
     b->setObjectName(QStringLiteral("button%1").arg(shell::idNumber(id)));
     b->setMinimumSize(kButtonWidth, kButtonHeight);
     b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    b->setAutoDefault(false);
+    // Enter and Return press the button that has the focus, which is drawn as the default.
+    b->setAutoDefault(true);
     QFont f = b->font();
     f.setPointSizeF(f.pointSizeF() * 1.1);
     b->setFont(f);
@@ -86,6 +87,13 @@ QPushButton* Dashboard::firstEnabledButton() const {
         if (b->isEnabled() && !b->isHidden()) return b;
     }
     return nullptr;
+}
+
+void Dashboard::restoreFocus() {
+    // focusWidget() is the button of the dashboard that had the focus last, wherever it is now.
+    auto* last = qobject_cast<QPushButton*>(focusWidget());
+    if (last == nullptr || !last->isEnabled() || last->isHidden()) last = firstEnabledButton();
+    if (last != nullptr) last->setFocus(Qt::OtherFocusReason);
 }
 
 void Dashboard::refresh(const shell::CommandState& state) {

@@ -25,6 +25,9 @@ public:
     QPushButton* button(shell::DashboardButtonId id) const;
     // The first button that can take the focus, for a freshly shown dashboard.
     QPushButton* firstEnabledButton() const;
+    // The focus goes back to the button that had it last (the one that showed a report, say)
+    // while that button can still take it; otherwise to the first enabled button.
+    void restoreFocus();
 
 signals:
     // A button was pressed (object name "button" + its id's number).

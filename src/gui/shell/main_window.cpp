@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTime>
 #include <QToolBar>
@@ -63,6 +63,8 @@ CMainFrame::CMainFrame(CZelvoDoc& doc, UserPrompts& prompts, QWidget* parent)
     // Menus show the state of the moment they open.
     for (QMenu* menu : menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly))
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommands);
+    auto* menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, &CMainFrame::openMenuBar);
 
     auto* toolBar = addToolBar(qtText(res::kToolbarTitle));
     toolBar->setObjectName(QStringLiteral("toolBar"));
@@ -121,6 +123,11 @@ void CMainFrame::updateCommands() {
     setWindowModified(doc_.isModified());
 }
 
+void CMainFrame::openMenuBar() {
+    const QList<QAction*> menus = menuBar()->actions();
+    if (!menus.isEmpty()) menuBar()->setActiveAction(menus.first());
+}
+
 void CMainFrame::postDashboardRefresh() {
     emit dashboardRefreshRequested();
     emit returnButtonUpdateRequested();
@@ -131,10 +138,7 @@ void CMainFrame::showDashboardAndMonth() {
     emit statusPaneTextRequested(
         1, qtText(res::format(res::kStatusReportMonth, res::monthName(doc_.calendar.reportMonth))));
     updateCommands();
-    // Keep the focus on the dashboard unless it sits on a button that has just gone.
-    QWidget* focus = focusWidget();
-    if (focus == nullptr || !focus->isEnabled() || focus->isHidden())
-        if (QPushButton* b = view_->dashboard()->firstEnabledButton()) b->setFocus();
+    view_->dashboard()->restoreFocus();
 }
 
 void CMainFrame::placeForMode(shell::ViewMode mode) {

@@ -93,6 +93,8 @@ private:
     shell::CommandState commandState() const;
     void execute(shell::CommandId id);
     void buildStatusBar();
+    // F10 opens the first menu, as it does on the desktop the program was made for.
+    void openMenuBar();
     void showDashboardAndMonth();
     // Each mode of the view has its own place on the desktop.
     void placeForMode(shell::ViewMode mode);

@@ -143,6 +143,7 @@ void CZelvoView::showReport(int kind, int group) {
 void CZelvoView::showDashboard() {
     state_.returnToDashboard();
     setMode(reports::ViewMode::Dashboard);
+    dashboard_->restoreFocus();
 }
 
 void CZelvoView::setMode(reports::ViewMode mode) {
