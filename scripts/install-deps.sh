@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(g++ make cmake ninja-build ccache pkgconf libgtest-dev libgmock-dev googletest libbenchmark-dev clang python3
           libicu-dev
-          qt6-base-dev libqt6svg6 libgl-dev xvfb xauth fonts-liberation fonts-dejavu-core)
+          qt6-base-dev qt6-l10n-tools libqt6svg6 libgl-dev xvfb xauth fonts-liberation fonts-dejavu-core)
 
 missing=()
 for p in "${packages[@]}"; do

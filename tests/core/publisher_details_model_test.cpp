@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,36 @@ TEST_F(DetailsModel, LongFirstNameIsShortenedWhenItsBoxLosesTheFocus) {
     EXPECT_EQ(model.firstName, "K.");
 }
 
+TEST(NameRule, CountsTheNamesAsTheyWillBeStored) {
+    // A last name typed longer than its field counts with the 14 characters it keeps.
+    EXPECT_EQ(shortenedFirstName("Maria", "Papadopoulopoulos"), "Maria");  // 5 + 14
+    EXPECT_EQ(shortenedFirstName("Marianna-Eva", "Papadopoulopoulos"), "M.");
+}
+
+TEST_F(DetailsModel, TheNoteUnderTheNamesSaysWhatWillBeStored) {
+    auto model = open(101);
+    EXPECT_EQ(model.namesNote(), "");
+    model.setLastName("Papadopoulopoulos");  // 17
+    EXPECT_EQ(model.namesNote(),
+              "«Papadopoulopoulos» θα αποθηκευτεί ως «Papadopoulopou»: το πεδίο χωράει 14 "
+              "γράμματα.");
+    model.setLastName("Papadopoulosxy");
+    model.setFirstName("Konstantinos");
+    // Typed, the rule not applied yet: the note already says it.
+    EXPECT_EQ(model.firstName, "Konstantinos");
+    const std::string initial =
+        "Το όνομα «Konstantinos» θα αποθηκευτεί ως «K.»: όνομα και επίθετο μαζί χωρούν 23 "
+        "γράμματα.";
+    EXPECT_EQ(model.namesNote(), initial);
+    model.firstNameLeft();
+    EXPECT_EQ(model.firstName, "K.");
+    EXPECT_EQ(model.namesNote(), initial) << "the name given up is still named";
+    model.setFirstName("Kostas");
+    EXPECT_EQ(model.namesNote(), "");
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(model.namesNote(), "");
+}
+
 TEST_F(DetailsModel, AutomaticCapitalsOnlyInTheEditionsThatUseThem) {
     EXPECT_FALSE(autoCapitalizes("greek"));
     EXPECT_FALSE(autoCapitalizes("rus"));
@@ -205,6 +236,72 @@ TEST_F(DetailsModel, DatesReachTheRecordOnlyWhenComplete) {
     EXPECT_EQ(byId(101).baptismDate(), "06012001");
     model.baptism.setYear(0);
     EXPECT_FALSE(model.privilegesVisible());
+}
+
+TEST(DateListsTest, ADayTheMonthDoesNotHaveIsNoDate) {
+    struct Case {
+        int month, day, year;
+        bool possible;
+    };
+    for (const Case c :
+         {Case{2, 29, 2020, true}, Case{2, 30, 2020, false}, Case{2, 29, 2021, false},
+          Case{2, 29, 1900, false}, Case{2, 29, 2000, true}, Case{2, 29, 0, true},
+          Case{2, 30, 0, false}, Case{4, 30, 1999, true}, Case{4, 31, 0, false},
+          Case{12, 31, 1999, true}, Case{0, 31, 1999, true}}) {
+        DateLists date(kYear);
+        date.setMonth(c.month);
+        date.setDay(c.day);
+        date.setYear(c.year);
+        EXPECT_EQ(date.possible(), c.possible) << c.month << "/" << c.day << "/" << c.year;
+    }
+    DateLists feb(kYear);
+    feb.setMonth(2);
+    feb.setDay(31);
+    feb.setYear(2020);
+    EXPECT_EQ(feb.inWords(), "Δεν υπάρχει: ο Φεβρουάριος του 2020 έχει 29 ημέρες");
+    DateLists april(kYear);
+    april.setMonth(4);
+    april.setDay(31);  // no year yet: already no date
+    EXPECT_EQ(april.inWords(), "Δεν υπάρχει: ο Απρίλιος έχει 30 ημέρες");
+}
+
+TEST_F(DetailsModel, AnImpossibleDateIsRefusedNamingTheField) {
+    auto model = open(101);
+    model.baptism.setMonth(2);
+    model.baptism.setDay(31);
+    model.baptism.setYear(2020);
+    EXPECT_EQ(model.impossibleDate(), PublisherDetailsModel::DateField::Baptism);
+    EXPECT_EQ(model.store(), Outcome::Refused);
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0],
+              "Η ημερομηνία βαφτίσματος δεν υπάρχει: ο Φεβρουάριος του 2020 έχει 29 ημέρες.\n\n"
+              "Διορθώστε την ή αφήστε την κενή για να αποθηκευτούν τα στοιχεία.");
+    EXPECT_EQ(byId(101).baptismDate(), "");
+    EXPECT_FALSE(doc.isModified());
+    model.baptism.setDay(29);
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(byId(101).baptismDate(), "02292020");
+
+    // The consent date counts only while the consent is ticked.
+    auto consent = open(102);
+    consent.consentDate.setMonth(4);
+    consent.consentDate.setDay(31);
+    EXPECT_FALSE(consent.refusal().has_value());
+    consent.consent = true;
+    EXPECT_EQ(consent.impossibleDate(), PublisherDetailsModel::DateField::Consent);
+    EXPECT_NE(consent.refusal().value().find("συναίνεσης"), std::string::npos);
+}
+
+TEST_F(DetailsModel, ABaptismBeforeTheBirthIsToldButStored) {
+    auto model = open(101);
+    model.birth.load("05101990");
+    model.baptism.load("05101990");
+    EXPECT_EQ(model.datesNote(), "") << "the same day is not before";
+    model.baptism.setYear(1989);
+    EXPECT_EQ(model.datesNote(), "Προσοχή: η ημερομηνία βαφτίσματος είναι πριν από τη γέννηση.");
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(byId(101).baptismDate(), "05101989");
+    EXPECT_TRUE(prompts.messages.empty());
 }
 
 // ------------------------------------------------------------------ ticks
@@ -468,6 +565,58 @@ TEST_F(DetailsModel, ConsentWithoutADateIsStillRecorded) {
     EXPECT_TRUE(appointmentOf(102, 20)->worthKeeping());
 }
 
+// ------------------------------------------------------------------ leaving
+
+TEST_F(DetailsModel, NothingChangedLeavesWithoutAQuestion) {
+    // A brother with a privilege and no sex recorded is shown as male: that is no change of the
+    // user's, and neither is a name longer than the dialog accepts.
+    doc.publishers[static_cast<std::size_t>(doc.findById(102).value())].setByte(
+        PublisherRecord::kPrivileges, 0x02);
+    doc.publishers[static_cast<std::size_t>(doc.findById(101).value())].setText(
+        PublisherRecord::kFirstName, "Anastasia-Maria");
+    for (const int id : {0, 101, 102, 103}) {
+        auto model = open(id);
+        EXPECT_FALSE(model.hasChanges()) << id;
+        EXPECT_EQ(model.askBeforeLeaving(), PublisherDetailsModel::Leaving::Close);
+    }
+    auto student = open(2001, Variant::Student);
+    EXPECT_FALSE(student.hasChanges());
+    EXPECT_TRUE(prompts.questions.empty());
+}
+
+TEST_F(DetailsModel, AChangeAsksTheSaveQuestionBeforeLeaving) {
+    using Leaving = PublisherDetailsModel::Leaving;
+    auto model = open(103);
+    model.phoneHome = "2101234567";
+    EXPECT_TRUE(model.hasChanges());
+    prompts.answers = {Answer::Yes, Answer::No, Answer::Cancel};
+    EXPECT_EQ(model.askBeforeLeaving(), Leaving::Store);
+    EXPECT_EQ(model.askBeforeLeaving(), Leaving::Close);
+    EXPECT_EQ(model.askBeforeLeaving(), Leaving::Stay);
+    ASSERT_EQ(prompts.questions.size(), 3u);
+    EXPECT_EQ(prompts.questions[0], "Να αποθηκευτούν οι αλλαγές;");
+    EXPECT_EQ(model.phoneHome, "2101234567") << "asking changes nothing";
+
+    // Each kind of change counts; a stored record has none left.
+    const auto changedBy = [this](const std::function<void(PublisherDetailsModel&)>& change) {
+        auto m = open(103);
+        change(m);
+        return m.hasChanges();
+    };
+    EXPECT_TRUE(changedBy([](auto& m) { m.setRegular(false); }));
+    EXPECT_TRUE(changedBy([](auto& m) { m.baptism.setYear(2001); }));
+    EXPECT_TRUE(changedBy([](auto& m) { m.email = "c@example.org"; }));
+    EXPECT_TRUE(changedBy([](auto& m) { m.setGroup(4); }));
+    EXPECT_TRUE(changedBy([](auto& m) {
+        m.workingExtra().setText(ContactExtra::kFullName, "Konstantinos Christou");
+    }));
+    EXPECT_TRUE(
+        changedBy([](auto& m) { m.working().setWord(PublisherRecord::kEmergencyKey, 12); }));
+    EXPECT_FALSE(changedBy([](auto& m) { m.address = "Odos 1"; }));
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_FALSE(model.hasChanges());
+}
+
 // ------------------------------------------------------------------ copy, paste, moving
 
 TEST_F(DetailsModel, CopyRemembersAndPasteBringsAddressPhoneAndGroup) {
@@ -526,18 +675,28 @@ TEST_F(DetailsModel, AddingTakesTheFirstFreeIdAndInsertsInOrder) {
     EXPECT_EQ(doc.emailOf(doc.findById(100).value()), "eleni@example.org");
 }
 
-TEST_F(DetailsModel, AddingTheNameOfAPublisherAsksAndNoChangesNothing) {
+TEST_F(DetailsModel, AddingTheNameOfAPublisherAsksAndNoGoesBackToTheTyping) {
     const auto before = doc.publishers;
     auto model = open(0);
     model.setFirstName("Babis");
     model.setLastName("Bakas");
     model.email = "x@example.org";
-    EXPECT_EQ(model.store(), Outcome::Dropped);
+    prompts.answers = {Answer::No};
+    EXPECT_EQ(model.store(), Outcome::Refused);
     EXPECT_EQ(prompts.questions.size(), 1u);
     EXPECT_TRUE(std::equal(before.begin(), before.end(), doc.publishers.begin(),
                            doc.publishers.end(),
                            [](const auto& a, const auto& b) { return a.bytes == b.bytes; }));
     EXPECT_FALSE(folder.exists("xten7.dat"));
+    // Still adding, with everything typed: another name is stored under the new id.
+    EXPECT_TRUE(model.adding());
+    EXPECT_EQ(model.firstName, "Babis");
+    EXPECT_EQ(model.email, "x@example.org");
+    EXPECT_TRUE(model.hasChanges());
+    model.setLastName("Bakalis");
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(byId(100).lastName(), "Bakalis");
+    EXPECT_EQ(doc.emailOf(doc.findById(100).value()), "x@example.org");
 }
 
 // Babis Bakas, an elder with every side record a person can have: a full name, an e-mail and
@@ -660,7 +819,7 @@ TEST_F(NewHead, CancelledDetailsLeaveNoMemberForTheNextNewPerson) {
 TEST_F(NewHead, ADuplicateAnsweredNoLinksNobodyAndYesLinksToThePersonReplaced) {
     prompts.answers = {Answer::No};
     auto no = newHead("Babis", "Bakas", 103);
-    EXPECT_EQ(no.store(), Outcome::Dropped);
+    EXPECT_EQ(no.store(), Outcome::Refused);
     EXPECT_EQ(byId(103).householdKey(), 0);
 
     prompts.answers = {Answer::Yes};

@@ -6,12 +6,14 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
 
 #include "gui/modal_script.h"
 #include "gui/records/publisher_details_dialog.h"
+#include "gui/shell/qt_prompts.h"
 #include "gui/shell/qt_text.h"
 #include "gui/typing.h"
 #include "gui/widget_lookup.h"
@@ -247,12 +249,13 @@ private slots:
         QCOMPARE(s.byId(list.back()).phoneWork(), std::string("2100000000"));
     }
 
-    void addingAsksAboutADuplicateAndNoAddsNothing() {
+    void noToADuplicateGoesBackToTheTypingAndAddsNothing() {
         Session s;
         const PublisherRecord existing = s.byId(s.ids(0).at(3));
         const int count = s.doc.recordCount();
         s.prompts.answers = {Answer::No};
-        bool hidden = false;
+        bool hidden = false, openAfterNo = false;
+        QString lastAfterNo, mobileAfterNo;
         ModalScript script;
         script.then([&](QWidget* dialog) {
             hidden = !child(dialog, "deleteButton")->isVisible() &&
@@ -261,15 +264,257 @@ private slots:
                      !child(dialog, "copyButton")->isVisible();
             typeText(child(dialog, "firstNameEdit"), utf8Of(existing.firstName()));
             typeText(child(dialog, "lastNameEdit"), utf8Of(existing.lastName()));
+            typeText(child(dialog, "phoneMobileEdit"), QStringLiteral("6999888777"));
             click(dialog, "okButton");
+            openAfterNo = dialog->isVisible();
+            lastAfterNo = child<QLineEdit>(dialog, "lastNameEdit")->text();
+            mobileAfterNo = child<QLineEdit>(dialog, "phoneMobileEdit")->text();
+            click(dialog, "cancelButton");  // "Ακύρωση" discards without asking
         });
         AcceptOthers statusDialog;
         const auto outcome = s.run(script, false, 0);
         QVERIFY(hidden);
+        QVERIFY(openAfterNo);
+        QCOMPARE(lastAfterNo, utf8Of(existing.lastName()));
+        QCOMPARE(mobileAfterNo, QStringLiteral("6999888777"));
         QCOMPARE(s.prompts.questions.size(), std::size_t{1});
         QVERIFY(gui::qtText(s.prompts.questions[0]).contains(QStringLiteral("Διπλό Όνομα.")));
         QCOMPARE(s.doc.recordCount(), count);
         QCOMPARE(outcome.currentId, 0);
+        QVERIFY(!outcome.changed);
+    }
+
+    void escapeAsksOnlyWhenSomethingChanged() {
+        Session s;
+        const int id = s.ids(0).at(2);
+        const std::string phoneBefore = s.byId(id).phoneWork();
+        // Unchanged: Escape closes at once.
+        ModalScript untouched;
+        untouched.then([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+        s.run(untouched, false, id);
+        QVERIFY(untouched.done());
+        QVERIFY(s.prompts.questions.empty());
+
+        // Changed: Cancel stays with the typing, No closes without storing.
+        s.prompts.answers = {Answer::Cancel, Answer::No};
+        bool openAfterCancel = false;
+        QString typedAfterCancel;
+        ModalScript changed;
+        changed.then([&](QWidget* dialog) {
+            retype(dialog, "phoneWorkEdit", QStringLiteral("2109999999"));
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            openAfterCancel = dialog->isVisible();
+            typedAfterCancel = child<QLineEdit>(dialog, "phoneWorkEdit")->text();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        const auto no = s.run(changed, false, id);
+        QVERIFY(openAfterCancel);
+        QCOMPARE(typedAfterCancel, QStringLiteral("2109999999"));
+        QCOMPARE(s.prompts.questions.size(), std::size_t{2});
+        QCOMPARE(s.prompts.questions[0], std::string("Να αποθηκευτούν οι αλλαγές;"));
+        QVERIFY(!no.changed);
+        QCOMPARE(s.byId(id).phoneWork(), phoneBefore);
+        QVERIFY(!s.doc.isModified());
+
+        // Yes stores as OK does.
+        s.prompts.answers = {Answer::Yes};
+        ModalScript yes;
+        yes.then([](QWidget* dialog) {
+            retype(dialog, "phoneWorkEdit", QStringLiteral("2108888888"));
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QVERIFY(s.run(yes, false, id).changed);
+        QCOMPARE(s.byId(id).phoneWork(), std::string("2108888888"));
+    }
+
+    void yesAtEscapeIsRefusedLikeOkAndTheDialogStays() {
+        Session s;
+        const int id = s.ids(0).at(2);
+        const std::string lastBefore = s.byId(id).lastName();
+        s.prompts.answers = {Answer::Yes};
+        bool openAfterYes = false;
+        ModalScript script;
+        script.then([&](QWidget* dialog) {
+            retype(dialog, "lastNameEdit", QString());
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            openAfterYes = dialog->isVisible();
+            click(dialog, "cancelButton");
+        });
+        s.run(script, false, id);
+        QVERIFY(openAfterYes);
+        QCOMPARE(s.prompts.messages.size(), std::size_t{1});  // no last name
+        QCOMPARE(s.byId(id).lastName(), lastBefore);
+    }
+
+    // The question itself, as the program shows it: the exit question's three buttons.
+    void theEscapeQuestionHasTheExitQuestionsButtons() {
+        Session s;
+        gui::QtPrompts prompts;
+        QStringList buttons;
+        QString question;
+        bool openAfterCancel = false;
+        ModalScript script;
+        script
+            .then([](QWidget* dialog) {
+                retype(dialog, "phoneWorkEdit", QStringLiteral("2107777777"));
+                QTimer::singleShot(0, dialog,
+                                   [dialog] { QTest::keyClick(dialog, Qt::Key_Escape); });
+            })
+            .then([&](QWidget* box) {
+                auto* message = qobject_cast<QMessageBox*>(box);
+                QVERIFY(message != nullptr);
+                question = message->text();
+                for (QAbstractButton* b : message->buttons()) buttons << b->text();
+                buttons.sort();
+                click(box, "cancelButton");
+            })
+            .then([&](QWidget* dialog) {
+                openAfterCancel = dialog->isVisible();
+                click(dialog, "cancelButton");
+            });
+        gui::runPublisherDetails(nullptr, s.doc, prompts, false, s.ids(0), s.ids(0).at(2));
+        QVERIFY(script.done());
+        QCOMPARE(question, QStringLiteral("Να αποθηκευτούν οι αλλαγές;"));
+        QCOMPARE(buttons, QStringList({QStringLiteral("Όχι"), QStringLiteral("Ακύρωση"),
+                                       QStringLiteral("Ναι")}));  // sorted
+        QVERIFY(openAfterCancel);
+    }
+
+    void anImpossibleDateIsToldAtTheFieldAndRefused() {
+        Session s;
+        const int id = s.ids(0).at(4);
+        const std::string birthBefore = s.byId(id).birthDate();
+        QString words, wordsAfterFix, focusAfterOk;
+        bool openAfterOk = false;
+        ModalScript script;
+        script.then([&](QWidget* dialog) {
+            auto* years = child<QComboBox>(dialog, "birthYear");
+            choose(dialog, "birthYear", years->findText(QStringLiteral("2020")));
+            choose(dialog, "birthMonth", 2);
+            choose(dialog, "birthDay", 31);
+            words = child<QLabel>(dialog, "birthWords")->text();
+            click(dialog, "okButton");
+            openAfterOk = dialog->isVisible();
+            focusAfterOk = dialog->focusWidget() ? dialog->focusWidget()->objectName() : QString();
+            choose(dialog, "birthDay", 29);
+            wordsAfterFix = child<QLabel>(dialog, "birthWords")->text();
+            click(dialog, "okButton");
+        });
+        s.run(script, false, id);
+        QCOMPARE(words, QStringLiteral("Δεν υπάρχει: ο Φεβρουάριος του 2020 έχει 29 ημέρες"));
+        QVERIFY(openAfterOk);
+        QCOMPARE(focusAfterOk, QStringLiteral("birthDay"));
+        QCOMPARE(s.prompts.messages.size(), std::size_t{1});
+        QVERIFY(gui::qtText(s.prompts.messages[0])
+                    .startsWith(QStringLiteral("Η ημερομηνία γέννησης δεν υπάρχει")));
+        QCOMPARE(wordsAfterFix, QStringLiteral("29 Φεβρουαρίου 2020"));
+        QCOMPARE(s.byId(id).birthDate(), std::string("02292020"));
+        QVERIFY(birthBefore != s.byId(id).birthDate());
+    }
+
+    void aBaptismBeforeTheBirthIsNotedButStored() {
+        Session s;
+        const int id = s.ids(0).at(5);
+        QString note;
+        bool noteShown = false, noteShownAfter = true;
+        ModalScript script;
+        script.then([&](QWidget* dialog) {
+            auto* years = child<QComboBox>(dialog, "birthYear");
+            choose(dialog, "birthMonth", 5);
+            choose(dialog, "birthDay", 10);
+            choose(dialog, "birthYear", years->findText(QStringLiteral("1990")));
+            choose(dialog, "baptismMonth", 5);
+            choose(dialog, "baptismDay", 9);
+            choose(dialog, "baptismYear", years->findText(QStringLiteral("1990")));
+            note = child<QLabel>(dialog, "datesNote")->text();
+            noteShown = child(dialog, "datesNote")->isVisible();
+            // For the screenshot: the notes of a name and of a date that does not exist too.
+            retype(dialog, "lastNameEdit", QStringLiteral("Παπαδοπουλόπουλος"));
+            choose(dialog, "consentDay", 31);
+            choose(dialog, "consentMonth", 4);
+            dialog->resize(dialog->sizeHint());
+            saveScreenshot(dialog, "details-notes.png");
+            retype(dialog, "lastNameEdit", QStringLiteral("Παπαδάκης"));
+            choose(dialog, "consentDay", 30);
+            choose(dialog, "baptismDay", 10);
+            noteShownAfter = child(dialog, "datesNote")->isVisible();
+            choose(dialog, "baptismDay", 9);
+            click(dialog, "okButton");
+        });
+        s.run(script, false, id);
+        QCOMPARE(note,
+                 QStringLiteral("Προσοχή: η ημερομηνία βαφτίσματος είναι πριν από τη γέννηση."));
+        QVERIFY(noteShown);
+        QVERIFY(!noteShownAfter);  // the same day is not before
+        QVERIFY(s.prompts.messages.empty());
+        QCOMPARE(s.byId(id).baptismDate(), std::string("05091990"));
+    }
+
+    void theNoteUnderTheNamesShowsWhatWillBeStored() {
+        Session s;
+        const int id = s.ids(0).at(6);
+        QString cut, initial, afterLeaving, shownFirst, cleared;
+        ModalScript script;
+        script.then([&](QWidget* dialog) {
+            dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            auto* note = child<QLabel>(dialog, "namesNote");
+            retype(dialog, "lastNameEdit", QStringLiteral("Παπαδοπουλόπουλος"));  // 17
+            cut = note->text();
+            retype(dialog, "lastNameEdit", QStringLiteral("Παπαδοπουλίδης"));  // 14
+            retype(dialog, "firstNameEdit", QStringLiteral("Κωνσταντίνος"));   // 12
+            initial = note->text();
+            child(dialog, "addressEdit")->setFocus();
+            shownFirst = child<QLineEdit>(dialog, "firstNameEdit")->text();
+            afterLeaving = note->text();
+            retype(dialog, "firstNameEdit", QStringLiteral("Κώστας"));
+            cleared = note->text();
+            click(dialog, "okButton");
+        });
+        s.run(script, false, id);
+        QCOMPARE(cut, QStringLiteral("«Παπαδοπουλόπουλος» θα αποθηκευτεί ως «Παπαδοπουλόπου»: "
+                                     "το πεδίο χωράει 14 γράμματα."));
+        const QString rule = QStringLiteral(
+            "Το όνομα «Κωνσταντίνος» θα αποθηκευτεί ως «Κ.»: "
+            "όνομα και επίθετο μαζί χωρούν 23 γράμματα.");
+        QCOMPARE(initial, rule);
+        QCOMPARE(shownFirst, QStringLiteral("Κ."));
+        QCOMPARE(afterLeaving, rule);
+        QCOMPARE(cleared, QString());
+        QCOMPARE(utf8Of(s.byId(id).firstName()), QStringLiteral("Κώστας"));
+        QCOMPARE(utf8Of(s.byId(id).lastName()), QStringLiteral("Παπαδοπουλίδης"));
+    }
+
+    void theWidthStaysWhateverTheGroupCaption() {
+        Session s;
+        const std::vector<int> list = s.ids(0);
+        // The first person in no group, the second in a group with a long overseer's name.
+        auto& groups = s.doc.groups;
+        groups.setUseLabel(2, 0);
+        groups.setText(ServiceGroupTable::overseerField(2),
+                       cp1253::fromUtf8("Παπαδοπουλόπουλος Κωνστ"));
+        s.doc.publishers[static_cast<std::size_t>(s.doc.findById(list[0]).value())].setByte(
+            PublisherRecord::kGroupNumber, 0);
+        s.doc.publishers[static_cast<std::size_t>(s.doc.findById(list[1]).value())].setByte(
+            PublisherRecord::kGroupNumber, 2);
+        int widthBefore = 0, widthAfter = 0;
+        QPoint okBefore, okAfter;
+        QString caption;
+        ModalScript script;
+        script.then([&](QWidget* dialog) {
+            widthBefore = dialog->width();
+            okBefore = child(dialog, "okButton")->mapTo(dialog, QPoint());
+            click(dialog, "nextButton");
+            QApplication::processEvents();
+            widthAfter = dialog->width();
+            okAfter = child(dialog, "okButton")->mapTo(dialog, QPoint());
+            caption = child<QPushButton>(dialog, "groupButton")->text();
+            click(dialog, "cancelButton");
+        });
+        s.run(script, false, list[0]);
+        QCOMPARE(caption, QStringLiteral("( &Όμιλος #2 ) Παπαδοπουλόπουλος Κωνστ"));
+        QCOMPARE(widthAfter, widthBefore);
+        QCOMPARE(okAfter, okBefore);
     }
 
     void addingANewPublisherInsertsItInItsPlace() {

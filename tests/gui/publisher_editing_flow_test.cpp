@@ -263,6 +263,7 @@ private slots:
         struct Seen {
             QString question, defaultButton, selected;
             QStringList buttons;
+            QString lastNameAfterNo;  // No goes back to the details with the typing intact
         };
         const auto addTwin = [&](const char* answer, Seen& seen) {
             ModalScript script;
@@ -288,11 +289,16 @@ private slots:
                     if (message->defaultButton() != nullptr)
                         seen.defaultButton = message->defaultButton()->objectName();
                     click(box, answer);
-                })
-                .then([&seen](QWidget* picker) {
-                    seen.selected = current(picker, "publisherList");
-                    click(picker, "closeButton");
                 });
+            if (QByteArray(answer) == "noButton")
+                script.then([&seen](QWidget* details) {
+                    seen.lastNameAfterNo = child<QLineEdit>(details, "lastNameEdit")->text();
+                    click(details, "cancelButton");
+                });
+            script.then([&seen](QWidget* picker) {
+                seen.selected = current(picker, "publisherList");
+                click(picker, "closeButton");
+            });
             s.window->runCommand(shell::CommandId::EditPublishers);
             return script.done() && script.unexpected() == 0;
         };
@@ -304,6 +310,7 @@ private slots:
                                                      "πληροφορία"));
         QCOMPARE(no.buttons,
                  QStringList({QStringLiteral("Όχι"), QStringLiteral("Ναι")}));  // sorted
+        QCOMPARE(no.lastNameAfterNo, last);
         QVERIFY(sameTable(s.doc.publishers, tableBefore));
         QVERIFY(!s.doc.isModified());
         QVERIFY(!s.doc.findById(newId).has_value());

@@ -30,7 +30,33 @@ std::string twoDigits(int n) {
     return buffer;
 }
 
+// The days of `month` (1-12) in `year`; 0 for an unknown year, when February may have 29.
+int daysIn(int month, int year) {
+    constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month != 2) return kDays[month - 1];
+    const bool leap = year == 0 || (year % 4 == 0 && (year % 100 != 0 || year % 400 == 0));
+    return leap ? 29 : 28;
+}
+
 }  // namespace
+
+bool DateLists::possible() const {
+    return month_ == 0 || day_ <= daysIn(month_, year_);
+}
+
+std::string DateLists::impossibility() const {
+    if (possible()) return {};
+    std::string month(res::monthName(month_ - 1));
+    if (month_ == 2 && year_ != 0)
+        month = res::format(res::kMonthOfYear, month, std::to_string(year_));
+    return res::format(res::kMonthHasDays, month, std::to_string(daysIn(month_, year_)));
+}
+
+bool DateLists::before(const DateLists& other) const {
+    if (!complete() || !possible() || !other.complete() || !other.possible()) return false;
+    const auto key = [](const DateLists& d) { return (d.year_ * 100 + d.month_) * 100 + d.day_; };
+    return key(*this) < key(other);
+}
 
 void DateLists::load(std::string_view stored) {
     loadedText_ = std::string(stored);
@@ -53,6 +79,7 @@ std::string DateLists::storedText() const {
 
 std::string DateLists::inWords() const {
     if (blank()) return {};
+    if (!possible()) return res::format(res::kDateDoesNotExist, impossibility());
     if (!complete()) return std::string(res::kDateIncomplete);
     return std::to_string(day_) + " " + std::string(res::monthNameGenitive(month_ - 1)) + " " +
            std::to_string(year_);

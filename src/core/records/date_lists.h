@@ -27,12 +27,20 @@ public:
 
     bool complete() const { return month_ != 0 && day_ != 0 && year_ != 0; }
     bool blank() const { return month_ == 0 && day_ == 0 && year_ == 0; }
+    // False when the month chosen has no such day (31 April; 29 February of a year that is not
+    // a leap year). With no year chosen February has 29 days.
+    bool possible() const;
+    // Why the date is not possible (UTF-8): "ο Φεβρουάριος του 2021 έχει 28 ημέρες"; empty when
+    // it is.
+    std::string impossibility() const;
+    // Both dates complete and possible, and this one earlier than `other`.
+    bool before(const DateLists& other) const;
 
     // "MMDDYYYY" when all three are chosen, eight blanks otherwise. A date left as it was
     // opened keeps its stored text, so opening and storing a record changes nothing.
     std::string storedText() const;
-    // The line under the lists (UTF-8): "15 Μαρτίου 1980", a note for a date that will not be
-    // kept because a part is missing, or nothing.
+    // The line under the lists (UTF-8): "15 Μαρτίου 1980", why a date does not exist, a note
+    // for a date that will not be kept because a part is missing, or nothing.
     std::string inWords() const;
 
     // The entries of the lists: a blank first. Month abbreviations and "01".."31" (UTF-8).

@@ -78,7 +78,9 @@ bool hasMembers(const CZelvoDoc& doc, std::uint16_t headId, int ownRow) {
 }  // namespace
 
 std::string shortenedFirstName(const std::string& first, const std::string& last) {
-    if (first.empty() || first.size() + last.size() <= kNamePairLimit) return first;
+    const std::size_t together =
+        std::min(first.size(), kNameLimit) + std::min(last.size(), kNameLimit);
+    if (first.empty() || together <= kNamePairLimit) return first;
     return first.substr(0, 1) + ".";
 }
 
@@ -103,6 +105,13 @@ std::string groupButtonText(const CZelvoDoc& doc, int group) {
         return groupCaption(groups, group);
     return "( &" + std::string(res::kGroupCaption) + std::to_string(group) + " ) " +
            utf8(groups.text(ServiceGroupTable::overseerField(group)));
+}
+
+std::vector<std::string> groupButtonTexts(const CZelvoDoc& doc) {
+    std::vector<std::string> texts;
+    for (int group = 0; group <= ServiceGroupTable::kMaxGroups; ++group)
+        texts.push_back(groupButtonText(doc, group));
+    return texts;
 }
 
 // ------------------------------------------------------------------ opening
@@ -212,6 +221,10 @@ void PublisherDetailsModel::loadFields() {
 
     loaded_ = working_;
     loadedExtra_ = extra_;
+    shortenedFrom_.clear();
+    opened_ = composed();
+    openedExtra_ = extra_;
+    openedEmail_ = email;
 }
 
 // ------------------------------------------------------------------ what is shown
@@ -271,21 +284,57 @@ std::string PublisherDetailsModel::conductorButtonText() const {
     return std::string(conductor_.empty() ? res::kChooseConductor : res::kClearConductor);
 }
 
+std::string PublisherDetailsModel::namesNote() const {
+    const std::string pairLimit = std::to_string(kNamePairLimit);
+    if (!shortenedFrom_.empty())
+        return res::format(res::kFirstNameInitial, utf8(shortenedFrom_), utf8(firstName),
+                           pairLimit);
+    // The rule is applied when the first-name box is left; say it while it is typed.
+    const std::string initial = shortenedFirstName(firstName, lastName);
+    if (initial != firstName)
+        return res::format(res::kFirstNameInitial, utf8(firstName), utf8(initial), pairLimit);
+    std::string note;
+    for (const auto& [field, typed] : {std::pair{PublisherRecord::kFirstName, &firstName},
+                                       std::pair{PublisherRecord::kLastName, &lastName}}) {
+        const std::string stored = storedText(field, *typed, kNameLimit);
+        if (stored == trimmed(*typed)) continue;
+        if (!note.empty()) note += " ";
+        note += res::format(res::kNameCut, utf8(trimmed(*typed)), utf8(stored),
+                            std::to_string(kNameLimit));
+    }
+    return note;
+}
+
+std::string PublisherDetailsModel::datesNote() const {
+    if (publisherControlsVisible() && baptism.before(birth))
+        return std::string(res::kBaptismBeforeBirth);
+    return {};
+}
+
 // ------------------------------------------------------------------ changes
 
 void PublisherDetailsModel::setFirstName(const std::string& text) {
     const bool caps = doc_.settings.autoCapitalize != 0 && autoCapitalizes(doc_.languageWord);
     firstName = caps ? autoCapitalized(text) : text;
+    shortenedFrom_.clear();
 }
 
 void PublisherDetailsModel::setLastName(const std::string& text) {
     const bool caps = doc_.settings.autoCapitalize != 0 && autoCapitalizes(doc_.languageWord);
     lastName = caps ? autoCapitalized(text) : text;
-    firstName = shortenedFirstName(firstName, lastName);
+    applyNameRule();
 }
 
 void PublisherDetailsModel::firstNameLeft() {
-    firstName = shortenedFirstName(firstName, lastName);
+    applyNameRule();
+}
+
+// The first name as typed is remembered, so the note can say what became of it.
+void PublisherDetailsModel::applyNameRule() {
+    const std::string shortened = shortenedFirstName(firstName, lastName);
+    if (shortened == firstName) return;
+    shortenedFrom_ = firstName;
+    firstName = shortened;
 }
 
 void PublisherDetailsModel::setMale(bool on) {
@@ -376,10 +425,55 @@ PublisherRecord& PublisherDetailsModel::working() {
 // ------------------------------------------------------------------ storing
 
 std::optional<std::string> PublisherDetailsModel::refusal() const {
+    if (const auto field = impossibleDate()) {
+        const std::string_view name = *field == DateField::Birth     ? res::kBirthDateName
+                                      : *field == DateField::Baptism ? res::kBaptismDateName
+                                                                     : res::kConsentDateName;
+        return res::format(res::kDateRefused, name, date(*field).impossibility());
+    }
     const std::size_t length = trimmed(lastName).size();
     if (length == 0) return std::string(res::kLastNameRequired);
     if (student() && length < 2) return std::string(res::kStudentLastNameTooShort);
     return std::nullopt;
+}
+
+// Only the dates the dialog would store count: a student's birth and baptism are not shown.
+std::optional<PublisherDetailsModel::DateField> PublisherDetailsModel::impossibleDate() const {
+    for (const DateField field : {DateField::Birth, DateField::Baptism, DateField::Consent}) {
+        const bool shown = field == DateField::Consent ? consent : publisherControlsVisible();
+        if (shown && !date(field).possible()) return field;
+    }
+    return std::nullopt;
+}
+
+const DateLists& PublisherDetailsModel::date(DateField field) const {
+    switch (field) {
+        case DateField::Birth:
+            return birth;
+        case DateField::Baptism:
+            return baptism;
+        case DateField::Consent:
+            break;
+    }
+    return consentDate;
+}
+
+bool PublisherDetailsModel::hasChanges() const {
+    return composed().bytes != opened_.bytes || email != openedEmail_ ||
+           extra_.bytes != openedExtra_.bytes || !newMembers_.empty();
+}
+
+PublisherDetailsModel::Leaving PublisherDetailsModel::askBeforeLeaving() {
+    if (!hasChanges()) return Leaving::Close;
+    switch (prompts_.askYesNoCancel(res::kSaveChanges)) {
+        case Answer::Yes:
+            return Leaving::Store;
+        case Answer::No:
+            return Leaving::Close;
+        case Answer::Cancel:
+            break;
+    }
+    return Leaving::Stay;
 }
 
 PublisherRecord PublisherDetailsModel::composed() const {
@@ -427,12 +521,17 @@ PublisherRecord PublisherDetailsModel::composed() const {
     return r;
 }
 
+// A text left as it was opened is kept whole, even when it is longer than this dialog accepts
+// (an imported name of 15 characters).
+std::string PublisherDetailsModel::storedText(TextField field, const std::string& text,
+                                              std::size_t limit) const {
+    const std::string before = loaded_.text(field);
+    return text == before ? before : limited(text, limit);
+}
+
 std::vector<std::pair<TextField, std::string>> PublisherDetailsModel::storedTexts() const {
-    // A text left as it was opened is kept whole, even when it is longer than this dialog
-    // accepts (an imported name of 15 characters).
     const auto kept = [this](TextField f, const std::string& text, std::size_t limit) {
-        const std::string before = loaded_.text(f);
-        return std::pair{f, text == before ? before : limited(text, limit)};
+        return std::pair{f, storedText(f, text, limit)};
     };
     return {
         kept(PublisherRecord::kFirstName, firstName, kNameLimit),
@@ -462,9 +561,9 @@ PublisherDetailsModel::StoreOutcome PublisherDetailsModel::store() {
     int row = row_;
     if (adding()) {
         const InsertResult result = insertNew(doc_, record, prompts_);
-        if (result.outcome != InsertOutcome::Inserted &&
-            result.outcome != InsertOutcome::ReplacedExisting)
-            return StoreOutcome::Dropped;
+        // No to the duplicate question goes back to the typing, to change the name or cancel.
+        if (result.outcome == InsertOutcome::Dropped) return StoreOutcome::Refused;
+        if (result.outcome == InsertOutcome::TableFull) return StoreOutcome::Dropped;
         row = result.row;
         if (result.outcome == InsertOutcome::ReplacedExisting)
             keepWhatWasLeftBlank(row, result.replaced);

@@ -32,9 +32,12 @@ inline constexpr std::size_t kPhoneLimit = 14;
 inline constexpr std::size_t kEmailLimit = 50;
 // First and last name together; a longer pair keeps only the initial of the first name.
 inline constexpr std::size_t kNamePairLimit = 23;
+// The name boxes take longer names than the record holds, so that the note under them can show
+// what will be stored instead of the keyboard stopping without a word.
+inline constexpr std::size_t kNameTypingLimit = 40;
 
-// The name rule: when both names together exceed 23 characters, the first name becomes its
-// initial and ".".
+// The name rule: when both names together, as they will be stored (at most 14 characters each),
+// exceed 23 characters, the first name becomes its initial and ".".
 std::string shortenedFirstName(const std::string& first, const std::string& last);
 // Automatic capitals of the editions that use them: a lower-case a-z first letter becomes upper
 // case and the text is cut to 14 characters. Other editions keep the text as typed.
@@ -43,15 +46,20 @@ std::string autoCapitalized(const std::string& text);
 
 // The caption of the group button of a person in `group` (UTF-8).
 std::string groupButtonText(const CZelvoDoc& doc, int group);
+// Every caption the group button can show: no group, then groups 1 to 20.
+std::vector<std::string> groupButtonTexts(const CZelvoDoc& doc);
 
 class PublisherDetailsModel {
 public:
     enum class Variant { Publisher, Student };
     enum class StoreOutcome {
         Stored,   // the record is in the table
-        Refused,  // the user was told why; the dialog stays open
-        Dropped,  // a new person was not added (duplicate answered No, or the table is full)
+        Refused,  // the user was told why (or answered No to the duplicate); the dialog stays
+        Dropped,  // a new person was not added: the table is full
     };
+    // Escape or the close box: close, store as OK does, or stay.
+    enum class Leaving { Close, Store, Stay };
+    enum class DateField { Birth, Baptism, Consent };
 
     // Opens the person with `id` (a new person when 0) among `listIds`, the picker's entries in
     // order. `currentYear` (from the clock) bounds the year lists.
@@ -105,6 +113,11 @@ public:
     bool statusVisible() const { return !student(); }
     std::string conductorLine() const;  // UTF-8; empty when the student has no conductor
     std::string conductorButtonText() const;
+    // The line under the names (UTF-8) when what will be stored is not what the boxes show: a
+    // name cut to its field, or a first name the name rule turns (or turned) into its initial.
+    std::string namesNote() const;
+    // A warning under the dates that does not stop storing (UTF-8): a baptism before the birth.
+    std::string datesNote() const;
 
     // --- changes ---
     // Typed text of the names; the rules of this edition apply.
@@ -138,8 +151,11 @@ public:
     NewMembers& newMembers() { return newMembers_; }
 
     // --- storing ---
-    // Why the record cannot be stored as it is (UTF-8), or nothing.
+    // Why the record cannot be stored as it is (UTF-8), or nothing: a date that does not exist
+    // (told first, see impossibleDate), or no last name.
     std::optional<std::string> refusal() const;
+    // The first date shown that does not exist, if any.
+    std::optional<DateField> impossibleDate() const;
     // The status dialog comes first when a publisher is added.
     bool statusBeforeStore() const { return adding() && !student(); }
     StoreOutcome store();
@@ -152,6 +168,11 @@ public:
 
     // True once something reached the table or the files.
     bool changedSomething() const { return changed_; }
+    // Something in the dialog differs from the person as opened (or as last stored).
+    bool hasChanges() const;
+    // Nothing changed: close. Otherwise the save question: Yes stores (as OK does, so a refusal
+    // keeps the dialog open), No closes without storing, Cancel stays with the typing.
+    Leaving askBeforeLeaving();
 
 private:
     CZelvoDoc& doc_;
@@ -176,6 +197,13 @@ private:
     bool regular_ = false, special_ = false, continuousAux_ = false;
     bool head_ = false;
 
+    // What the dialog would store right after opening, to tell what the user changed.
+    PublisherRecord opened_{};
+    ContactExtra openedExtra_{};
+    std::string openedEmail_;
+    // The first name as typed before the name rule made it an initial; empty otherwise.
+    std::string shortenedFrom_;
+
     void open(int id);
     ContactExtra ownContactExtra(int row);
     void openNew();
@@ -183,6 +211,9 @@ private:
     bool moveBy(int step);
     PublisherRecord composed() const;
     std::vector<std::pair<TextField, std::string>> storedTexts() const;
+    std::string storedText(TextField field, const std::string& text, std::size_t limit) const;
+    void applyNameRule();
+    const DateLists& date(DateField field) const;
     void keepWhatWasLeftBlank(int row, const PublisherRecord& before);
     void storeSideRecords(int row);
     void linkNewMembers(std::uint16_t headId);

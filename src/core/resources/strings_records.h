@@ -53,6 +53,24 @@ inline constexpr std::string_view kLastNameRequired =
 inline constexpr std::string_view kStudentLastNameTooShort =
     "Το επίθετο πρέπει να έχει τουλάχιστον δύο χαρακτήρες για να αποθηκευτούν τα στοιχεία.";
 inline constexpr std::string_view kDateIncomplete = "Ελλιπής ημερομηνία: δεν θα αποθηκευτεί";
+// Under the lists of a date whose day the month does not have: %1 kMonthHasDays.
+inline constexpr std::string_view kDateDoesNotExist = "Δεν υπάρχει: %1";
+// %1 the month's name (with kMonthOfYear for February of a known year), %2 its days.
+inline constexpr std::string_view kMonthHasDays = "ο %1 έχει %2 ημέρες";
+inline constexpr std::string_view kMonthOfYear = "%1 του %2";
+// OK with such a date: %1 one of the date names below, %2 kMonthHasDays.
+inline constexpr std::string_view kDateRefused =
+    "Η %1 δεν υπάρχει: %2.\n\nΔιορθώστε την ή αφήστε την κενή για να αποθηκευτούν τα στοιχεία.";
+inline constexpr std::string_view kBirthDateName = "ημερομηνία γέννησης";
+inline constexpr std::string_view kBaptismDateName = "ημερομηνία βαφτίσματος";
+inline constexpr std::string_view kConsentDateName = "ημερομηνία συναίνεσης (GDPR)";
+inline constexpr std::string_view kBaptismBeforeBirth =
+    "Προσοχή: η ημερομηνία βαφτίσματος είναι πριν από τη γέννηση.";
+// Under the names while typing. %1 as typed, %2 as it will be stored, %3 the limit.
+inline constexpr std::string_view kNameCut =
+    "«%1» θα αποθηκευτεί ως «%2»: το πεδίο χωράει %3 γράμματα.";
+inline constexpr std::string_view kFirstNameInitial =
+    "Το όνομα «%1» θα αποθηκευτεί ως «%2»: όνομα και επίθετο μαζί χωρούν %3 γράμματα.";
 
 // What an editor could not store as typed, or at all.
 inline constexpr std::string_view kProblemRepairedText =

@@ -78,6 +78,14 @@ inline constexpr std::string_view kFontTitleChooser = "Γραμ/σειρά γι�
 inline constexpr std::string_view kFontSubtitleChooser = "Γραμ/σειρά για Υπότιτλους";
 inline constexpr std::string_view kFontHeadingChooser = "Γραμ/σειρά για Επικεφαλίδες";
 inline constexpr std::string_view kFontTextChooser = "Γραμ/σειρά για το κείμενο της Έκθεσης";
+// Words of the style names that font files carry ("Regular", "Condensed Bold") and Qt's own
+// texts do not hold.
+inline constexpr std::string_view kFontStyleRegular = "Κανονικά";
+inline constexpr std::string_view kFontStyleCondensed = "Στενά";
+inline constexpr std::string_view kFontStyleExpanded = "Φαρδιά";
+inline constexpr std::string_view kFontStyleSemibold = "Ημιέντονα";
+inline constexpr std::string_view kFontStyleExtraBold = "Εξαιρετικά έντονα";
+inline constexpr std::string_view kFontStyleExtraLight = "Εξαιρετικά λεπτά";
 inline constexpr std::string_view kPreviewPrevious = "Προηγούμενη";
 inline constexpr std::string_view kPreviewNext = "Επόμενη";
 inline constexpr std::string_view kPreviewFirst = "Πρώτη";

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPalette>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -23,6 +24,15 @@ QComboBox* dropList(QWidget* parent, const QString& name) {
 }
 
 }  // namespace
+
+void markAsWarning(QLabel* label, bool on) {
+    QPalette palette = label->palette();
+    const QColor plain = label->parentWidget() != nullptr
+                             ? label->parentWidget()->palette().color(QPalette::WindowText)
+                             : QPalette().color(QPalette::WindowText);
+    palette.setColor(QPalette::WindowText, on ? QColor(0xa0, 0x10, 0x10) : plain);
+    label->setPalette(palette);
+}
 
 DateListsWidget::DateListsWidget(records::DateLists& date, const QString& name, QWidget* parent)
     : QWidget(parent),
@@ -67,6 +77,7 @@ void DateListsWidget::refresh() {
     const auto at = std::find(years_.begin(), years_.end(), date_.year());
     year_->setCurrentIndex(at == years_.end() ? 0 : static_cast<int>(at - years_.begin()));
     words_->setText(qtText(date_.inWords()));
+    markAsWarning(words_, !date_.possible());
 }
 
 void DateListsWidget::onChosen() {

@@ -82,6 +82,31 @@ void showTick(QCheckBox* box, bool on) {
     box->setChecked(on);
 }
 
+// A note under a field: room for two lines whether it is shown or not, so the form stays put.
+QLabel* noteLine(QWidget* parent, const char* name) {
+    auto* note = new QLabel(parent);
+    note->setObjectName(QLatin1String(name));
+    note->setWordWrap(true);
+    note->setMinimumHeight(note->fontMetrics().lineSpacing() * 2);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    markAsWarning(note);
+    return note;
+}
+
+// A button whose caption changes with the record is as wide as the widest of its captions from
+// the start, so the dialog does not grow when another record is shown.
+template <typename Captions>
+void reserveWidthFor(QPushButton* button, const Captions& captions) {
+    const QString shown = button->text();
+    int widest = 0;
+    for (const auto& caption : captions) {
+        button->setText(qtText(caption));
+        widest = std::max(widest, button->sizeHint().width());
+    }
+    button->setText(shown);
+    button->setMinimumWidth(widest);
+}
+
 }  // namespace
 
 records::DetailsClipboard& detailsClipboard() {
@@ -122,14 +147,32 @@ PublisherDetailsDialog::PublisherDetailsDialog(PublisherDetailsModel& model, CZe
     connectControls();
     setTabOrderOfForm();
     refresh();
+    keepOneWidth();
     firstName_->setFocus();
+}
+
+// The buttons along the foot stay where they are under the mouse whatever record is shown:
+// captions that change take the room of their widest text, and the width is fixed at that.
+void PublisherDetailsDialog::keepOneWidth() {
+    using Captions = std::initializer_list<std::string_view>;
+    reserveWidthFor(household_, Captions{res::kEditHousehold, res::kViewHousehold});
+    reserveWidthFor(copy_, Captions{res::kCopy, res::kPaste});
+    reserveWidthFor(conductorButton_, Captions{res::kChooseConductor, res::kClearConductor});
+    reserveWidthFor(group_, records::groupButtonTexts(doc_));
+    // The ticks shown only when set are measured too.
+    const bool publisher = model_.publisherControlsVisible();
+    fullTimeServant_->setVisible(publisher);
+    fieldMissionary_->setVisible(publisher);
+    setFixedWidth(sizeHint().width());
+    refresh();
 }
 
 QWidget* PublisherDetailsDialog::buildIdentity() {
     auto* box = new QGroupBox(this);
     box->setObjectName(QStringLiteral("identityBox"));
-    firstName_ = lineEdit(box, "firstNameEdit", records::kNameLimit);
-    lastName_ = lineEdit(box, "lastNameEdit", records::kNameLimit);
+    // Names may be typed longer than the record holds: the note under them shows what is kept.
+    firstName_ = lineEdit(box, "firstNameEdit", records::kNameTypingLimit);
+    lastName_ = lineEdit(box, "lastNameEdit", records::kNameTypingLimit);
     address_ = lineEdit(box, "addressEdit", records::kAddressLimit);
     phoneHome_ = lineEdit(box, "phoneHomeEdit", records::kPhoneLimit);
     phoneMobile_ = lineEdit(box, "phoneMobileEdit", records::kPhoneLimit);
@@ -142,6 +185,8 @@ QWidget* PublisherDetailsDialog::buildIdentity() {
     auto* form = new QFormLayout;
     form->addRow(qtText(res::kHeadingName), firstName_);
     form->addRow(qtText(res::kLastNameLabel), lastName_);
+    namesNote_ = noteLine(box, "namesNote");
+    form->addRow(QString(), namesNote_);
     form->addRow(qtText(res::kAddressLabel), address_);
     form->addRow(qtText(res::kEmergencyPhoneHome), phoneHome_);
     form->addRow(qtText(res::kPhoneMobileLabel), phoneMobile_);
@@ -176,6 +221,10 @@ QWidget* PublisherDetailsDialog::buildDates() {
     baptismLabel_ = new QLabel(qtText(res::kBaptismDateLabel), box);
     birth_ = new DateListsWidget(model_.birth, QStringLiteral("birth"), box);
     baptism_ = new DateListsWidget(model_.baptism, QStringLiteral("baptism"), box);
+    datesNote_ = new QLabel(box);
+    datesNote_->setObjectName(QStringLiteral("datesNote"));
+    markAsWarning(datesNote_);
+    keepRoom(datesNote_);
     consent_ = tick(box, "consentCheck", res::kTickConsent);
     consentDate_ = new DateListsWidget(model_.consentDate, QStringLiteral("consent"), box);
     keepRoom(consentDate_);
@@ -185,8 +234,9 @@ QWidget* PublisherDetailsDialog::buildDates() {
     grid->addWidget(birth_, 0, 1);
     grid->addWidget(baptismLabel_, 1, 0, Qt::AlignTop);
     grid->addWidget(baptism_, 1, 1);
-    grid->addWidget(consent_, 2, 0, 1, 2);
-    grid->addWidget(consentDate_, 3, 1);
+    grid->addWidget(datesNote_, 2, 0, 1, 2);
+    grid->addWidget(consent_, 3, 0, 1, 2);
+    grid->addWidget(consentDate_, 4, 1);
     grid->setColumnStretch(1, 1);
     return box;
 }
@@ -372,7 +422,7 @@ void PublisherDetailsDialog::connectControls() {
     connect(previous_, &QPushButton::clicked, this, [this] { onMove(false); });
     connect(next_, &QPushButton::clicked, this, [this] { onMove(true); });
     connect(ok_, &QPushButton::clicked, this, &PublisherDetailsDialog::onOk);
-    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(cancel_, &QPushButton::clicked, this, [this] { QDialog::reject(); });
 }
 
 void PublisherDetailsDialog::refresh() {
@@ -380,6 +430,7 @@ void PublisherDetailsDialog::refresh() {
     setWindowTitle(qtText(m.title()));
     showText(firstName_, m.firstName);
     showText(lastName_, m.lastName);
+    namesNote_->setText(qtText(m.namesNote()));
     showText(address_, m.address);
     showText(phoneHome_, m.phoneHome);
     showText(phoneMobile_, m.phoneMobile);
@@ -394,6 +445,8 @@ void PublisherDetailsDialog::refresh() {
     birth_->refresh();
     baptism_->refresh();
     consentDate_->refresh();
+    datesNote_->setText(qtText(m.datesNote()));
+    datesNote_->setVisible(publisher && !m.datesNote().empty());
     showTick(consent_, m.consent);
     consentDate_->setVisible(m.consent);
 
@@ -459,10 +512,30 @@ bool PublisherDetailsDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+void PublisherDetailsDialog::reject() {
+    switch (model_.askBeforeLeaving()) {
+        case PublisherDetailsModel::Leaving::Close:
+            QDialog::reject();
+            break;
+        case PublisherDetailsModel::Leaving::Store:
+            onOk();
+            break;
+        case PublisherDetailsModel::Leaving::Stay:
+            break;
+    }
+}
+
 void PublisherDetailsDialog::onOk() {
     if (const auto why = model_.refusal()) {
         prompts_.showMessage(*why);
-        lastName_->setFocus();
+        using Field = PublisherDetailsModel::DateField;
+        // The dates are told first; otherwise it is the last name.
+        const auto date = model_.impossibleDate();
+        QWidget* at = !date                     ? static_cast<QWidget*>(lastName_)
+                      : *date == Field::Birth   ? birth_->dayList()
+                      : *date == Field::Baptism ? baptism_->dayList()
+                                                : consentDate_->dayList();
+        at->setFocus();
         return;
     }
     if (model_.statusBeforeStore()) onStatus();

@@ -47,6 +47,10 @@ public:
     bool changedSomething() const;
     bool personDeleted() const { return deleted_; }
 
+    // Escape and the close box: with changes, the save question first (Yes stores as OK does,
+    // No discards, Cancel stays). "Ακύρωση" discards without asking.
+    void reject() override;
+
 protected:
     // Enter moves to the next control unless the focus is on OK.
     void keyPressEvent(QKeyEvent* event) override;
@@ -61,7 +65,8 @@ private:
 
     QLineEdit *firstName_, *lastName_, *address_, *phoneHome_, *phoneMobile_, *phoneWork_, *email_;
     QPushButton *fullName_, *emergency_, *needs_;
-    QLabel *birthLabel_, *baptismLabel_;
+    QLabel* namesNote_;
+    QLabel *birthLabel_, *baptismLabel_, *datesNote_;
     DateListsWidget *birth_, *baptism_, *consentDate_;
     QCheckBox* consent_;
     QCheckBox *male_, *female_, *baptized_, *servant_, *elder_;
@@ -77,6 +82,7 @@ private:
     QWidget* buildTicks();
     QLayout* buildButtons();
     void setTabOrderOfForm();
+    void keepOneWidth();
     void connectControls();
     void refresh();
 

@@ -7,6 +7,7 @@
 #include <QWindow>
 #include <cstdio>
 
+#include "gui/shell/greek_translation.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/qt_prompts.h"
 #include "gui/shell/qt_text.h"
@@ -83,6 +84,8 @@ ZelvoApplication::Start ZelvoApplication::start(const QString& folder, const Dat
 }
 
 int runZelvo(QApplication& app, QtPrompts& prompts) {
+    // Before the first window, so that Qt's dialogs and menus are Greek from the start.
+    installGreekTranslation(app);
     QApplication::setApplicationName(qtText(res::kProgramName));
     QApplication::setWindowIcon(programIcon());
     const QStringList args = QApplication::arguments();
