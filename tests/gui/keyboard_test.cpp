@@ -41,6 +41,8 @@ private slots:
         QPushButton* first = s.dashboard()->firstEnabledButton();
         QVERIFY(first != nullptr);
         QTRY_COMPARE(QApplication::focusWidget(), first);
+        s.window->resize(1024, 768);
+        test::saveScreenshot(s.window.get(), "dashboard.png");
     }
 
     void enterAndReturnPressTheFocusedButtonAndTheFocusComesBack() {
