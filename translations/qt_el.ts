@@ -665,15 +665,15 @@ Please verify the correct file name was given.</source>
     <name>QPageSetupWidget</name>
     <message>
         <source>in</source>
-        <translation>ίντσ.</translation>
+        <translation> ίντσ.</translation>
     </message>
     <message>
         <source>mm</source>
-        <translation>χιλ.</translation>
+        <translation> χιλ.</translation>
     </message>
     <message>
         <source>pt</source>
-        <translation>στ.</translation>
+        <translation> στ.</translation>
     </message>
     <message>
         <source>Form</source>
@@ -1123,7 +1123,7 @@ Please verify the correct file name was given.</source>
     </message>
     <message>
         <source>Abort</source>
-        <translation>Διακοπή</translation>
+        <translation>Ματαίωση</translation>
     </message>
     <message>
         <source>Apply</source>
