@@ -236,5 +236,22 @@ TEST(StatusDialogModel, MonthAfterReportMonthInJanuaryGoesToLastYearAndLosesItsM
     EXPECT_EQ(r.statusFlags2(), 0x02);
 }
 
+TEST(StatusDialogModel, AChoiceWithTheMonthListNeedsAMonth) {
+    StatusDialogModel m(calendarOn(kJul2025), marked(0, 0));
+    EXPECT_FALSE(m.refusal().has_value()) << "put right needs no month";
+    for (const Choice c :
+         {Choice::kNewPublisher, Choice::kTransferredRegular, Choice::kReactivated}) {
+        m.setChoice(c);
+        EXPECT_EQ(m.refusal(), "Διαλέξτε τον μήνα. Χωρίς μήνα η κατάσταση δεν αποθηκεύεται.") << c;
+    }
+    m.setChoice(Choice::kTransferredIrregular);
+    EXPECT_FALSE(m.refusal().has_value()) << "no month list is shown for it";
+    m.setChoice(Choice::kNewPublisher);
+    m.setMonth(1);
+    EXPECT_FALSE(m.refusal().has_value());
+    m.setMonth(0);
+    EXPECT_TRUE(m.refusal().has_value());
+}
+
 }  // namespace
 }  // namespace zelvo

@@ -70,6 +70,11 @@ void StatusDialogModel::setMonth(int monthNumber) {
     year_ = defaultYearFor(month_);
 }
 
+std::optional<std::string> StatusDialogModel::refusal() const {
+    if (monthListVisible() && month_ == 0) return std::string(res::kStatusMonthRequired);
+    return std::nullopt;
+}
+
 void StatusDialogModel::apply(PublisherRecord& record) const {
     std::uint16_t since = record.statusSince();
     std::uint8_t flags = 0;

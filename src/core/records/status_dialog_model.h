@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,9 @@ public:
     void setMonth(int monthNumber);
     void setYear(int twoDigitYear) { year_ = twoDigitYear; }
 
+    // Why OK cannot take the choice (UTF-8), or nothing: a choice that shows the month list
+    // needs a month, or the mark would be stored with month 0.
+    std::optional<std::string> refusal() const;
     // OK: writes statusFlags, statusFlags2 and statusSince of `record`.
     void apply(PublisherRecord& record) const;
 

@@ -176,6 +176,8 @@ inline constexpr std::string_view kStatusReactivated = "Επαναδραστηρ
 inline constexpr std::string_view kStatusPutRight = "Τακτοποίηση κατάστασης του Ευαγγελιζομένου";
 inline constexpr std::string_view kStatusMonthCaption =
     "Μήνας που δραστηριοποιήθηκε ξανά ή έδωσε έκθεση 1η φορά στην εκκλησία ΣΑΣ";
+inline constexpr std::string_view kStatusMonthRequired =
+    "Διαλέξτε τον μήνα. Χωρίς μήνα η κατάσταση δεν αποθηκεύεται.";
 inline constexpr std::string_view kMonthThat = "Μήνας που";
 inline constexpr std::string_view kMonthChooserTitle = "Επιλογή Μήνα";
 inline constexpr std::string_view kRegularPublisherTick = "Τακτικός Ευαγγελιζόμενος";

@@ -3,11 +3,11 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPalette>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "gui/records/steady_form.h"
 #include "gui/shell/qt_text.h"
 #include "records/date_lists.h"
 
@@ -24,15 +24,6 @@ QComboBox* dropList(QWidget* parent, const QString& name) {
 }
 
 }  // namespace
-
-void markAsWarning(QLabel* label, bool on) {
-    QPalette palette = label->palette();
-    const QColor plain = label->parentWidget() != nullptr
-                             ? label->parentWidget()->palette().color(QPalette::WindowText)
-                             : QPalette().color(QPalette::WindowText);
-    palette.setColor(QPalette::WindowText, on ? QColor(0xa0, 0x10, 0x10) : plain);
-    label->setPalette(palette);
-}
 
 DateListsWidget::DateListsWidget(records::DateLists& date, const QString& name, QWidget* parent)
     : QWidget(parent),

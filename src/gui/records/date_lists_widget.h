@@ -13,10 +13,6 @@ class DateLists;
 
 namespace zelvo::gui {
 
-// A note that warns (a date that does not exist, a name that will be cut) is drawn in the
-// warning colour; `on` false draws it as plain text again.
-void markAsWarning(QLabel* label, bool on = true);
-
 class DateListsWidget : public QWidget {
     Q_OBJECT
 public:

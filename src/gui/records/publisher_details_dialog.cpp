@@ -21,6 +21,7 @@
 #include "gui/records/household_dialog.h"
 #include "gui/records/publisher_picker.h"
 #include "gui/records/status_dialog.h"
+#include "gui/records/steady_form.h"
 #include "gui/shell/dialog_buttons.h"
 #include "gui/shell/qt_text.h"
 #include "records/publisher_details_model.h"
@@ -58,13 +59,6 @@ QCheckBox* tick(QWidget* parent, const char* name, std::string_view text) {
     auto* box = new QCheckBox(qtText(text), parent);
     box->setObjectName(QLatin1String(name));
     return box;
-}
-
-// A control that comes and goes with the record keeps its room, so the form does not jump.
-void keepRoom(QWidget* w) {
-    QSizePolicy policy = w->sizePolicy();
-    policy.setRetainSizeWhenHidden(true);
-    w->setSizePolicy(policy);
 }
 
 void showText(QLineEdit* edit, const std::string& text) {
@@ -544,7 +538,7 @@ void PublisherDetailsDialog::onOk() {
 }
 
 void PublisherDetailsDialog::onStatus() {
-    runStatusDialog(this, doc_, model_.working(), cp1253::toUtf8(model_.firstName),
+    runStatusDialog(this, doc_, prompts_, model_.working(), cp1253::toUtf8(model_.firstName),
                     cp1253::toUtf8(model_.lastName));
     refresh();
 }

@@ -8,9 +8,13 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <initializer_list>
 
+#include "gui/records/steady_form.h"
 #include "gui/shell/qt_text.h"
 #include "resources/strings.h"
+#include "store/user_prompts.h"
 #include "store/zelvo_doc.h"
 
 namespace zelvo::gui {
@@ -35,9 +39,11 @@ constexpr ChoiceText kChoices[] = {
 
 }  // namespace
 
-StatusDialog::StatusDialog(StatusDialogModel& model, const std::string& titleUtf8, QWidget* parent)
+StatusDialog::StatusDialog(StatusDialogModel& model, UserPrompts& prompts,
+                           const std::string& titleUtf8, QWidget* parent)
     : QDialog(parent),
       model_(model),
+      prompts_(prompts),
       caption_(new QLabel(qtText(res::kStatusMonthCaption), this)),
       month_(new QComboBox(this)),
       year_(new QComboBox(this)) {
@@ -73,6 +79,14 @@ StatusDialog::StatusDialog(StatusDialogModel& model, const std::string& titleUtf
     const OkCancelRow buttons = okCancelRow(this);
     layout->addLayout(buttons.row);
 
+    // The caption wraps within the width of the choices, and the caption and the lists keep
+    // their room while hidden: the dialog is sized for them from the start and nothing is cut
+    // when a choice shows them.
+    int width = 0;
+    for (const QRadioButton* choice : choices_) width = std::max(width, choice->sizeHint().width());
+    caption_->setMinimumSize(width, caption_->heightForWidth(width));
+    for (QWidget* w : std::initializer_list<QWidget*>{caption_, month_, year_}) keepRoom(w);
+
     connect(month_, &QComboBox::currentIndexChanged, this, [this](int index) {
         model_.setMonth(index);
         showLists();
@@ -80,8 +94,17 @@ StatusDialog::StatusDialog(StatusDialogModel& model, const std::string& titleUtf
     connect(year_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) model_.setYear(year_->itemData(index).toInt());
     });
-    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(buttons.ok, &QPushButton::clicked, this, &StatusDialog::onOk);
     showLists();
+}
+
+void StatusDialog::onOk() {
+    if (const auto why = model_.refusal()) {
+        prompts_.showMessage(*why);
+        month_->setFocus();
+        return;
+    }
+    accept();
 }
 
 void StatusDialog::showLists() {
@@ -97,10 +120,12 @@ void StatusDialog::showLists() {
     year_->setVisible(model_.yearListVisible());
 }
 
-bool runStatusDialog(QWidget* parent, const CZelvoDoc& doc, PublisherRecord& working,
-                     const std::string& firstNameUtf8, const std::string& lastNameUtf8) {
+bool runStatusDialog(QWidget* parent, const CZelvoDoc& doc, UserPrompts& prompts,
+                     PublisherRecord& working, const std::string& firstNameUtf8,
+                     const std::string& lastNameUtf8) {
     StatusDialogModel model(doc.calendar, working);
-    StatusDialog dialog(model, StatusDialogModel::title(firstNameUtf8, lastNameUtf8), parent);
+    StatusDialog dialog(model, prompts, StatusDialogModel::title(firstNameUtf8, lastNameUtf8),
+                        parent);
     if (dialog.exec() != QDialog::Accepted) return false;
     model.apply(working);
     return true;
