@@ -1,10 +1,12 @@
 #include "gui/reports/print_preview_window.h"
 
 #include <QAbstractScrollArea>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -25,6 +27,7 @@ PrintPreviewWindow::PrintPreviewWindow(QPrinter* printer, std::function<void(QPr
     preview_->setObjectName(QStringLiteral("previewWidget"));
     pageLabel_->setObjectName(QStringLiteral("previewPageLabel"));
 
+    // Two rows of buttons, so that the window fits a 1024×768 screen with every one of them.
     auto* bar = new QHBoxLayout;
     auto* print = addButton("previewPrint", {});
     print->setText(commandMenuText(shell::CommandId::Print));
@@ -37,18 +40,21 @@ PrintPreviewWindow::PrintPreviewWindow(QPrinter* printer, std::function<void(QPr
     for (QPushButton* b : {first_, previous_}) bar->addWidget(b);
     bar->addWidget(pageLabel_);
     for (QPushButton* b : {next_, last_}) bar->addWidget(b);
-    bar->addSpacing(12);
-    auto* zoomIn = addButton("previewZoomIn", res::kPreviewZoomIn);
-    auto* zoomOut = addButton("previewZoomOut", res::kPreviewZoomOut);
-    auto* fitWidth = addButton("previewFitWidth", res::kPreviewFitWidth);
-    auto* wholePage = addButton("previewWholePage", res::kPreviewWholePage);
-    for (QPushButton* b : {zoomIn, zoomOut, fitWidth, wholePage}) bar->addWidget(b);
     bar->addStretch(1);
     auto* close = addButton("previewClose", res::kButtonClose);
     bar->addWidget(close);
 
+    auto* zoomBar = new QHBoxLayout;
+    auto* zoomIn = addButton("previewZoomIn", res::kPreviewZoomIn);
+    auto* zoomOut = addButton("previewZoomOut", res::kPreviewZoomOut);
+    auto* fitWidth = addButton("previewFitWidth", res::kPreviewFitWidth);
+    auto* wholePage = addButton("previewWholePage", res::kPreviewWholePage);
+    for (QPushButton* b : {zoomIn, zoomOut, fitWidth, wholePage}) zoomBar->addWidget(b);
+    zoomBar->addStretch(1);
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
+    layout->addLayout(zoomBar);
     layout->addWidget(preview_, 1);
 
     connect(preview_, &QPrintPreviewWidget::paintRequested, this,
@@ -74,8 +80,22 @@ PrintPreviewWindow::PrintPreviewWindow(QPrinter* printer, std::function<void(QPr
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     preview_->fitToWidth();
-    resize(900, 1000);
+    fitToScreen();
     close->setFocus();
+}
+
+void PrintPreviewWindow::fitToScreen() {
+    QWidget* frame = parentWidget() != nullptr ? parentWidget()->window() : nullptr;
+    const QScreen* screen = frame != nullptr ? frame->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        resize(kPreferredSize);
+        return;
+    }
+    // The title bar and borders the window manager adds, as it added them to the main window.
+    const QSize decoration =
+        frame != nullptr ? frame->frameGeometry().size() - frame->geometry().size() : QSize();
+    const QSize room = screen->availableGeometry().size() - decoration.expandedTo(QSize(0, 0));
+    resize(kPreferredSize.boundedTo(room).expandedTo(minimumSizeHint()));
 }
 
 QPushButton* PrintPreviewWindow::addButton(const char* name, std::string_view text) {

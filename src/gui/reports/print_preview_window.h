@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QSize>
 #include <functional>
 
 class QLabel;
@@ -35,7 +36,11 @@ private:
     std::function<void(QPrinter*)> paint_;
     bool printChosen_ = false;
 
+    static constexpr QSize kPreferredSize{900, 1000};
+
     QPushButton* addButton(const char* name, std::string_view text);
+    // The preferred size, within the screen the main window is on.
+    void fitToScreen();
     void goToPage(int page);
     void updatePaging();
 };
