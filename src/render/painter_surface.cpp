@@ -1,5 +1,6 @@
 #include "render/painter_surface.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -79,9 +80,21 @@ QFont qFontFor(const LogicalFont& f, const QPaintDevice* device) {
 
 QFont dialogFontFor(const LogicalFont& record, int screenDpiY) {
     QFont font = qFontFor(record, nullptr);
+    // The chooser lists only installed families and their own styles: asked for a face it does
+    // not list ("Arial") or a style name it lacks ("Normal"), it falls back to a font of its own.
+    const QFontInfo drawn(font);
+    font.setFamilies({drawn.family()});
+    font.setStyleName(drawn.styleName());
     if (screenDpiY > 0 && font.pixelSize() > 0)
         font.setPointSizeF(font.pixelSize() * 72.0 / screenDpiY);
     return font;
+}
+
+bool sameChooserFont(const QFont& a, const QFont& b) {
+    return a.family().compare(b.family(), Qt::CaseInsensitive) == 0 &&
+           QFontDatabase::styleString(a) == QFontDatabase::styleString(b) &&
+           a.pointSize() == b.pointSize() && a.underline() == b.underline() &&
+           a.strikeOut() == b.strikeOut();
 }
 
 LogicalFont logicalFontFor(const QFont& chosen, const LogicalFont& base, int screenDpiY) {
@@ -93,10 +106,13 @@ LogicalFont logicalFontFor(const QFont& chosen, const LogicalFont& base, int scr
     f.italic = chosen.italic() ? 1 : 0;
     f.underline = chosen.underline() ? 1 : 0;
     f.strikeOut = chosen.strikeOut() ? 1 : 0;
-    const std::string face = cp1253::fromUtf8(chosen.family().toStdString());
-    if (QString::fromStdString(cp1253::toUtf8(base.faceName))
-            .compare(chosen.family(), Qt::CaseInsensitive) != 0) {
-        f.faceName = face;
+    // The face the record names stays while the chosen family is the one it is drawn with, so a
+    // new size keeps "Arial" rather than the font standing in for it on this machine.
+    const QString face = QString::fromStdString(cp1253::toUtf8(base.faceName));
+    const QString drawnAs = QFontInfo(qFontFor(base, nullptr)).family();
+    if (face.compare(chosen.family(), Qt::CaseInsensitive) != 0 &&
+        drawnAs.compare(chosen.family(), Qt::CaseInsensitive) != 0) {
+        f.faceName = cp1253::fromUtf8(chosen.family().toStdString());
         // Fixed pitch in the modern family, or variable pitch in the swiss one.
         f.pitchAndFamily = QFontInfo(chosen).fixedPitch() ? 0x31 : 0x22;
     }

@@ -19,9 +19,15 @@ namespace zelvo::render {
 // character height (the em), a positive one the cell height (ascent + descent).
 QFont qFontFor(const reports::LogicalFont& font, const QPaintDevice* device);
 
-// The font chooser works in points: a record's font at the screen's resolution, and back. The
-// chosen face, size, weight and styles replace the record's; the rest of it stays.
+// The font chooser works in points and lists the families and styles installed. A record's
+// font for it: the family and style it is drawn with ("Arial" bold is "Liberation Sans", "Bold"
+// where Arial itself is not installed), at the record's size on the screen.
 QFont dialogFontFor(const reports::LogicalFont& font, int screenDpiY);
+// Whether the chooser shows the two fonts alike: family, style, whole points, underline and
+// strike-out. A choice alike to the font it opened on changes nothing.
+bool sameChooserFont(const QFont& a, const QFont& b);
+// Back from the chooser: the chosen size, weight and styles replace the record's, and its family
+// too unless it is the one the record's face is drawn with; the rest of the record stays.
 reports::LogicalFont logicalFontFor(const QFont& chosen, const reports::LogicalFont& base,
                                     int screenDpiY);
 

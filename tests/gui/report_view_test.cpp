@@ -2,7 +2,9 @@
 // their keeping in the settings file, the print preview, printing with its copies and ranges,
 // and the PDF output.
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPrintPreviewWidget>
@@ -71,6 +73,11 @@ int pdfPages(const QString& path) {
          at = bytes.indexOf("/Type /Page", at + 1))
         if (bytes.mid(at + 11, 1) != "s") ++pages;
     return pages;
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 IniFile settingsOf(const test::DataFolder& folder) {
@@ -191,6 +198,79 @@ private slots:
         QCOMPARE(ini.text(section(FontRole::Title), "FaceName", ""),
                  std::string("Liberation Serif"));
         QCOMPARE(ini.integer(section(FontRole::Title), "Italic", 0), 1);
+    }
+
+    // The chooser opens on the font the report is drawn with: the title's Arial bold is shown
+    // as the installed family Arial resolves to, bold, 14 points. OK with nothing changed
+    // changes nothing, in memory or in zelvog.ini.
+    void fontDialogOpensOnTheCurrentFont() {
+        test::DataFolder folder(10);
+        Session s(folder);
+        const reports::LogicalFont before = s.view()->fonts().font(FontRole::Title);
+        QCOMPARE(QString::fromStdString(before.faceName), QStringLiteral("Arial"));
+        QCOMPARE(before.weight, 700);
+        const QByteArray iniBefore = bytesOf(folder.file(QStringLiteral("zelvog.ini")));
+        QFont opened;
+        test::ModalScript script;
+        script.then([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFontDialog*>(modal);
+            QVERIFY(dialog != nullptr);
+            opened = dialog->currentFont();
+            dialog->accept();
+        });
+        s.window->runCommand(C::TitleFont);
+        QVERIFY(script.done());
+        QCOMPARE(opened.family(), QFontInfo(QFont(QStringLiteral("Arial"))).family());
+        QCOMPARE(opened.weight(), QFont::Bold);
+        QVERIFY(!opened.italic());
+        QCOMPARE(opened.pointSize(), 14);  // 19 pixels at 96 dots per inch
+        QCOMPARE(s.view()->fonts().font(FontRole::Title), before);
+        QCOMPARE(bytesOf(folder.file(QStringLiteral("zelvog.ini"))), iniBefore);
+    }
+
+    // An upright font whose family has no style named as Qt names it ("Book", not "Normal")
+    // opens upright, an italic one italic; a new size keeps the face the record names.
+    void theChooserKeepsStyleAndFace() {
+        test::DataFolder folder(10);
+        Session s(folder);
+        QFont opened;
+        test::ModalScript script;
+        script.then([](QWidget* modal) {
+            auto* dialog = qobject_cast<QFontDialog*>(modal);
+            dialog->setCurrentFont(
+                QFontDatabase::font(QStringLiteral("DejaVu Sans"), QStringLiteral("Book"), 12));
+            dialog->accept();
+        });
+        script.then([&](QWidget* modal) {
+            opened = qobject_cast<QFontDialog*>(modal)->currentFont();
+            qobject_cast<QDialog*>(modal)->accept();
+        });
+        s.window->runCommand(C::TextFont);
+        QCOMPARE(QString::fromStdString(s.view()->fonts().font(FontRole::Text).faceName),
+                 QStringLiteral("DejaVu Sans"));
+        s.window->runCommand(C::TextFont);
+        QVERIFY(script.done());
+        QCOMPARE(opened.family(), QStringLiteral("DejaVu Sans"));
+        QVERIFY(!opened.italic());
+        QCOMPARE(opened.weight(), QFont::Normal);
+
+        // Only the size changes: the record keeps "Arial" and its family byte.
+        const reports::LogicalFont title = s.view()->fonts().font(FontRole::Title);
+        test::ModalScript bigger;
+        bigger.then([](QWidget* modal) {
+            auto* dialog = qobject_cast<QFontDialog*>(modal);
+            QFont font = dialog->currentFont();
+            font.setPointSize(20);
+            dialog->setCurrentFont(font);
+            dialog->accept();
+        });
+        s.window->runCommand(C::TitleFont);
+        QVERIFY(bigger.done());
+        const reports::LogicalFont after = s.view()->fonts().font(FontRole::Title);
+        QCOMPARE(after.height, -27);  // 20 points at 96 dots per inch
+        QCOMPARE(QString::fromStdString(after.faceName), QStringLiteral("Arial"));
+        QCOMPARE(after.pitchAndFamily, title.pitchAndFamily);
+        QCOMPARE(after.weight, 700);
     }
 
     void theSmallTextChooserHasNoTitleAndCancelKeepsTheFont() {

@@ -235,8 +235,11 @@ void CZelvoView::keyPressEvent(QKeyEvent* event) {
 
 void CZelvoView::chooseFont(FontRole role) {
     const reports::LogicalFont& stored = fonts_.font(role);
-    QFont font = render::dialogFontFor(stored, state_.screenDpiY);
+    const QFont current = render::dialogFontFor(stored, state_.screenDpiY);
+    QFont font = current;
     if (!chooseQtFont_(font, qtText(chooserTitle(role)))) return;
+    // OK with nothing changed keeps the record byte for byte, whatever the chooser could show.
+    if (render::sameChooserFont(font, current)) return;
     if (!fonts_.replace(role, render::logicalFontFor(font, stored, state_.screenDpiY))) return;
     writeFontsNow();
     redraw();
