@@ -22,13 +22,14 @@ reports::ReportContext contextFor(const ReportSource& source, int surfaceDpiX, i
     return c;
 }
 
-bool printPages(const ReportSource& source, QPagedPaintDevice& device, QPainter& painter) {
+PagesResult printPages(const ReportSource& source, QPagedPaintDevice& device, QPainter& painter,
+                       const PageDone& pageDone, bool afterPage) {
     reports::ViewState& state = *source.state;
     const int dpiX = device.logicalDpiX();
     const int dpiY = device.logicalDpiY();
-    bool first = true;
+    bool first = !afterPage;
     for (int page = state.firstPage(); state.prepareSurface(page); ++page) {
-        if (!first && !device.newPage()) return false;
+        if (!first && !device.newPage()) return PagesResult::DeviceFailed;
         first = false;
         const reports::PrintBand band = state.pageBand(page, dpiX, dpiY);
         painter.save();
@@ -39,8 +40,10 @@ bool printPages(const ReportSource& source, QPagedPaintDevice& device, QPainter&
         reports::drawReport(*source.doc, surface, state.kind, state.group, context);
         state.printedPageCount(context.pagesUsed > 0 ? context.pagesUsed : context.pageCount);
         painter.restore();
+        state.pagePrinted();
+        if (pageDone && !pageDone(state.pagesPrinted(), state.pagesInJob())) state.cancelJob();
     }
-    return true;
+    return state.jobCancelled() ? PagesResult::Cancelled : PagesResult::Printed;
 }
 
 }  // namespace zelvo::render

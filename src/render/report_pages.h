@@ -3,6 +3,8 @@
 // it and draws the whole report.
 #pragma once
 
+#include <functional>
+
 #include "reports/report_font.h"
 #include "reports/report_routines.h"
 #include "reports/view_state.h"
@@ -30,8 +32,17 @@ struct ReportSource {
 // file) keeps the sizes the screen shows.
 reports::ReportContext contextFor(const ReportSource& source, int surfaceDpiX, int surfaceDpiY);
 
+// Told after each page: the pages printed so far and the job's pages. False cancels the job
+// once that page is done.
+using PageDone = std::function<bool(int pagesPrinted, int pagesInJob)>;
+
+enum class PagesResult { Printed, Cancelled, DeviceFailed };
+
 // The page loop of a job whose range the state holds (ViewState::jobChosen), on a device the
-// painter is already active on. False when the device would not start a new page.
-bool printPages(const ReportSource& source, QPagedPaintDevice& device, QPainter& painter);
+// painter is already active on. `afterPage` starts the job on a new page of the device (the
+// next group of a file that holds them all). DeviceFailed when the device would not start a
+// new page.
+PagesResult printPages(const ReportSource& source, QPagedPaintDevice& device, QPainter& painter,
+                       const PageDone& pageDone = {}, bool afterPage = false);
 
 }  // namespace zelvo::render

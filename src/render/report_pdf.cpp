@@ -1,5 +1,6 @@
 #include "render/report_pdf.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QPainter>
@@ -24,7 +25,8 @@ constexpr int kFallbackScreenDpi = 96;
 
 }  // namespace
 
-bool writeReportPdf(CZelvoDoc& doc, const ReportPdfRequest& request, std::string& error) {
+bool writeReportPdf(CZelvoDoc& doc, const ReportPdfRequest& request, std::string& error,
+                    const PdfOptions& options) {
     const reports::ReportKindInfo* info = reports::findReportKind(request.kind);
     if (info == nullptr || !info->built) {
         error = res::kPdfNoReport;
@@ -37,14 +39,18 @@ bool writeReportPdf(CZelvoDoc& doc, const ReportPdfRequest& request, std::string
     const int screenY =
         screen ? static_cast<int>(screen->logicalDotsPerInchY()) : kFallbackScreenDpi;
     reports::ViewState state(screenX, screenY, kPdfDpi, kPdfDpi);
-    state.showReport(request.kind, request.group);
     state.printDirect = true;  // the whole report, no dialog
-    reports::ReportFonts fonts;
-    fonts.load(IniFile::load(resolvePath(doc.dataFolder, files::kSettings)),
-               reports::PrinterResolutionClass::High, doc.languageWord);
+    reports::ReportFonts settingsFonts;
+    if (options.fonts == nullptr)
+        settingsFonts.load(IniFile::load(resolvePath(doc.dataFolder, files::kSettings)),
+                           reports::PrinterResolutionClass::High, doc.languageWord);
+    const reports::ReportFonts& fonts = options.fonts ? *options.fonts : settingsFonts;
+    const std::vector<int> groups =
+        options.groups.empty() ? std::vector<int>{request.group} : options.groups;
 
-    const QString path = QString::fromStdString(request.path);
-    QPdfWriter writer(path);
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&pdf);
     writer.setResolution(kPdfDpi);
     writer.setPageSize(QPageSize(request.a4 ? QPageSize::A4 : QPageSize::Letter));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -53,18 +59,38 @@ bool writeReportPdf(CZelvoDoc& doc, const ReportPdfRequest& request, std::string
     reports::PrinterJob job;
     job.a4 = request.a4;
     job.driverMakesCopies = true;
-    state.jobChosen(job);
-    state.beginPrinting();
     QPainter painter;
-    bool ok = painter.begin(&writer);
-    if (ok) {
-        const ReportSource source{&doc, &fonts, &state, request.today};
-        ok = printPages(source, writer, painter);
-        ok = painter.end() && ok;
+    PagesResult result = painter.begin(&writer) ? PagesResult::Printed : PagesResult::DeviceFailed;
+    const ReportSource source{&doc, &fonts, &state, request.today};
+    const int jobs = static_cast<int>(groups.size());
+    for (int i = 0; i < jobs && result == PagesResult::Printed; ++i) {
+        state.showReport(request.kind, groups[static_cast<std::size_t>(i)]);
+        state.jobChosen(job);
+        state.beginPrinting();
+        PageDone pageDone;
+        if (options.progress)
+            pageDone = [&, i](int written, int pages) {
+                return options.progress(i + 1, jobs, written, pages);
+            };
+        result = printPages(source, writer, painter, pageDone, i > 0);
+        state.endPrinting();
     }
-    state.endPrinting();
-    if (!ok) error = res::format(res::kPdfNotWritten, request.path);
-    return ok;
+    if (painter.isActive() && !painter.end() && result == PagesResult::Printed)
+        result = PagesResult::DeviceFailed;
+    pdf.close();
+
+    if (result == PagesResult::Cancelled) {
+        error = res::kPdfCancelled;
+        return false;
+    }
+    const QByteArray& bytes = pdf.data();
+    if (result != PagesResult::Printed ||
+        !writeFileAtomic(request.path, reinterpret_cast<const Byte*>(bytes.constData()),
+                         static_cast<std::size_t>(bytes.size()))) {
+        error = res::format(res::kPdfNotWritten, request.path);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace zelvo::render

@@ -11,6 +11,7 @@
 #include "reports/report_kind.h"
 #include "resources/strings.h"
 #include "shell/report_commands.h"
+#include "shell/report_file_name.h"
 #include "store/cp1253.h"
 #include "store/zelvo_doc.h"
 #include "test_folder.h"
@@ -265,13 +266,27 @@ TEST(EnablingRules, AMonthCopyIsNeverChanged) {
 }
 
 TEST(EnablingRules, PrintingAndTheWayBackNeedAReportOnTheScreen) {
-    for (const CommandId id : {C::Print, C::PrintPreview, C::ReturnToDashboard}) {
+    for (const CommandId id : {C::Print, C::PrintPreview, C::SaveAsPdf, C::ReturnToDashboard}) {
         CommandState s = livePeople();
         EXPECT_FALSE(rule(id, s)) << idNumber(id);  // the dashboard is already shown
         s.viewMode = ViewMode::Report;
         EXPECT_TRUE(rule(id, s)) << idNumber(id);
     }
     EXPECT_TRUE(rule(C::PrintSetup, livePeople()));
+}
+
+// The PDF is another way to paper: built, in the File menu among the printing commands.
+TEST(CommandTable, SaveAsPdfSitsWithPrinting) {
+    EXPECT_TRUE(command(C::SaveAsPdf).built);
+    EXPECT_EQ(command(C::SaveAsPdf).enable, command(C::Print).enable);
+    std::vector<CommandId> file;
+    for (const MenuEntry& e : menuOutline()) {
+        if (e.kind == Kind::Menu && e.depth == 0 && !file.empty()) break;
+        if (e.kind == Kind::Command && e.depth == 1) file.push_back(e.command);
+    }
+    ASSERT_GE(file.size(), 4u);
+    EXPECT_EQ(std::vector<CommandId>(file.begin(), file.begin() + 4),
+              (std::vector<CommandId>{C::Print, C::PrintPreview, C::SaveAsPdf, C::PrintSetup}));
 }
 
 TEST(EnablingRules, PreviousReportsFollowTheirBit) {
@@ -409,6 +424,32 @@ TEST(ReportCommands, KindsAndTitles) {
 }
 
 // --- the state taken from the data store ---
+
+// The file a report is saved to as PDF: its menu title, its groups, the report month; a title
+// character no file name may hold becomes "-".
+TEST(ReportCommands, PdfFileNames) {
+    using reports::ReportKind;
+    EXPECT_EQ(reportPdfName(ReportKind::AnalysisByPioneersAndGroups, {}, 10, 26),
+              "Σκαπανείς - Όμιλοι Νοέμβριος 2026.pdf");
+    const int one[] = {3};
+    EXPECT_EQ(reportPdfName(ReportKind::GroupAnalysis, one, 0, 27),
+              "Ανάλυση Ομίλου #3 Ιανουάριος 2027.pdf");
+    const int all[] = {1, 2, 3, 4, 5, 6, 7, 8};
+    EXPECT_EQ(reportPdfName(ReportKind::GroupAnalysis, all, 11, 26),
+              "Ανάλυση Ομίλου #1-8 Δεκέμβριος 2026.pdf");
+    const int none[] = {0};
+    EXPECT_EQ(reportPdfName(ReportKind::CongregationTotals, none, 10, 26),
+              "Σύνολα Εκκλησίας Νοέμβριος 2026.pdf");
+    // "Πρεσβυτέρων && Διακ. Υπηρετών" keeps one ampersand and its dot; nothing is refused there.
+    EXPECT_EQ(reportPdfName(ReportKind::YearTotalsEldersAndServants, {}, 8, 26),
+              "Πρεσβυτέρων & Διακ. Υπηρετών Σεπτέμβριος 2026.pdf");
+    for (const Command& c : commands()) {
+        const std::optional<reports::ReportKind> kind = reportKindOf(c.id);
+        if (!kind) continue;
+        const std::string name = reportPdfName(*kind, {}, 10, 26);
+        EXPECT_EQ(name.find_first_of("/\\:*?\"<>|"), std::string::npos) << name;
+    }
+}
 
 TEST(CommandStateFromDoc, ReadsTheStore) {
     test::TestFolder folder;

@@ -121,6 +121,32 @@ TEST(ViewState, TheViewMakesTheCopiesTheDriverCannot) {
     EXPECT_FALSE(v.endPrinting()) << "no driver copy count to reset";
 }
 
+// The progress counts every page the loop prints, copies included; Cancel ends the loop once the
+// page being printed is done, and the next job starts afresh.
+TEST(ViewState, AJobCountsItsPagesAndStopsWhenCancelled) {
+    ViewState v = screen96();
+    v.setPageCount(4);
+    v.jobChosen(job(2, 3, 3));
+    EXPECT_EQ(v.pagesInJob(), 6);
+    std::vector<int> pages;
+    for (int p = v.firstPage(); v.prepareSurface(p) && pages.size() < 100; ++p) {
+        pages.push_back(p);
+        v.pagePrinted();
+        if (v.pagesPrinted() == 3) v.cancelJob();  // during the second copy
+    }
+    EXPECT_EQ(pages, (std::vector<int>{2, 3, 2}));
+    EXPECT_TRUE(v.jobCancelled());
+    EXPECT_EQ(v.pagesPrinted(), 3);
+
+    v.jobChosen(job(1, 4, 2, true));  // the driver makes the copies: one pass
+    EXPECT_FALSE(v.jobCancelled());
+    EXPECT_EQ(v.pagesPrinted(), 0);
+    EXPECT_EQ(v.pagesInJob(), 4);
+    // A whole report that needs a page more on paper says so after its first page.
+    v.printedPageCount(5);
+    EXPECT_EQ(v.pagesInJob(), 5);
+}
+
 TEST(ViewState, TheDriverMakesItsOwnCopies) {
     ViewState v = screen96();
     v.setPageCount(2);

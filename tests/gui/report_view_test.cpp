@@ -1,6 +1,9 @@
 // The report view on the real main window: the two modes and the keys, the font commands and
 // their keeping in the settings file, the print preview, printing with its copies and ranges,
-// and the PDF output.
+// the PDF output (saved as PDF, or offered when there is no printer), and Cancel in a job's
+// progress.
+#include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontDialog>
@@ -10,7 +13,10 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -19,6 +25,7 @@
 
 #include "gui/reports/print_preview_window.h"
 #include "gui/reports/report_canvas.h"
+#include "gui/shell/command_actions.h"
 #include "gui/shell/dashboard.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/qt_text.h"
@@ -73,6 +80,43 @@ int pdfPages(const QString& path) {
          at = bytes.indexOf("/Type /Page", at + 1))
         if (bytes.mid(at + 11, 1) != "s") ++pages;
     return pages;
+}
+
+// The page count of a PDF: pdfinfo's when it is installed, else the pages the file declares.
+int pdfPageCount(const QString& path) {
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    if (info.waitForFinished(20000) && info.exitStatus() == QProcess::NormalExit &&
+        info.exitCode() == 0) {
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("^Pages:\\s+(\\d+)"),
+                               QRegularExpression::MultilineOption)
+                .match(QString::fromUtf8(info.readAllStandardOutput()));
+        if (m.hasMatch()) return m.captured(1).toInt();
+    }
+    return pdfPages(path);
+}
+
+// The pages a report takes on Letter paper, as the printing path counts them.
+int pagesOnPaper(CZelvoDoc& doc, const reports::ReportFonts& fonts, int kind, int group) {
+    reports::RecordingSurface paper(300, 300);
+    reports::ReportContext context = reports::reportContextFor(doc, fonts, test::kToday);
+    context.page.pageLength = reports::printPageLength(false);
+    reports::drawReport(doc, paper, kind, group, context);
+    return context.pagesUsed > 0 ? context.pagesUsed : context.pageCount;
+}
+
+// The files of a folder, temporary ones included.
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// A printer of no use: PDF output with no file, as Qt makes one where no printer is installed.
+std::unique_ptr<QPrinter> noPrinter() {
+    auto printer = std::make_unique<QPrinter>();
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setPageSize(QPageSize(QPageSize::Letter));
+    return printer;
 }
 
 QByteArray bytesOf(const QString& path) {
@@ -432,16 +476,143 @@ private slots:
         QCOMPARE(pdfPages(out.filePath(QStringLiteral("a4.pdf"))), s.view()->state().pageCount);
     }
 
-    void noPrinterIsSaidPlainly() {
-        test::DataFolder folder(10);
+    // No printer: the question, and on Yes the PDF in the file chosen; No does nothing more.
+    void noPrinterOffersThePdf() {
+        test::DataFolder folder(400);
+        QTemporaryDir out;
         Session s(folder);
-        auto printer = std::make_unique<QPrinter>();
-        printer->setOutputFormat(QPrinter::PdfFormat);  // and no file to write
-        s.view()->setPrinter(std::move(printer));
-        s.show(C::CongregationTotals);
+        s.view()->setPrinter(noPrinter());
+        s.show(C::AnalysisByPioneersAndGroups);
+        s.prompts.answers = {Answer::No};
         s.window->runCommand(C::Print);
-        QCOMPARE(s.prompts.messages.back(), std::string(res::kNoPrinter));
+        QCOMPARE(s.prompts.questions.back(), std::string(res::kNoPrinterSavePdf));
+        QVERIFY(s.prompts.savesOffered.empty());
+        QVERIFY(s.prompts.messages.empty());
+
+        const QString pdf = out.filePath(QStringLiteral("report.pdf"));
+        s.prompts.answers = {Answer::Yes};
+        s.prompts.savePaths = {pdf.toStdString()};
+        QSignalSpy printing(s.view(), &CZelvoView::printingChanged);
+        s.window->runCommand(C::Print);
+        QCOMPARE(s.prompts.savesOffered.size(), 1u);
+        QVERIFY(s.prompts.messages.empty());
+        const int pages = pagesOnPaper(s.doc, s.view()->fonts(), 1, 0);
+        QVERIFY(pages > 2);
+        QCOMPARE(pdfPageCount(pdf), pages);
+        QCOMPARE(printing.count(), 2);  // the frame would not close meanwhile
         QVERIFY(!s.view()->printing());
+        QCOMPARE(s.view()->mode(), shell::ViewMode::Report);
+    }
+
+    // "Αποθήκευση ως PDF…" offers the report's title and month for a name, in the folder of the
+    // last PDF, and writes every page of the report; a dialog cancelled writes nothing.
+    void saveAsPdfWritesTheReport() {
+        test::DataFolder folder(400);
+        QTemporaryDir out;
+        Session s(folder);
+        s.view()->setPrinter(pdfPrinter(out.filePath(QStringLiteral("printer.pdf"))));
+        s.show(C::AnalysisByPioneersAndGroups);
+        QVERIFY(s.window->commandActions()->action(C::SaveAsPdf)->isEnabled());
+        const QString pdf = out.filePath(QStringLiteral("analysis.pdf"));
+        s.prompts.savePaths = {pdf.toStdString()};
+        s.window->runCommand(C::SaveAsPdf);
+        QCOMPARE(s.prompts.savesOffered.size(), 1u);
+        QVERIFY(gui::qtText(s.prompts.savesOffered[0])
+                    .endsWith(QStringLiteral("/Σκαπανείς - Όμιλοι Νοέμβριος 2026.pdf")));
+        QVERIFY(s.prompts.messages.empty());
+        QCOMPARE(pdfPageCount(pdf), pagesOnPaper(s.doc, s.view()->fonts(), 1, 0));
+        QVERIFY(!QFile::exists(out.filePath(QStringLiteral("printer.pdf"))));
+
+        s.show(C::CongregationTotals);
+        s.window->runCommand(C::SaveAsPdf);  // no path left: the dialog is cancelled
+        QCOMPARE(s.prompts.savesOffered.size(), 2u);
+        QCOMPARE(gui::qtText(s.prompts.savesOffered[1]),
+                 out.filePath(QStringLiteral("Σύνολα Εκκλησίας Νοέμβριος 2026.pdf")));
+        QCOMPARE(filesIn(out.path()), QStringList{QStringLiteral("analysis.pdf")});
+        QVERIFY(s.prompts.messages.empty());
+
+        // On the dashboard there is nothing to save.
+        s.window->runCommand(C::ReturnToDashboard);
+        QVERIFY(!s.window->commandActions()->action(C::SaveAsPdf)->isEnabled());
+    }
+
+    // Every group with no printer: one question, one file, each group's pages in turn.
+    void noPrinterPutsEveryGroupInOnePdf() {
+        test::DataFolder folder(120);
+        QTemporaryDir out;
+        Session s(folder);
+        s.view()->setPrinter(noPrinter());
+        const int groups = s.doc.groups.groupCount();
+        QVERIFY(groups >= 2);
+        const QString pdf = out.filePath(QStringLiteral("groups.pdf"));
+        s.prompts.answers = {Answer::Yes};
+        s.prompts.savePaths = {pdf.toStdString()};
+        s.view()->printGroups(2, reports::ViewState::groupsToPrint(true, 1, groups), true);
+        QCOMPARE(s.prompts.questions.size(), 1u);
+        QVERIFY(
+            gui::qtText(s.prompts.savesOffered.at(0))
+                .endsWith(QStringLiteral("Ανάλυση Ομίλου #1-%1 Νοέμβριος 2026.pdf").arg(groups)));
+        int pages = 0;
+        for (int g = 1; g <= groups; ++g) pages += pagesOnPaper(s.doc, s.view()->fonts(), 2, g);
+        QCOMPARE(pdfPageCount(pdf), pages);
+        QCOMPARE(s.view()->mode(), shell::ViewMode::Dashboard);
+        QVERIFY(!s.view()->state().printAllGroups);
+    }
+
+    // Cancel in the progress stops after the page being written. A PDF leaves no file behind
+    // and no temporary one, and a file of that name already there keeps its bytes; a job
+    // printed to a file does the same.
+    void cancelLeavesNoFile() {
+        test::DataFolder folder(400);
+        QTemporaryDir out;
+        Session s(folder);
+        s.view()->setProgressDelay(0);
+        s.show(C::AnalysisByPioneersAndGroups);
+        const QString pdf = out.filePath(QStringLiteral("report.pdf"));
+        {
+            QFile old(pdf);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("the report of last month");
+        }
+        QString progressTitle;
+        QString progressLabel;
+        auto cancel = [&](QWidget* modal) {
+            auto* progress = qobject_cast<QProgressDialog*>(modal);
+            QVERIFY(progress != nullptr);
+            progressTitle = progress->windowTitle();
+            progressLabel = progress->labelText();
+            progress->cancel();
+        };
+        test::ModalScript script;
+        script.then(cancel);
+        s.prompts.savePaths = {pdf.toStdString()};
+        s.window->runCommand(C::SaveAsPdf);
+        QVERIFY(script.done());
+        QCOMPARE(progressTitle, QStringLiteral("Αποθήκευση ως PDF"));
+        QVERIFY(progressLabel.startsWith(QStringLiteral("Σελίδα ")));
+        QCOMPARE(s.prompts.messages.back(), std::string(res::kPdfCancelled));
+        QCOMPARE(bytesOf(pdf), QByteArray("the report of last month"));
+        QCOMPARE(filesIn(out.path()), QStringList{QStringLiteral("report.pdf")});
+        QVERIFY(!s.view()->printing());
+
+        const QString printed = out.filePath(QStringLiteral("printed.pdf"));
+        s.view()->setPrinter(pdfPrinter(printed));
+        s.view()->setPrintDialogRunner([](QPrinter&, int, int) { return true; });
+        test::ModalScript again;
+        again.then(cancel);
+        s.window->runCommand(C::Print);
+        QVERIFY(again.done());
+        QCOMPARE(progressTitle, QStringLiteral("Εκτύπωση"));
+        QCOMPARE(s.prompts.messages.back(), std::string(res::kPdfCancelled));
+        QCOMPARE(filesIn(out.path()), QStringList{QStringLiteral("report.pdf")});
+        QVERIFY(!s.view()->printing());
+
+        // Not cancelled, the same job writes its file whole.
+        s.view()->setProgressDelay(60000);
+        s.window->runCommand(C::Print);
+        QCOMPARE(pdfPageCount(printed), pagesOnPaper(s.doc, s.view()->fonts(), 1, 0));
+        QCOMPARE(filesIn(out.path()),
+                 (QStringList{QStringLiteral("printed.pdf"), QStringLiteral("report.pdf")}));
     }
 
     void printingEveryGroupReturnsToTheDashboard() {

@@ -51,6 +51,9 @@ int ViewState::jobChosen(const PrinterJob& job, bool* printerChanged) {
     driverCopies = job.driverMakesCopies;
     const int copies = std::max(job.copies, 1);
     copiesLeft = driverCopies ? 0 : copies - 1;
+    copiesMade_ = copiesLeft + 1;
+    pagesPrinted_ = 0;
+    cancelled_ = false;
     // A direct job prints the whole report, whatever range a dialog last held.
     const bool whole = printDirect || printAllGroups;
     firstPage_ = whole ? 1 : std::clamp(job.fromPage, 1, std::max(pageCount, 1));
@@ -62,6 +65,7 @@ int ViewState::jobChosen(const PrinterJob& job, bool* printerChanged) {
 }
 
 bool ViewState::prepareSurface(int& page) {
+    if (cancelled_) return false;
     if (page <= lastPage) return true;
     if (driverCopies || copiesLeft <= 0) return false;
     page = firstPage_;
@@ -71,6 +75,10 @@ bool ViewState::prepareSurface(int& page) {
 
 void ViewState::printedPageCount(int pages) {
     if (wholeReport_) lastPage = std::max(pages, 1);
+}
+
+int ViewState::pagesInJob() const {
+    return std::max(lastPage - firstPage_ + 1, 1) * copiesMade_;
 }
 
 PrintBand ViewState::pageBand(int page, int dpiX, int dpiY) const {

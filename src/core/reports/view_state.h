@@ -89,6 +89,14 @@ public:
     void printedPageCount(int pages);
     // The clip of page `page` (from 1) in the report's strip and how far the origin moves up.
     PrintBand pageBand(int page, int dpiX, int dpiY) const;
+    // After each page: the pages printed so far and the job's pages with every copy the view
+    // makes (it follows the page count on paper, so it may change after the first page).
+    void pagePrinted() { ++pagesPrinted_; }
+    int pagesPrinted() const { return pagesPrinted_; }
+    int pagesInJob() const;
+    // Cancel during a job: the page being printed is finished, then the loop stops.
+    void cancelJob() { cancelled_ = true; }
+    bool jobCancelled() const { return cancelled_; }
     // pageLength back to 11 inches; true when the driver made the copies (its default copy
     // count goes back to 1).
     bool endPrinting();
@@ -103,6 +111,9 @@ public:
 private:
     int firstPage_ = 1;
     bool wholeReport_ = false;
+    int copiesMade_ = 1;  // the copies the loop prints (1 when the driver makes them)
+    int pagesPrinted_ = 0;
+    bool cancelled_ = false;
     std::string lastPrinter_;
 };
 

@@ -95,10 +95,19 @@ inline constexpr std::string_view kPreviewZoomOut = "Σμίκρυνση";
 inline constexpr std::string_view kPreviewFitWidth = "Πλάτος Σελίδας";
 inline constexpr std::string_view kPreviewWholePage = "Ολόκληρη Σελίδα";
 inline constexpr std::string_view kPreviewPageOf = "Σελίδα %1 από %2";
-inline constexpr std::string_view kNoPrinter =
-    "Δεν βρέθηκε εκτυπωτής. Εγκαταστήστε έναν εκτυπωτή και ξαναδοκιμάστε.";
 inline constexpr std::string_view kPrintFailed = "Η εκτύπωση δεν ξεκίνησε στον εκτυπωτή %1.";
 inline constexpr std::string_view kPdfNotWritten = "Το αρχείο PDF δεν μπόρεσε να γραφτεί: %1";
 inline constexpr std::string_view kPdfNoReport = "Η έκθεση αυτή δεν είναι ακόμη διαθέσιμη.";
+inline constexpr std::string_view kNoPrinterSavePdf =
+    "Δεν βρέθηκε εκτυπωτής. Να αποθηκευτεί η έκθεση ως PDF;";
+inline constexpr std::string_view kPdfSaveTitle = "Αποθήκευση ως PDF";
+inline constexpr std::string_view kPdfFileFilter = "Αρχεία PDF (*.pdf)";
+inline constexpr std::string_view kPdfCancelled =
+    "Η αποθήκευση ως PDF ακυρώθηκε· δεν γράφτηκε κανένα αρχείο.";
+// %1 the pages sent to the printer before Cancel.
+inline constexpr std::string_view kPrintCancelled =
+    "Η εκτύπωση ακυρώθηκε. Σελίδες που στάλθηκαν στον εκτυπωτή: %1.";
+// The progress of a job of one group of several, above its page line (kPreviewPageOf).
+inline constexpr std::string_view kProgressGroupOf = "Όμιλος %1 από %2";
 
 }  // namespace zelvo::res

@@ -10,6 +10,7 @@ enum class CommandId : int {
     Print = 57607,
     PrintPreview = 57609,
     PrintSetup = 57606,
+    SaveAsPdf = 32914,  // new with this program: the first number after the old menus' last
     Save = 57603,
     Backup = 32863,
     Restore = 32864,

@@ -21,6 +21,7 @@ constexpr Command kCommands[] = {
     // File
     {C::Print, "Εκτύπωση...", R::ReportShown, kBuilt, CheckRule::None, TextRule::Fixed, "Ctrl+P"},
     {C::PrintPreview, "Προεπισκόπηση Εκτύπωσης", R::ReportShown, kBuilt},
+    {C::SaveAsPdf, "Αποθήκευση ως PDF…", R::ReportShown, kBuilt},
     {C::PrintSetup, "Ρυθμίσεις Εκτυπωτή", R::Always, kBuilt},
     {C::Save, "Αποθήκευση", R::SaveAllowed, kBuilt, CheckRule::None, TextRule::Fixed, "Ctrl+S"},
     {C::Backup, "Αντίγραφο Ασφαλείας", R::LiveData, kLater},
@@ -187,6 +188,7 @@ constexpr MenuEntry kMenus[] = {
     menu("&Αρχείο", "menuFile"),
     item(1, C::Print),
     item(1, C::PrintPreview),
+    item(1, C::SaveAsPdf),
     item(1, C::PrintSetup),
     separator(1),
     item(1, C::Save),

@@ -27,4 +27,13 @@ std::vector<std::string> ScriptedPrompts::chooseExportsToDelete(
     return deleteOfferedExports ? files : std::vector<std::string>{};
 }
 
+std::string ScriptedPrompts::chooseSaveFile(std::string_view, std::string_view suggested,
+                                            std::string_view) {
+    savesOffered.emplace_back(suggested);
+    if (savePaths.empty()) return {};
+    std::string path = savePaths.front();
+    savePaths.erase(savePaths.begin());
+    return path;
+}
+
 }  // namespace zelvo

@@ -30,6 +30,16 @@ public:
     // user chose to delete (all are offered preselected); empty when cancelled.
     virtual std::vector<std::string> chooseExportsToDelete(
         const std::vector<std::string>& files) = 0;
+    // The save dialog for a new file, titled `title`, offering `suggested` (a whole path) and
+    // the files of `filter` ("Αρχεία PDF (*.pdf)"). The path chosen; empty when cancelled (and
+    // always, where nobody can be asked).
+    virtual std::string chooseSaveFile(std::string_view title, std::string_view suggested,
+                                       std::string_view filter) {
+        (void)title;
+        (void)suggested;
+        (void)filter;
+        return {};
+    }
     // A wait notice shown while a long operation runs (the saving notice).
     virtual void beginWait(std::string_view text) { (void)text; }
     virtual void endWait() {}
@@ -46,12 +56,16 @@ public:
     bool noticeShown = false;
     std::vector<std::string> exportsOffered;
     bool deleteOfferedExports = false;
+    std::vector<std::string> savePaths;     // chosen in the save dialog, one by one; then cancelled
+    std::vector<std::string> savesOffered;  // the paths the save dialog offered
 
     void showMessage(std::string_view text) override { messages.emplace_back(text); }
     Answer askYesNoCancel(std::string_view text) override;
     bool runPasswordCheck(PasswordCheck& check) override;
     void showStartupNotice(std::string_view) override { noticeShown = true; }
     std::vector<std::string> chooseExportsToDelete(const std::vector<std::string>& files) override;
+    std::string chooseSaveFile(std::string_view title, std::string_view suggested,
+                               std::string_view filter) override;
 };
 
 }  // namespace zelvo

@@ -86,6 +86,7 @@ void installReportCommands(CMainFrame& frame) {
     frame.setCommandHandler(CommandId::PrintSetup, [&view] { view.printerSetup(); });
     frame.setCommandHandler(CommandId::Print, [&view] { view.print(); });
     frame.setCommandHandler(CommandId::PrintPreview, [&view] { view.printPreview(); });
+    frame.setCommandHandler(CommandId::SaveAsPdf, [&view] { view.saveAsPdf(); });
 }
 
 }  // namespace zelvo::gui

@@ -26,6 +26,10 @@ public:
     std::vector<std::string> chooseExportsToDelete(const std::vector<std::string>& files) override {
         return inner_.chooseExportsToDelete(files);
     }
+    std::string chooseSaveFile(std::string_view title, std::string_view suggested,
+                               std::string_view filter) override {
+        return inner_.chooseSaveFile(title, suggested, filter);
+    }
     void beginWait(std::string_view text) override { inner_.beginWait(text); }
     void endWait() override { inner_.endWait(); }
 

@@ -1,5 +1,8 @@
 #include "gui/shell/qt_prompts.h"
 
+#include <QFileDialog>
+#include <QFileInfo>
+
 #include "gui/shell/exports_dialog.h"
 #include "gui/shell/message_box.h"
 #include "gui/shell/password_dialog.h"
@@ -48,6 +51,22 @@ std::vector<std::string> QtPrompts::chooseExportsToDelete(const std::vector<std:
     ExportsDialog dialog(files, parent_);
     if (dialog.exec() != QDialog::Accepted) return {};
     return dialog.chosenFiles();
+}
+
+std::string QtPrompts::chooseSaveFile(std::string_view title, std::string_view suggested,
+                                      std::string_view filter) {
+    QFileDialog dialog(parent_, qtText(title));
+    dialog.setObjectName(QStringLiteral("saveFileDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(qtText(filter));
+    const QFileInfo offered(qtText(suggested));
+    dialog.setDirectory(offered.absolutePath());
+    dialog.selectFile(offered.fileName());
+    // A name typed without its ending gets the one offered.
+    dialog.setDefaultSuffix(offered.suffix());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return utf8Text(dialog.selectedFiles().front());
 }
 
 void QtPrompts::beginWait(std::string_view text) {

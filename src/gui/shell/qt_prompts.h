@@ -26,6 +26,8 @@ public:
     bool runPasswordCheck(PasswordCheck& check) override;
     void showStartupNotice(std::string_view text) override;
     std::vector<std::string> chooseExportsToDelete(const std::vector<std::string>& files) override;
+    std::string chooseSaveFile(std::string_view title, std::string_view suggested,
+                               std::string_view filter) override;
     void beginWait(std::string_view text) override;
     void endWait() override;
 

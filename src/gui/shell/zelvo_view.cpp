@@ -4,7 +4,6 @@
 #include <QKeyEvent>
 #include <QPageSetupDialog>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScrollArea>
@@ -12,6 +11,7 @@
 #include <QStackedLayout>
 #include <QTimer>
 
+#include "gui/reports/print_jobs.h"
 #include "gui/reports/print_preview_window.h"
 #include "gui/reports/report_canvas.h"
 #include "gui/reports/report_printing.h"
@@ -85,17 +85,11 @@ CZelvoView::CZelvoView(QWidget* parent)
     pages_->addWidget(reportScroll_);
     pages_->setCurrentWidget(dashboardScroll_);
 
-    runPrintDialog_ = [this](QPrinter& printer, int minPage, int maxPage) {
-        QPrintDialog dialog(&printer, this);
-        dialog.setObjectName(QStringLiteral("printDialog"));
-        dialog.setWindowTitle(qtText(res::kPrint));
-        dialog.setMinMax(minPage, maxPage);
-        dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-        dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-        return dialog.exec() == QDialog::Accepted;
-    };
+    jobs_ = std::make_unique<PrintJobs>(this, [this](bool printing) {
+        emit printingChanged(printing);
+        // The screen's pages again, after a job's paper.
+        if (!printing) applyScrollSizes();
+    });
     chooseQtFont_ = [this](QFont& font, const QString& title) {
         QFontDialog dialog(font, this);
         dialog.setObjectName(QStringLiteral("fontDialog"));
@@ -116,6 +110,7 @@ void CZelvoView::attach(CZelvoDoc& doc, UserPrompts& prompts) {
     prompts_ = &prompts;
     source_ = {&doc, &fonts_, &state_, todayFromEnvironment()};
     canvas_->setSource(source_);
+    jobs_->attach(source_, prompts);
 
     const bool hasDefaultPrinter = readPrinterResolution();
     const IniFile ini = IniFile::load(resolvePath(doc.dataFolder, files::kSettings));
@@ -276,12 +271,19 @@ bool CZelvoView::readPrinterResolution() {
 }
 
 QPrinter& CZelvoView::printer() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return *printer_;
+    return jobs_->printer();
 }
 
 void CZelvoView::setPrinter(std::unique_ptr<QPrinter> printer) {
-    printer_ = std::move(printer);
+    jobs_->setPrinter(std::move(printer));
+}
+
+void CZelvoView::setPrintDialogRunner(PrintDialogRunner runner) {
+    jobs_->setPrintDialogRunner(std::move(runner));
+}
+
+void CZelvoView::setProgressDelay(int ms) {
+    jobs_->setProgressDelay(ms);
 }
 
 void CZelvoView::printerSetup() {
@@ -293,58 +295,17 @@ void CZelvoView::printerSetup() {
     redraw();
 }
 
-bool CZelvoView::runJob(QPrinter& target) {
-    bool printerChanged = false;
-    const int driverCopies =
-        state_.jobChosen(printerJob(target, state_.pageCount), &printerChanged);
-    if (printerChanged && target.outputFormat() == QPrinter::NativeFormat)
-        state_.setPrinterResolution(target.resolution(), target.resolution());
-    target.setCopyCount(driverCopies);
-    state_.beginPrinting();
-    emit printingChanged(true);
-    QPainter painter;
-    bool ok = painter.begin(&target);
-    if (ok) {
-        ok = render::printPages(source_, target, painter);
-        ok = painter.end() && ok;
-    }
-    if (state_.endPrinting()) target.setCopyCount(1);
-    emit printingChanged(false);
-    applyScrollSizes();
-    if (!ok && prompts_ != nullptr)
-        prompts_->showMessage(res::format(res::kPrintFailed, utf8Text(target.printerName())));
-    return ok;
-}
-
 void CZelvoView::print() {
-    if (!state_.reportShown() || doc_ == nullptr || state_.printing) return;
-    QPrinter& target = printer();
-    if (!printerUsable(target)) {
-        if (prompts_ != nullptr) prompts_->showMessage(res::kNoPrinter);
-        return;
-    }
-    const reports::PrintRequest request = state_.preparePrinting();
-    target.setPrintRange(QPrinter::AllPages);
-    target.setFromTo(request.minPage, request.maxPage);
-    if (request.showDialog && !runPrintDialog_(target, request.minPage, request.maxPage)) return;
-    runJob(target);
+    jobs_->print();
 }
 
 void CZelvoView::printGroups(int kind, const std::vector<int>& groups, bool allGroups) {
-    if (doc_ == nullptr || state_.printing) return;
-    QPrinter& target = printer();
-    if (!printerUsable(target)) {
-        if (prompts_ != nullptr) prompts_->showMessage(res::kNoPrinter);
-        return;
-    }
-    state_.beginGroupPrinting(allGroups);
-    target.setPrintRange(QPrinter::AllPages);
-    for (int group : groups) {
-        state_.showReport(kind, group);
-        if (!runJob(target)) break;
-    }
-    state_.endGroupPrinting();
-    setMode(reports::ViewMode::Dashboard);
+    jobs_->printGroups(kind, groups, allGroups);
+    setMode(state_.mode);
+}
+
+void CZelvoView::saveAsPdf() {
+    jobs_->saveAsPdf();
 }
 
 void CZelvoView::printPreview() {

@@ -25,6 +25,7 @@ class UserPrompts;
 namespace zelvo::gui {
 
 class Dashboard;
+class PrintJobs;
 class ReportCanvas;
 
 class CZelvoView : public QWidget {
@@ -64,15 +65,20 @@ public:
 
     // --- printing ---
     void printerSetup();
+    // With no printer, printing offers the PDF instead (gui/reports/print_jobs.h).
     void print();
     void printPreview();
     // Prints the report once per group, straight to the printer, then shows the dashboard.
     void printGroups(int kind, const std::vector<int>& groups, bool allGroups);
+    // "Αποθήκευση ως PDF…": the shown report into a file the user chooses.
+    void saveAsPdf();
 
-    // Seams for tests: the printer jobs go to, and the print dialog (true: print).
+    // Seams for tests: the printer jobs go to, the print dialog (true: print), and how long a
+    // job runs before its progress shows.
     void setPrinter(std::unique_ptr<QPrinter> printer);
     using PrintDialogRunner = std::function<bool(QPrinter&, int minPage, int maxPage)>;
-    void setPrintDialogRunner(PrintDialogRunner runner) { runPrintDialog_ = std::move(runner); }
+    void setPrintDialogRunner(PrintDialogRunner runner);
+    void setProgressDelay(int ms);
     using FontChooser = std::function<bool(QFont& font, const QString& title)>;
     void setFontChooser(FontChooser chooser) { chooseQtFont_ = std::move(chooser); }
 
@@ -89,8 +95,7 @@ private:
     CZelvoDoc* doc_ = nullptr;
     UserPrompts* prompts_ = nullptr;
     render::ReportSource source_;
-    std::unique_ptr<QPrinter> printer_;
-    PrintDialogRunner runPrintDialog_;
+    std::unique_ptr<PrintJobs> jobs_;
     FontChooser chooseQtFont_;
     QStackedLayout* pages_;
     QScrollArea* dashboardScroll_;
@@ -106,7 +111,6 @@ private:
     void scrollBy(int dx, int dy);
     bool readPrinterResolution();  // false: no default printer
     QPrinter& printer();
-    bool runJob(QPrinter& printer);
     void paintPreview(QPrinter* printer);
     void writeFontsNow();
 };

@@ -1,0 +1,221 @@
+#include "gui/reports/print_jobs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <filesystem>
+
+#include "gui/reports/page_progress.h"
+#include "gui/reports/report_printing.h"
+#include "gui/shell/qt_text.h"
+#include "render/report_pdf.h"
+#include "reports/view_state.h"
+#include "resources/strings.h"
+#include "shell/report_file_name.h"
+#include "store/file_io.h"
+#include "store/user_prompts.h"
+#include "store/zelvo_doc.h"
+
+namespace zelvo::gui {
+
+namespace {
+
+using render::PagesResult;
+
+// A name beside `file` for the job to write first.
+QString temporaryNameFor(const QString& file) {
+    const QFileInfo info(file);
+    return info.dir().filePath(qtText(tempFileName(utf8Text(info.fileName()))));
+}
+
+bool renameOver(const QString& from, const QString& to) {
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(from).toStdString(),
+                            QFile::encodeName(to).toStdString(), error);
+    return !error;
+}
+
+}  // namespace
+
+PrintJobs::PrintJobs(QWidget* parent, std::function<void(bool)> printingChanged)
+    : parent_(parent),
+      printingChanged_(std::move(printingChanged)),
+      progressDelayMs_(PageProgress::kDefaultDelayMs) {
+    runPrintDialog_ = [this](QPrinter& target, int minPage, int maxPage) {
+        QPrintDialog dialog(&target, parent_);
+        dialog.setObjectName(QStringLiteral("printDialog"));
+        dialog.setWindowTitle(qtText(res::kPrint));
+        dialog.setMinMax(minPage, maxPage);
+        // Printing to a file gives a PDF where no printer is at hand.
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+        return dialog.exec() == QDialog::Accepted;
+    };
+}
+
+PrintJobs::~PrintJobs() = default;
+
+void PrintJobs::attach(const render::ReportSource& source, UserPrompts& prompts) {
+    source_ = source;
+    prompts_ = &prompts;
+}
+
+bool PrintJobs::ready() const {
+    return source_.doc != nullptr && source_.state != nullptr && prompts_ != nullptr &&
+           !source_.state->printing;
+}
+
+QPrinter& PrintJobs::printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+void PrintJobs::setPrinter(std::unique_ptr<QPrinter> printer) {
+    printer_ = std::move(printer);
+}
+
+void PrintJobs::print() {
+    if (!ready() || !source_.state->reportShown()) return;
+    reports::ViewState& state = *source_.state;
+    QPrinter& target = printer();
+    if (!printerUsable(target)) {
+        if (prompts_->askYesNo(res::kNoPrinterSavePdf)) writePdf(state.kind, {state.group});
+        return;
+    }
+    const reports::PrintRequest request = state.preparePrinting();
+    target.setPrintRange(QPrinter::AllPages);
+    target.setFromTo(request.minPage, request.maxPage);
+    if (request.showDialog && !runPrintDialog_(target, request.minPage, request.maxPage)) return;
+    PageProgress progress(parent_, qtText(res::kPrint), progressDelayMs_);
+    int pagesSent = 0;
+    runJob(target, progress, 1, 1, pagesSent);
+}
+
+void PrintJobs::printGroups(int kind, const std::vector<int>& groups, bool allGroups) {
+    if (!ready()) return;
+    reports::ViewState& state = *source_.state;
+    QPrinter& target = printer();
+    if (!printerUsable(target)) {
+        if (!prompts_->askYesNo(res::kNoPrinterSavePdf)) return;
+        writePdf(kind, groups);
+        state.returnToDashboard();
+        return;
+    }
+    state.beginGroupPrinting(allGroups);
+    target.setPrintRange(QPrinter::AllPages);
+    PageProgress progress(parent_, qtText(res::kPrint), progressDelayMs_);
+    const int jobs = static_cast<int>(groups.size());
+    int pagesSent = 0;
+    for (int i = 0; i < jobs; ++i) {
+        state.showReport(kind, groups[static_cast<std::size_t>(i)]);
+        if (!runJob(target, progress, i + 1, jobs, pagesSent)) break;
+    }
+    state.endGroupPrinting();
+}
+
+bool PrintJobs::runJob(QPrinter& target, PageProgress& progress, int job, int jobs,
+                       int& pagesSent) {
+    reports::ViewState& state = *source_.state;
+    bool printerChanged = false;
+    const int driverCopies = state.jobChosen(printerJob(target, state.pageCount), &printerChanged);
+    if (printerChanged && target.outputFormat() == QPrinter::NativeFormat)
+        state.setPrinterResolution(target.resolution(), target.resolution());
+    target.setCopyCount(driverCopies);
+    // A job printed to a file is written under a temporary name and renamed once whole, so a
+    // cancelled or failed one leaves no half file, nor spoils the one already there.
+    const QString file =
+        target.outputFormat() == QPrinter::PdfFormat ? target.outputFileName() : QString();
+    const QString temporary = file.isEmpty() ? QString() : temporaryNameFor(file);
+    if (!file.isEmpty()) target.setOutputFileName(temporary);
+
+    state.beginPrinting();
+    printingChanged_(true);
+    PagesResult result = PagesResult::DeviceFailed;
+    QPainter painter;
+    if (painter.begin(&target)) {
+        result = render::printPages(source_, target, painter, [&](int done, int pages) {
+            return progress.pageDone(job, jobs, done, pages);
+        });
+        if (!painter.end() && result == PagesResult::Printed) result = PagesResult::DeviceFailed;
+    }
+    pagesSent += state.pagesPrinted();
+    if (state.endPrinting()) target.setCopyCount(1);
+    if (!file.isEmpty()) {
+        target.setOutputFileName(file);
+        if (result == PagesResult::Printed && !renameOver(temporary, file))
+            result = PagesResult::DeviceFailed;
+        if (result != PagesResult::Printed) QFile::remove(temporary);
+    }
+    printingChanged_(false);
+    if (result != PagesResult::Printed)
+        jobStopped(target, result == PagesResult::Cancelled, pagesSent);
+    return result == PagesResult::Printed;
+}
+
+void PrintJobs::jobStopped(const QPrinter& target, bool cancelled, int pagesSent) {
+    const bool toFile = target.outputFormat() == QPrinter::PdfFormat;
+    if (cancelled)
+        prompts_->showMessage(toFile
+                                  ? std::string(res::kPdfCancelled)
+                                  : res::format(res::kPrintCancelled, std::to_string(pagesSent)));
+    else if (toFile)
+        prompts_->showMessage(res::format(res::kPdfNotWritten, utf8Text(target.outputFileName())));
+    else
+        prompts_->showMessage(res::format(res::kPrintFailed, utf8Text(target.printerName())));
+}
+
+void PrintJobs::saveAsPdf() {
+    if (!ready() || !source_.state->reportShown()) return;
+    writePdf(source_.state->kind, {source_.state->group});
+}
+
+void PrintJobs::writePdf(int kind, const std::vector<int>& groups) {
+    const std::string path = prompts_->chooseSaveFile(
+        res::kPdfSaveTitle, offeredPdfPath(kind, groups), res::kPdfFileFilter);
+    if (path.empty()) return;
+    pdfFolder_ = QFileInfo(qtText(path)).absolutePath();
+
+    reports::ViewState& state = *source_.state;
+    render::ReportPdfRequest request;
+    request.kind = kind;
+    request.group = groups.size() == 1 ? groups.front() : 0;
+    // The paper of the printer setup, or A4 once a job went to A4 paper.
+    request.a4 = state.isA4 || printer().pageLayout().pageSize().id() == QPageSize::A4;
+    request.path = path;
+    request.today = source_.today;
+    PageProgress progress(parent_, qtText(res::kPdfSaveTitle), progressDelayMs_);
+    render::PdfOptions options;
+    if (groups.size() > 1) options.groups = groups;
+    options.fonts = source_.fonts;
+    options.progress = [&progress](int job, int jobs, int done, int pages) {
+        return progress.pageDone(job, jobs, done, pages);
+    };
+
+    state.printing = true;
+    printingChanged_(true);
+    std::string error;
+    const bool written = render::writeReportPdf(*source_.doc, request, error, options);
+    state.printing = false;
+    printingChanged_(false);
+    if (!written) prompts_->showMessage(error);
+}
+
+std::string PrintJobs::offeredPdfPath(int kind, const std::vector<int>& groups) const {
+    QString folder = pdfFolder_;
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+    const CalendarState& calendar = source_.doc->calendar;
+    const std::string name = shell::reportPdfName(static_cast<reports::ReportKind>(kind), groups,
+                                                  calendar.reportMonth, calendar.reportYear);
+    return utf8Text(QDir(folder).filePath(qtText(name)));
+}
+
+}  // namespace zelvo::gui
