@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -14,6 +15,7 @@
 
 #include "gui/modal_script.h"
 #include "gui/records/contact_dialogs.h"
+#include "gui/shell/qt_prompts.h"
 #include "gui/shell_fixture.h"
 #include "gui/typing.h"
 #include "gui/widget_lookup.h"
@@ -207,7 +209,8 @@ private slots:
         });
         QVERIFY(runEmergency(c, kMember, prompts, no, working));
         QCOMPARE(prompts.questions.size(), std::size_t(2));
-        QCOMPARE(prompts.questions[0], std::string("Clear Fields?"));
+        QVERIFY(prompts.questions[0].starts_with(
+            "Διακοπή χρήσης της κοινής επαφής. Να αδειάσουν και τα πεδία;"));
         QVERIFY(stillShared);
         QVERIFY(detached);
         QCOMPARE(kept, QStringLiteral("Νίκος Παππάς"));
@@ -229,6 +232,42 @@ private slots:
         QCOMPARE(cleared, QString());
         QCOMPARE(working.emergencyKey(), 0);
         QCOMPARE(c.fileContact(0).key(), 10);
+    }
+
+    // The question as the program shows it: Greek, and Enter answers No, which keeps the fields.
+    void theClearQuestionIsGreekWithNoTheDefault() {
+        Congregation c;
+        const int key = *c.doc.addEmergency(contact("Νίκος Παππάς", "6900000001"));
+        c.setEmergency(kHead, key);
+        c.setEmergency(kMember, key);
+        zelvo::gui::QtPrompts prompts;
+        QString question, defaultButton, kept;
+        QStringList buttons;
+        ModalScript script;
+        script.then([](QWidget* d) { clickLater(d, "stopUsingButton"); })
+            .then([&](QWidget* box) {
+                auto* message = qobject_cast<QMessageBox*>(box);
+                QVERIFY(message != nullptr);
+                question = message->text();
+                for (QAbstractButton* b : message->buttons()) buttons << b->text();
+                buttons.sort();
+                if (message->defaultButton() != nullptr)
+                    defaultButton = message->defaultButton()->objectName();
+                QTest::keyClick(box, Qt::Key_Return);
+            })
+            .then([&](QWidget* d) {
+                kept = textOf(d, "nameEdit");
+                QVERIFY(!child<QPushButton>(d, "stopUsingButton")->isVisible());
+                click(d, "cancelButton");
+            });
+        PublisherRecord working = c.row(kMember);
+        zelvo::gui::editEmergencyContact(nullptr, c.doc, prompts, working, c.rowOf(kMember));
+        QVERIFY(script.done());
+        QVERIFY(question.startsWith(QStringLiteral("Διακοπή χρήσης της κοινής επαφής.")));
+        QCOMPARE(buttons, QStringList({QStringLiteral("Όχι"), QStringLiteral("Ακύρωση"),
+                                       QStringLiteral("Ναι")}));  // sorted
+        QCOMPARE(defaultButton, QStringLiteral("noButton"));
+        QCOMPARE(kept, QStringLiteral("Νίκος Παππάς"));
     }
 
     void aNewContactNeedsTwoCharactersAndOneContactIsNothingToChoose() {

@@ -81,7 +81,7 @@ void EmergencyContactModel::useExisting(int chosenKey) {
 }
 
 void EmergencyContactModel::stopUsing(UserPrompts& prompts) {
-    switch (prompts.askYesNoCancel(res::kClearFields)) {
+    switch (prompts.askYesNoCancelDefaultNo(res::kClearFields)) {
         case Answer::Yes:
             working_ = EmergencyContact{};
             break;

@@ -45,8 +45,8 @@ public:
     SharedRecordChoice existingChoice() const;
     // The chosen record replaces the working copy; on OK it becomes the person's (shared use).
     void useExisting(int key);
-    // "Clear Fields?": Yes detaches and clears every field, No detaches keeping them (they
-    // become a new record on OK), Cancel does nothing.
+    // Asks whether to empty the fields too (No the default): Yes detaches and clears every
+    // field, No detaches keeping them (they become a new record on OK), Cancel does nothing.
     void stopUsing(UserPrompts& prompts);
 
     // OK: writes the record when needed and sets the key of `person`.

@@ -106,7 +106,11 @@ inline constexpr std::string_view kUseExistingContact = "Χρησιμοποίη�
 inline constexpr std::string_view kStopUsingContact = "Διακοπή χρήσης αυτής της επαφής";
 inline constexpr std::string_view kSharedContactNote =
     "Αυτή η επαφή είναι κοινόχρηστη. Τυχόν αλλαγές θα επηρεάσουν άλλους χρήστες";
-inline constexpr std::string_view kClearFields = "Clear Fields?";
+inline constexpr std::string_view kClearFields =
+    "Διακοπή χρήσης της κοινής επαφής. Να αδειάσουν και τα πεδία;\n\n"
+    "Ναι: τα πεδία αδειάζουν για μια νέα επαφή.\n"
+    "Όχι: τα στοιχεία μένουν, ως νέα επαφή μόνο αυτού του ατόμου.\n"
+    "Ακύρωση: η επαφή μένει κοινή.";
 inline constexpr std::string_view kOtherContactLabel = "Άλλες Πληροφορίες Επαφής";
 inline constexpr std::string_view kSpecialNeedsGroup = " Ειδικές Ανάγκες ";
 inline constexpr std::string_view kUseSharedNeed = "Χρησιμοποίησε μια κοινή ειδική ανάγκη";

@@ -19,9 +19,9 @@ public:
     virtual void showMessage(std::string_view text) = 0;
     virtual Answer askYesNoCancel(std::string_view text) = 0;
     // A Yes/No question with No as the default button; a box closed without an answer is No.
-    virtual bool askYesNo(std::string_view text) {
-        return askYesNoCancel(text) == Answer::Yes;
-    }
+    virtual bool askYesNo(std::string_view text) { return askYesNoCancel(text) == Answer::Yes; }
+    // A Yes/No/Cancel question whose Yes throws away what was typed: No is the default button.
+    virtual Answer askYesNoCancelDefaultNo(std::string_view text) { return askYesNoCancel(text); }
     // Runs the password dialog over `check` until it has passed or refused; true when passed.
     virtual bool runPasswordCheck(PasswordCheck& check) = 0;
     // The start-up notice (a message box with its three paragraphs).

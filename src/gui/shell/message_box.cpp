@@ -65,9 +65,12 @@ void showInformation(QWidget* parent, const QString& text) {
     run(parent, QMessageBox::Information, text, {Button::Ok}, Button::Ok);
 }
 
-Answer askYesNoCancel(QWidget* parent, const QString& text) {
+Answer askYesNoCancel(QWidget* parent, const QString& text, Answer preferred) {
+    const Button preferredButton = preferred == Answer::No       ? Button::No
+                                   : preferred == Answer::Cancel ? Button::Cancel
+                                                                 : Button::Yes;
     switch (run(parent, QMessageBox::Question, text, {Button::Yes, Button::No, Button::Cancel},
-                Button::Cancel)) {
+                Button::Cancel, preferredButton)) {
         case Button::Yes:
             return Answer::Yes;
         case Button::No:

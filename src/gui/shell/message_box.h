@@ -13,8 +13,9 @@ namespace zelvo::gui {
 // A message with an OK button. The title is the program's name.
 void showInformation(QWidget* parent, const QString& text);
 
-// Questions. Escape and the close box answer Cancel (No where there is no Cancel).
-Answer askYesNoCancel(QWidget* parent, const QString& text);
+// Questions. Escape and the close box answer Cancel (No where there is no Cancel). `preferred`
+// is the default button: No where Yes would throw something away.
+Answer askYesNoCancel(QWidget* parent, const QString& text, Answer preferred = Answer::Yes);
 // Yes/No with No as the default button.
 bool askYesNo(QWidget* parent, const QString& text);
 

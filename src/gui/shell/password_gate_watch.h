@@ -17,6 +17,9 @@ public:
     void showMessage(std::string_view text) override { inner_.showMessage(text); }
     Answer askYesNoCancel(std::string_view text) override { return inner_.askYesNoCancel(text); }
     bool askYesNo(std::string_view text) override { return inner_.askYesNo(text); }
+    Answer askYesNoCancelDefaultNo(std::string_view text) override {
+        return inner_.askYesNoCancelDefaultNo(text);
+    }
     bool runPasswordCheck(PasswordCheck& check) override {
         const bool passed = inner_.runPasswordCheck(check);
         lastRefused_ = !passed;

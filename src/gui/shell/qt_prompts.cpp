@@ -34,6 +34,10 @@ bool QtPrompts::askYesNo(std::string_view text) {
     return gui::askYesNo(parent_, qtText(text));
 }
 
+Answer QtPrompts::askYesNoCancelDefaultNo(std::string_view text) {
+    return gui::askYesNoCancel(parent_, qtText(text), Answer::No);
+}
+
 bool QtPrompts::runPasswordCheck(PasswordCheck& check) {
     if (check.outcome() == PasswordCheck::Outcome::Pending) {
         PasswordDialog dialog(check, parent_);
