@@ -48,7 +48,9 @@ private slots:
             window->statusPane(1)->fontMetrics().horizontalAdvance(window->statusPane(1)->text()));
         const std::string name = cp1253::toUtf8(app.doc().settings.congregationName);
         QVERIFY(!name.empty());
-        QCOMPARE(window->windowTitle(), gui::qtText("Zelvo - " + name));
+        // With the place of the unsaved-changes mark, empty while nothing has changed.
+        QCOMPARE(window->windowTitle(), gui::qtText("Zelvo - " + name + "[*]"));
+        QVERIFY(!window->isWindowModified());
         QVERIFY(prompts.noticeShown);
         QVERIFY(prompts.messages.empty());
         // The focus rests on the dashboard.
@@ -68,7 +70,7 @@ private slots:
         QCOMPARE(startWith(app, folder), ZelvoApplication::Start::Opened);
         QVERIFY(!prompts.noticeShown);
         QCOMPARE(app.doc().recordCount(), 1);
-        QCOMPARE(app.mainWindow()->windowTitle(), QStringLiteral("Zelvo"));
+        QCOMPARE(app.mainWindow()->windowTitle(), QStringLiteral("Zelvo[*]"));
     }
 
     void offersToDeleteOldExports() {
