@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(g++ make cmake ninja-build ccache pkgconf libgtest-dev libgmock-dev googletest libbenchmark-dev clang python3
-          libicu-dev
+          libicu-dev poppler-utils
           qt6-base-dev qt6-l10n-tools libqt6svg6 libgl-dev xvfb xauth fonts-liberation fonts-dejavu-core)
 
 missing=()
