@@ -9,6 +9,7 @@
 #include "store/backup_history.h"
 #include "store/cp1253.h"
 #include "store/data_files.h"
+#include "store/password_check.h"
 #include "store/zelvo_doc.h"
 #include "test_folder.h"
 
@@ -216,6 +217,30 @@ TEST_F(MonthCopiesTest, OpeningACopyShowsItReadOnlyAndReturnsToLiveData) {
     ASSERT_EQ(doc->publishers.size(), live.size());
     for (std::size_t i = 0; i < live.size(); ++i)
         EXPECT_EQ(doc->publishers[i].bytes, live[i].bytes);
+}
+
+// Records what each password dialog would have warned after a wrong OK.
+class GatePrompts : public ScriptedPrompts {
+public:
+    std::vector<std::string> lastTryWarnings;
+    bool runPasswordCheck(PasswordCheck& check) override {
+        if (check.needed()) lastTryWarnings.push_back(check.lastTryWarning());
+        return ScriptedPrompts::runPasswordCheck(check);
+    }
+};
+
+TEST_F(MonthCopiesTest, APasswordRefusedForACopyCostsTheCopyNotTheProgram) {
+    PublisherRecord h = headerRow();
+    h.setText(PublisherRecord::kFirstName, "secret");
+    folder.write("Roll/Zv9_12/zdat9.bin", test::tableFile({h, person(202, "December", "Copy")}));
+    auto doc = load();
+    GatePrompts prompts;
+    EXPECT_FALSE(doc->openMonthCopy(2, prompts));
+    ASSERT_EQ(prompts.lastTryWarnings.size(), 1u) << "the live data has no password";
+    EXPECT_EQ(prompts.lastTryWarnings[0],
+              res::format(res::kPasswordLastTry, res::kPasswordLastTryCopy));
+    EXPECT_EQ(doc->calendar.viewingPrevious, 0);
+    EXPECT_EQ(doc->publishers[1].firstName(), "Live");
 }
 
 TEST_F(MonthCopiesTest, ChangedLiveDataAsksFirst) {

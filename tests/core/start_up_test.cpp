@@ -276,13 +276,13 @@ TEST_F(StartUpTest, AnExportThatCannotBeDeletedIsReported) {
 // ---------------------------------------------------------------- password rules
 
 TEST(PasswordRules, NoPasswordNoQuestion) {
-    PasswordCheck check(" ", false);
+    PasswordCheck check(" ", PasswordCheck::Gate::OpenData);
     EXPECT_FALSE(check.needed());
     EXPECT_EQ(check.outcome(), PasswordCheck::Outcome::Passed);
 }
 
 TEST(PasswordRules, PassesOnTheLastKeystroke) {
-    PasswordCheck check("secret", false);
+    PasswordCheck check("secret", PasswordCheck::Gate::OpenData);
     EXPECT_TRUE(check.needed());
     EXPECT_EQ(check.prompt(), res::kPasswordPrompt);
     const std::string typed = "secret";
@@ -292,13 +292,13 @@ TEST(PasswordRules, PassesOnTheLastKeystroke) {
 }
 
 TEST(PasswordRules, GreekPasswordsCompareInTheCodePage) {
-    PasswordCheck check(cp1253::fromUtf8("κωδικός"), false);
+    PasswordCheck check(cp1253::fromUtf8("κωδικός"), PasswordCheck::Gate::OpenData);
     EXPECT_EQ(check.textChanged("ΚΩΔΙΚΌΣ"), PasswordCheck::Outcome::Pending) << "case matters";
     EXPECT_EQ(check.textChanged("κωδικός"), PasswordCheck::Outcome::Passed);
 }
 
 TEST(PasswordRules, AFourteenthCharacterActsAsOk) {
-    PasswordCheck check("secret", true);
+    PasswordCheck check("secret", PasswordCheck::Gate::ChangePassword);
     EXPECT_EQ(check.prompt(), res::kPasswordPromptOld);
     EXPECT_EQ(check.textChanged("abcdefghijklm"), PasswordCheck::Outcome::Pending);
     EXPECT_FALSE(check.wrongOnce());
@@ -322,7 +322,7 @@ TEST(PasswordRules, AfterOneWrongOkTheNextChangeOrOkEndsIt) {
         {"secret", true, PasswordCheck::Outcome::Passed},
     };
     for (const Case& c : cases) {
-        PasswordCheck check("secret", false);
+        PasswordCheck check("secret", PasswordCheck::Gate::OpenData);
         EXPECT_EQ(check.okPressed("wrong"), PasswordCheck::Outcome::Pending);
         EXPECT_EQ(check.prompt(), res::kPasswordWrong);
         const auto got = c.isOk ? check.okPressed(c.next) : check.textChanged(c.next);
@@ -331,8 +331,36 @@ TEST(PasswordRules, AfterOneWrongOkTheNextChangeOrOkEndsIt) {
     }
 }
 
+TEST(PasswordRules, TheLastTryIsToldWithWhatItCostsAtEachGate) {
+    using Gate = PasswordCheck::Gate;
+    const std::pair<Gate, std::string_view> costs[] = {
+        {Gate::OpenData, res::kPasswordLastTryEnds},
+        {Gate::OpenMonthCopy, res::kPasswordLastTryCopy},
+        {Gate::ChangePassword, res::kPasswordLastTryChange},
+    };
+    for (const auto& [gate, cost] : costs) {
+        PasswordCheck check("secret", gate);
+        EXPECT_FALSE(check.lastTry());
+        check.okPressed("wrong");
+        EXPECT_TRUE(check.lastTry());
+        EXPECT_EQ(check.lastTryWarning(), res::format(res::kPasswordLastTry, cost));
+        EXPECT_EQ(check.endMessage(), "") << "nothing ended yet";
+        check.textChanged("wrongx");
+        EXPECT_FALSE(check.lastTry());
+        // Only the gate of the live data ends the program, and says so.
+        EXPECT_EQ(check.endMessage(), gate == Gate::OpenData ? res::kPasswordProgramEnds : "");
+    }
+    PasswordCheck passed("secret", Gate::OpenData);
+    passed.okPressed("wrong");
+    passed.textChanged("secret");
+    EXPECT_EQ(passed.endMessage(), "");
+    PasswordCheck escaped("secret", Gate::OpenData);
+    escaped.cancelled();
+    EXPECT_EQ(escaped.endMessage(), res::kPasswordProgramEnds);
+}
+
 TEST(PasswordRules, ClosingTheDialogRefuses) {
-    PasswordCheck check("secret", false);
+    PasswordCheck check("secret", PasswordCheck::Gate::OpenData);
     check.textChanged("sec");
     EXPECT_EQ(check.cancelled(), PasswordCheck::Outcome::Refused);
     EXPECT_EQ(check.textChanged("secret"), PasswordCheck::Outcome::Refused) << "already ended";

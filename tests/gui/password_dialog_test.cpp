@@ -4,6 +4,7 @@
 // characters the data file cannot keep.
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QtTest>
@@ -13,6 +14,7 @@
 #include "gui/shell/password_dialog.h"
 #include "gui/shell/qt_prompts.h"
 #include "gui/typing.h"
+#include "gui/widget_lookup.h"
 #include "resources/strings.h"
 #include "store/cp1253.h"
 #include "store/password_check.h"
@@ -37,15 +39,23 @@ void clickOk(QWidget* dialog) {
     QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
 }
 
-// Runs the gate over `stored` through the program's prompts with `action` on its dialog.
+using Gate = PasswordCheck::Gate;
+
+// Runs the gate over `stored` through the program's prompts with `action` on its dialog. A
+// message that follows the dialog (the program is about to end) is read into `told` and closed.
 Outcome runGate(const std::string& stored, const ModalScript::Action& action,
-                bool askingOld = false) {
-    PasswordCheck check(stored, askingOld);
+                Gate gate = Gate::OpenData, QString* told = nullptr) {
+    PasswordCheck check(stored, gate);
+    QString message;
     ModalScript script;
-    script.then(action);
+    script.then(action).then([&message](QWidget* box) {
+        if (auto* shown = qobject_cast<QMessageBox*>(box)) message = shown->text();
+        box->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+    });
     zelvo::gui::QtPrompts prompts;
     prompts.runPasswordCheck(check);
-    if (!script.done() || script.unexpected() != 0) return Outcome::Pending;
+    if (told != nullptr) *told = message;
+    if (script.handled() == 0 || script.unexpected() != 0) return Outcome::Pending;
     return check.outcome();
 }
 
@@ -86,7 +96,7 @@ private slots:
                 prompt = promptOf(dialog);
                 typeText(editOf(dialog), "secret");
             },
-            true);
+            Gate::ChangePassword);
         QCOMPARE(outcome, Outcome::Passed);
         QCOMPARE(prompt, QStringLiteral("Δώσε τον παλιό Κωδικό"));
     }
@@ -151,10 +161,76 @@ private slots:
         QCOMPARE(outcome, Outcome::Refused);
     }
 
+    // After one wrong OK the last try is announced under the box, OK staying where it was, and
+    // the program says why before it ends.
+    void gateWarnsOfTheLastTryAndSaysSoBeforeTheProgramEnds() {
+        bool warnedBefore = true, warnedAfter = false;
+        QString warning, told;
+        QPoint okBefore, okAfter;
+        const Outcome outcome = runGate(
+            "secret",
+            [&](QWidget* dialog) {
+                auto* label = dialog->findChild<QLabel*>(QStringLiteral("warningLabel"));
+                auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("okButton"));
+                warnedBefore = label->isVisible();
+                okBefore = ok->mapTo(dialog, QPoint());
+                typeText(editOf(dialog), "wrong");
+                clickOk(dialog);
+                QApplication::processEvents();
+                warnedAfter = label->isVisible();
+                warning = label->text();
+                okAfter = ok->mapTo(dialog, QPoint());
+                zelvo::test::saveScreenshot(dialog, "password-last-try.png");
+                typeText(editOf(dialog), "x");
+            },
+            Gate::OpenData, &told);
+        QCOMPARE(outcome, Outcome::Refused);
+        QVERIFY(!warnedBefore);
+        QVERIFY(warnedAfter);
+        QCOMPARE(warning, QStringLiteral("Προσοχή: το επόμενο πλήκτρο ή το OK είναι η τελευταία "
+                                         "προσπάθεια· αν ο Κωδικός δεν είναι σωστός, το "
+                                         "πρόγραμμα θα κλείσει."));
+        QCOMPARE(okAfter, okBefore);
+        QCOMPARE(told, QStringLiteral("Χωρίς τον σωστό Κωδικό τα στοιχεία δεν ανοίγουν. Το "
+                                      "πρόγραμμα θα κλείσει."));
+    }
+
+    // Before a change or a month copy a refusal ends nothing: the warning says what it costs
+    // there, and no message follows.
+    void gateOfAChangeOrAMonthCopyWarnsOfItsOwnCost_data() {
+        QTest::addColumn<int>("gate");
+        QTest::addColumn<QString>("cost");
+        QTest::newRow("change") << int(Gate::ChangePassword)
+                                << QStringLiteral("η αλλαγή του Κωδικού ακυρώνεται.");
+        QTest::newRow("month copy")
+            << int(Gate::OpenMonthCopy) << QStringLiteral("το αντίγραφο του μήνα δεν θα ανοίξει.");
+    }
+    void gateOfAChangeOrAMonthCopyWarnsOfItsOwnCost() {
+        QFETCH(int, gate);
+        QFETCH(QString, cost);
+        QString warning, told;
+        const Outcome outcome = runGate(
+            "secret",
+            [&](QWidget* dialog) {
+                typeText(editOf(dialog), "wrong");
+                clickOk(dialog);
+                warning = dialog->findChild<QLabel*>(QStringLiteral("warningLabel"))->text();
+                clickOk(dialog);
+            },
+            static_cast<Gate>(gate), &told);
+        QCOMPARE(outcome, Outcome::Refused);
+        QVERIFY(warning.endsWith(cost));
+        QCOMPARE(told, QString());
+    }
+
     void gateRefusesOnEscapeAndOnClose() {
-        QCOMPARE(runGate("secret",
-                         [](QWidget* dialog) { QTest::keyClick(editOf(dialog), Qt::Key_Escape); }),
-                 Outcome::Refused);
+        QString told;
+        QCOMPARE(
+            runGate(
+                "secret", [](QWidget* dialog) { QTest::keyClick(editOf(dialog), Qt::Key_Escape); },
+                Gate::OpenData, &told),
+            Outcome::Refused);
+        QVERIFY(told.endsWith(QStringLiteral("Το πρόγραμμα θα κλείσει.")));
         QCOMPARE(runGate("secret",
                          [](QWidget* dialog) {
                              typeText(editOf(dialog), "secre");
@@ -164,7 +240,7 @@ private slots:
     }
 
     void gateShowsNothingWithoutAPassword() {
-        PasswordCheck check(" ", false);
+        PasswordCheck check(" ", Gate::OpenData);
         ModalScript script;
         script.then([](QWidget*) {});
         zelvo::gui::QtPrompts prompts;

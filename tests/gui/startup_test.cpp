@@ -2,11 +2,14 @@
 // notice, the export tidy, and the main window on the dashboard.
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <unistd.h>
 
+#include "gui/modal_script.h"
 #include "gui/shell/application.h"
 #include "gui/shell/dashboard.h"
 #include "gui/shell/main_window.h"
@@ -144,19 +147,31 @@ private slots:
         QVERIFY(typed);
     }
 
+    // Refused, the program says so once before it ends.
     void theRealDialogRefusesOnEscape() {
         test::DataFolder folder(10);
         folder.setPassword("abc");
         gui::QtPrompts prompts;
-        test::whenModal([](QWidget* dialog) {
-            auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("passwordEdit"));
-            QVERIFY(edit != nullptr);
-            QTest::keyClicks(edit, QStringLiteral("ab"));
-            QTest::keyClick(edit, Qt::Key_Escape);
-        });
+        QString told;
+        test::ModalScript script;
+        script
+            .then([](QWidget* dialog) {
+                auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("passwordEdit"));
+                QVERIFY(edit != nullptr);
+                QTest::keyClicks(edit, QStringLiteral("ab"));
+                QTest::keyClick(edit, Qt::Key_Escape);
+            })
+            .then([&told](QWidget* box) {
+                if (auto* message = qobject_cast<QMessageBox*>(box)) told = message->text();
+                box->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+            });
         ZelvoApplication app(prompts);
         QCOMPARE(startWith(app, folder), ZelvoApplication::Start::Refused);
         QVERIFY(app.mainWindow() == nullptr);
+        QVERIFY(script.done());
+        QCOMPARE(script.unexpected(), 0);
+        QCOMPARE(told, QStringLiteral("Χωρίς τον σωστό Κωδικό τα στοιχεία δεν ανοίγουν. Το "
+                                      "πρόγραμμα θα κλείσει."));
     }
 
     // Another program writing to the folder: a message naming it, and nothing is opened.

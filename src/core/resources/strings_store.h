@@ -33,6 +33,16 @@ inline constexpr std::string_view kMonthCopyAfterFailedSave =
     "Η αποθήκευση δεν ολοκληρώθηκε· το αντίγραφο του μήνα δεν ανοίγει, για να μη χαθούν οι "
     "αλλαγές σου.";
 
+// The password gate after one wrong OK: %1 what a wrong last try costs.
+inline constexpr std::string_view kPasswordLastTry =
+    "Προσοχή: το επόμενο πλήκτρο ή το OK είναι η τελευταία προσπάθεια· αν ο Κωδικός δεν είναι "
+    "σωστός, %1";
+inline constexpr std::string_view kPasswordLastTryEnds = "το πρόγραμμα θα κλείσει.";
+inline constexpr std::string_view kPasswordLastTryCopy = "το αντίγραφο του μήνα δεν θα ανοίξει.";
+inline constexpr std::string_view kPasswordLastTryChange = "η αλλαγή του Κωδικού ακυρώνεται.";
+inline constexpr std::string_view kPasswordProgramEnds =
+    "Χωρίς τον σωστό Κωδικό τα στοιχεία δεν ανοίγουν. Το πρόγραμμα θα κλείσει.";
+
 // One writer per data folder.
 inline constexpr std::string_view kFolderLocked =
     "Ο φάκελος δεδομένων είναι ήδη ανοιχτός για αλλαγές σε άλλο πρόγραμμα (%1).\n"

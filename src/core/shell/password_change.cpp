@@ -124,7 +124,7 @@ bool PasswordChange::apply(CZelvoDoc& doc) const {
 
 bool changePassword(CZelvoDoc& doc, UserPrompts& prompts,
                     const std::function<void(PasswordChange&)>& runDialog) {
-    PasswordCheck check(doc.header().password(), true);
+    PasswordCheck check(doc.header().password(), PasswordCheck::Gate::ChangePassword);
     if (check.needed() && !prompts.runPasswordCheck(check)) return false;
     PasswordChange change;
     runDialog(change);

@@ -172,7 +172,9 @@ LoadResult DocLoader::run() {
     deriveReportMonth(doc_.calendar);
     // The password gate. Refused: an empty document (its folder, calendar, settings and mode
     // kept) and none of the held writes.
-    PasswordCheck check(doc_.header().password(), false);
+    PasswordCheck check(doc_.header().password(), doc_.calendar.viewingPrevious != 0
+                                                      ? PasswordCheck::Gate::OpenMonthCopy
+                                                      : PasswordCheck::Gate::OpenData);
     if (check.needed() && !prompts_.runPasswordCheck(check)) {
         const std::string folder = doc_.dataFolder;
         const CalendarState calendar = doc_.calendar;

@@ -5,14 +5,27 @@
 
 namespace zelvo {
 
-PasswordCheck::PasswordCheck(std::string stored, bool askingOld)
-    : stored_(std::move(stored)), askingOld_(askingOld), outcome_(Outcome::Pending) {
+PasswordCheck::PasswordCheck(std::string stored, Gate gate)
+    : stored_(std::move(stored)), gate_(gate), outcome_(Outcome::Pending) {
     if (!needed()) outcome_ = Outcome::Passed;
 }
 
 std::string PasswordCheck::prompt() const {
     if (wrongOnce_) return std::string(res::kPasswordWrong);
-    return std::string(askingOld_ ? res::kPasswordPromptOld : res::kPasswordPrompt);
+    return std::string(gate_ == Gate::ChangePassword ? res::kPasswordPromptOld
+                                                     : res::kPasswordPrompt);
+}
+
+std::string PasswordCheck::lastTryWarning() const {
+    const std::string_view cost = gate_ == Gate::OpenData        ? res::kPasswordLastTryEnds
+                                  : gate_ == Gate::OpenMonthCopy ? res::kPasswordLastTryCopy
+                                                                 : res::kPasswordLastTryChange;
+    return res::format(res::kPasswordLastTry, cost);
+}
+
+std::string PasswordCheck::endMessage() const {
+    if (gate_ != Gate::OpenData || outcome_ != Outcome::Refused) return {};
+    return std::string(res::kPasswordProgramEnds);
 }
 
 PasswordCheck::Outcome PasswordCheck::textChanged(std::string_view typed) {

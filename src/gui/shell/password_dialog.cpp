@@ -16,6 +16,7 @@ PasswordDialog::PasswordDialog(PasswordCheck& check, QWidget* parent)
     : QDialog(parent),
       check_(check),
       prompt_(new QLabel(this)),
+      warning_(new QLabel(this)),
       edit_(new QLineEdit(this)),
       ok_(new QPushButton(qtText(res::kButtonOk), this)) {
     setObjectName(QStringLiteral("passwordDialog"));
@@ -33,12 +34,24 @@ PasswordDialog::PasswordDialog(PasswordCheck& check, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(prompt_);
     layout->addLayout(row);
+    layout->addWidget(warning_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     edit_->setMinimumWidth(edit_->fontMetrics().averageCharWidth() * 24);
+
+    // The warning of the last try has its room from the start, so OK stays under the mouse.
+    warning_->setObjectName(QStringLiteral("warningLabel"));
+    warning_->setText(qtText(check_.lastTryWarning()));
+    warning_->setWordWrap(true);
+    const int width = edit_->minimumWidth() + row->spacing() + ok_->sizeHint().width();
+    warning_->setFixedSize(width, warning_->heightForWidth(width));
+    QSizePolicy room = warning_->sizePolicy();
+    room.setRetainSizeWhenHidden(true);
+    warning_->setSizePolicy(room);
 
     connect(edit_, &QLineEdit::textChanged, this, &PasswordDialog::onTextChanged);
     connect(ok_, &QPushButton::clicked, this, &PasswordDialog::onOk);
     prompt_->setText(qtText(check_.prompt()));
+    warning_->setVisible(check_.lastTry());
     edit_->setFocus();
 }
 
@@ -67,6 +80,7 @@ void PasswordDialog::follow() {
             break;
         case PasswordCheck::Outcome::Pending:
             prompt_->setText(qtText(check_.prompt()));
+            warning_->setVisible(check_.lastTry());
             break;
     }
 }

@@ -1,5 +1,6 @@
-// The password gate: a prompt, a password box and OK. The rules are those of
-// PasswordCheck; the dialog ends as soon as the check has passed or refused.
+// The password gate: a prompt, a password box and OK, and under them the warning of the last
+// try. The rules are those of PasswordCheck; the dialog ends as soon as the check has passed or
+// refused.
 #pragma once
 
 #include <QDialog>
@@ -25,6 +26,7 @@ public:
 private:
     PasswordCheck& check_;
     QLabel* prompt_;
+    QLabel* warning_;
     QLineEdit* edit_;
     QPushButton* ok_;
 

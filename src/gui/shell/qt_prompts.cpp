@@ -43,6 +43,8 @@ bool QtPrompts::runPasswordCheck(PasswordCheck& check) {
         PasswordDialog dialog(check, parent_);
         dialog.exec();
         check.cancelled();  // a dialog closed without a decision refuses
+        // When the program ends now, it says so once instead of vanishing.
+        if (const std::string message = check.endMessage(); !message.empty()) showMessage(message);
     }
     return check.outcome() == PasswordCheck::Outcome::Passed;
 }
