@@ -80,6 +80,7 @@ private slots:
             echo = editOf(dialog)->echoMode();
             typeText(editOf(dialog), "secre");
             openBeforeLast = dialog->isVisible();
+            zelvo::test::saveScreenshot(dialog, "password-dialog.png");
             QTest::keyClick(editOf(dialog), Qt::Key_T);
         });
         QCOMPARE(outcome, Outcome::Passed);

@@ -218,7 +218,7 @@ QWidget* PublisherDetailsDialog::buildDates() {
     datesNote_ = new QLabel(box);
     datesNote_->setObjectName(QStringLiteral("datesNote"));
     markAsWarning(datesNote_);
-    keepRoom(datesNote_);
+    if (model_.publisherControlsVisible()) keepRoom(datesNote_);  // a student has no such dates
     consent_ = tick(box, "consentCheck", res::kTickConsent);
     consentDate_ = new DateListsWidget(model_.consentDate, QStringLiteral("consent"), box);
     keepRoom(consentDate_);
