@@ -1,12 +1,13 @@
 #include "cli/cli.h"
 
-#include <charconv>
 #include <filesystem>
 #include <iostream>
 #include <map>
 #include <optional>
 
 #include "cli/cli_prompts.h"
+#include "cli/command_line.h"
+#include "cli/commands.h"
 #include "cli/document_json.h"
 #include "cli/report_command.h"
 #include "demo/demo_congregation.h"
@@ -34,26 +35,56 @@ constexpr const char* kUsage =
     "  report ΕΙΔΟΣ ΦΑΚΕΛΟΣ [--group N] [--a4] (--pdf ΑΡΧΕΙΟ | --text | --json)\n"
     "                                        μία αναφορά σε 300 dpi (μόνο ανάγνωση)\n";
 
-struct Options {
-    std::string command;
-    std::string folder;
-    std::optional<Date> today;
-    std::optional<std::string> password;
-    std::map<std::string, int> numbers;  // --copy, --people, --seed, --group
-    std::string reportKind;              // report KIND
-    std::map<std::string, bool> flags;   // --a4, --text, --json
-    std::optional<std::string> pdfFile;  // --pdf FILE
-};
+// How many positionals a command that reads its own arguments takes before the folder; nothing
+// for the commands parsed here.
+std::optional<std::size_t> ownArguments(const std::string& command);
 
-std::optional<int> parseNumber(const std::string& text) {
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
+// Takes --today and --password out of `args`, wherever they stand. False after saying why.
+bool takeGlobalOptions(std::vector<std::string>& args, Options& o, std::ostream& err) {
+    std::vector<std::string> kept;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a != "--today" && a != "--password") {
+            kept.push_back(a);
+            continue;
+        }
+        if (i + 1 >= args.size()) {
+            err << "Λείπει η τιμή του " << a << "\n";
+            return false;
+        }
+        const std::string& value = args[++i];
+        if (a == "--password") {
+            o.password = value;
+            continue;
+        }
+        o.today = parseIsoDate(value);
+        if (!o.today) {
+            err << "Μη έγκυρη ημερομηνία: " << value << "\n";
+            return false;
+        }
+    }
+    args = std::move(kept);
+    return true;
 }
 
-std::optional<Options> parse(const std::vector<std::string>& args, std::ostream& err) {
+// COMMAND [LEADING...] FOLDER ARGS...: the command reads ARGS itself.
+std::optional<Options> parseOwn(const std::vector<std::string>& args, std::size_t leading,
+                                Options o) {
+    if (args.size() < leading + 2) return std::nullopt;
+    o.command = args[0];
+    for (std::size_t i = 1; i <= leading + 1; ++i)
+        if (args[i].rfind("--", 0) == 0) return std::nullopt;
+    o.leading.assign(args.begin() + 1, args.begin() + static_cast<long>(leading) + 1);
+    o.folder = args[leading + 1];
+    o.rest.assign(args.begin() + static_cast<long>(leading) + 2, args.end());
+    return o;
+}
+
+std::optional<Options> parse(std::vector<std::string> args, std::ostream& err) {
     Options o;
+    if (!takeGlobalOptions(args, o, err)) return std::nullopt;
+    if (!args.empty())
+        if (const auto leading = ownArguments(args[0])) return parseOwn(args, *leading, o);
     std::vector<std::string> positional;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -64,19 +95,7 @@ std::optional<Options> parse(const std::vector<std::string>& args, std::ostream&
             }
             return args[++i];
         };
-        if (a == "--today") {
-            const auto v = next();
-            if (!v) return std::nullopt;
-            o.today = parseIsoDate(*v);
-            if (!o.today) {
-                err << "Μη έγκυρη ημερομηνία: " << *v << "\n";
-                return std::nullopt;
-            }
-        } else if (a == "--password") {
-            const auto v = next();
-            if (!v) return std::nullopt;
-            o.password = *v;
-        } else if (a == "--a4" || a == "--text" || a == "--json") {
+        if (a == "--a4" || a == "--text" || a == "--json") {
             o.flags[a.substr(2)] = true;
         } else if (a == "--pdf") {
             const auto v = next();
@@ -108,37 +127,11 @@ std::optional<Options> parse(const std::vector<std::string>& args, std::ostream&
     return o;
 }
 
-// The date of --today, else the system's.
-Date todayOf(const Options& o) {
-    return o.today ? *o.today : systemToday();
-}
-
 bool folderReadable(const std::string& folder) {
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) return false;
     fs::directory_iterator it(folder, ec);
     return !ec;
-}
-
-int passwordExit(const Options& o, std::ostream& err) {
-    if (!o.password)
-        err << "Απαιτείται κωδικός: δώστε τον με --password.\n";
-    else
-        err << "Λάθος κωδικός.\n";
-    return kExitPassword;
-}
-
-// Loads the folder as the program does at start (without the windows).
-int loadDocument(CZelvoDoc& doc, const Options& o, LoadMode mode, CliPrompts& prompts,
-                 std::ostream& err) {
-    doc.startUp(fs::absolute(o.folder).lexically_normal().string(), todayOf(o), mode);
-    const LoadResult result = doc.load(prompts, mode);
-    if (result.passwordRefused) return passwordExit(o, err);
-    if (!result.ok) {
-        err << "Τα δεδομένα δεν φορτώθηκαν.\n";
-        return kExitFolder;
-    }
-    return kExitOk;
 }
 
 void printCheck(const CZelvoDoc& doc, std::ostream& out) {
@@ -211,18 +204,6 @@ int commandStatus(const Options& o, std::ostream& out, std::ostream& err) {
     return kExitOk;
 }
 
-// A writer's start: with the folder's lock taken, what killed saves left there is cleared.
-// Otherwise the exit code, after saying who holds the folder.
-int takeFolder(const FolderLock& lock, const fs::path& folder, std::ostream& err) {
-    if (!lock.locked()) {
-        err << lock.refusal() << "\n";
-        return lock.state() == FolderLock::State::HeldByOther ? kExitLocked : kExitFolder;
-    }
-    for (const std::string& name : removeLeftoverTempFiles(folder))
-        err << res::format(res::kLeftoverRemoved, name) << "\n";
-    return kExitOk;
-}
-
 int commandSave(const Options& o, std::ostream& out, std::ostream& err) {
     const fs::path folder = fs::absolute(o.folder).lexically_normal();
     const FolderLock lock(folder);
@@ -280,6 +261,29 @@ int commandDemo(const Options& o, std::ostream& out, std::ostream& err) {
     return kExitOk;
 }
 
+struct CommandEntry {
+    std::string_view name;
+    Command run;
+    // Commands that read their own arguments (commands.h): the positionals before the folder.
+    std::optional<std::size_t> ownArguments;
+};
+
+constexpr CommandEntry kCommands[] = {
+    {"check", commandCheck, {}}, {"dump", commandDump, {}},     {"save", commandSave, {}},
+    {"demo", commandDemo, {}},   {"status", commandStatus, {}}, {"report", commandReport, {}},
+};
+
+const CommandEntry* findCommand(const std::string& name) {
+    for (const CommandEntry& entry : kCommands)
+        if (entry.name == name) return &entry;
+    return nullptr;
+}
+
+std::optional<std::size_t> ownArguments(const std::string& command) {
+    const CommandEntry* entry = findCommand(command);
+    return entry ? entry->ownArguments : std::nullopt;
+}
+
 }  // namespace
 
 int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -288,12 +292,8 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         err << kUsage;
         return kExitUsage;
     }
-    using Command = int (*)(const Options&, std::ostream&, std::ostream&);
-    static const std::map<std::string, Command> kCommands = {
-        {"check", commandCheck}, {"dump", commandDump},     {"save", commandSave},
-        {"demo", commandDemo},   {"status", commandStatus}, {"report", commandReport}};
-    const auto command = kCommands.find(options->command);
-    if (command == kCommands.end()) {
+    const CommandEntry* command = findCommand(options->command);
+    if (command == nullptr) {
         err << "Άγνωστη εντολή: " << options->command << "\n" << kUsage;
         return kExitUsage;
     }
@@ -302,7 +302,7 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kExitFolder;
     }
     try {
-        return command->second(*options, out, err);
+        return command->run(*options, out, err);
     } catch (const std::exception& e) {
         err << "Σφάλμα: " << e.what() << "\n";
         return kExitFailed;

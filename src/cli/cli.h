@@ -13,7 +13,8 @@ enum ExitCode : int {
     kExitUsage = 2,
     kExitPassword = 3,
     kExitFolder = 4,
-    kExitLocked = 6,  // another program has the folder open for writing
+    kExitRefused = 5,  // the program refuses the change (full list, wrong kind, unknown id)
+    kExitLocked = 6,   // another program has the folder open for writing
 };
 
 int run(int argc, char** argv);

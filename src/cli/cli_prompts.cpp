@@ -12,8 +12,8 @@ void CliPrompts::showMessage(std::string_view text) {
 }
 
 Answer CliPrompts::askYesNoCancel(std::string_view text) {
-    err_ << text << " -> " << res::kButtonCancel << '\n';
-    return Answer::Cancel;
+    err_ << text << " -> " << (answerYes_ ? res::kButtonYes : res::kButtonCancel) << '\n';
+    return answerYes_ ? Answer::Yes : Answer::Cancel;
 }
 
 bool CliPrompts::runPasswordCheck(PasswordCheck& check) {

@@ -1,5 +1,5 @@
-// The answers of zelvo-cli: messages go to standard error, questions are declined, the
-// password comes from --password.
+// The answers of zelvo-cli: messages go to standard error, questions are declined (or, for a
+// command that runs a dialog's choice, answered Yes), the password comes from --password.
 #pragma once
 
 #include <iosfwd>
@@ -15,6 +15,9 @@ public:
     CliPrompts(std::ostream& err, std::optional<std::string> password)
         : err_(err), password_(std::move(password)) {}
 
+    // From now on a question is answered Yes (OK), as the user running the command chose.
+    void answerYes() { answerYes_ = true; }
+
     void showMessage(std::string_view text) override;
     Answer askYesNoCancel(std::string_view text) override;
     bool runPasswordCheck(PasswordCheck& check) override;
@@ -26,6 +29,7 @@ public:
 private:
     std::ostream& err_;
     std::optional<std::string> password_;
+    bool answerYes_ = false;
 };
 
 }  // namespace zelvo::cli

@@ -1,0 +1,16 @@
+// The commands of zelvo-cli that live in files of their own. Each is declared here, listed in the
+// command table of cli.cpp with the number of positionals it takes before the folder (e.g.
+// {"person", commandPerson, 0}) and a line of the usage text, and reads the rest of its arguments
+// (Options::rest) itself. A command that changes the data runs its change through
+// changeAndSave (command_line.h): a refusal exits kExitRefused with nothing written.
+#pragma once
+
+#include <iosfwd>
+
+#include "cli/command_line.h"
+
+namespace zelvo::cli {
+
+using Command = int (*)(const Options& o, std::ostream& out, std::ostream& err);
+
+}  // namespace zelvo::cli
