@@ -150,20 +150,28 @@ int resortRenamed(CZelvoDoc& doc, int row, UserPrompts& prompts) {
     return moved;
 }
 
-void deletePerson(CZelvoDoc& doc, int row) {
-    if (row <= 0 || row >= doc.recordCount()) return;
-    const std::uint16_t id = at(doc, row).id();
+void clearHouseholdLinksTo(CZelvoDoc& doc, std::uint16_t id) {
     // Row 0 is the header, whose words there mean something else.
     for (std::size_t i = 1; i < doc.publishers.size(); ++i)
         if (doc.publishers[i].householdKey() == id)
             doc.publishers[i].setWord(PublisherRecord::kHouseholdKey, 0);
+}
+
+void removeAppointmentsOf(CZelvoDoc& doc, std::uint16_t id) {
+    // Kind 0 is how an appointment is removed: the save leaves such records out.
+    for (AppointmentRecord& a : doc.appointments)
+        if (a.publisherId() == id) a = AppointmentRecord{};
+}
+
+void deletePerson(CZelvoDoc& doc, int row) {
+    if (row <= 0 || row >= doc.recordCount()) return;
+    const std::uint16_t id = at(doc, row).id();
+    clearHouseholdLinksTo(doc, id);
     // Blanked, not taken out: a save writes each remark over its own record of remark9.dat, so
     // only a blank record clears the copy in the file; the next load compacts the file.
     for (std::size_t i = 1; i < doc.remarks.size(); ++i)
         if (doc.remarks[i].publisherId() == id) doc.remarks[i].setText(RemarkRecord::kText, "");
-    // Kind 0 is how an appointment is removed: the save leaves such records out.
-    for (AppointmentRecord& a : doc.appointments)
-        if (a.publisherId() == id) a = AppointmentRecord{};
+    removeAppointmentsOf(doc, id);
     doc.publishers.erase(doc.publishers.begin() + row);
     finish(doc);
 }

@@ -39,6 +39,11 @@ InsertResult insertNew(CZelvoDoc& doc, const PublisherRecord& record, UserPrompt
 // only told. Returns the row the person is now at.
 int resortRenamed(CZelvoDoc& doc, int row, UserPrompts& prompts);
 
+// The household links that point to the person `id` are cleared.
+void clearHouseholdLinksTo(CZelvoDoc& doc, std::uint16_t id);
+// The appointment records of the person `id` (privilege dates, consent date) are removed.
+void removeAppointmentsOf(CZelvoDoc& doc, std::uint16_t id);
+
 // Removes the person at `row`: household links to it cleared, its remarks blanked (and the remark
 // table compacted), its appointments removed, the rows after it moved up.
 void deletePerson(CZelvoDoc& doc, int row);

@@ -46,9 +46,15 @@ int inactiveYear(int code) {
     return code < 201 ? 2000 + code : 1744 + code;
 }
 
+std::uint8_t inactiveYearCode(int year) {
+    const int clamped = std::clamp(year, 1945, 2200);
+    return static_cast<std::uint8_t>(clamped >= 2000 ? clamped - 2000 : clamped - 1744);
+}
+
 void reactivatePublisher(CZelvoDoc& doc, int row, int monthIndex) {
     if (row <= 0 || row >= doc.recordCount() || monthIndex < 0 || monthIndex > 11) return;
     PublisherRecord& r = doc.publishers[static_cast<std::size_t>(row)];
+    if (r.kind() != kInactive) return;
     const CalendarState& cal = doc.calendar;
 
     // When the person became inactive, from the marks as they stand before they change.
@@ -74,6 +80,7 @@ void reactivatePublisher(CZelvoDoc& doc, int row, int monthIndex) {
 void restoreDeletedPublisher(CZelvoDoc& doc, int row, int monthIndex) {
     if (row <= 0 || row >= doc.recordCount() || monthIndex < 0 || monthIndex > 11) return;
     PublisherRecord& r = doc.publishers[static_cast<std::size_t>(row)];
+    if (r.kind() != kDeleted) return;
     markReactivated(r, monthIndex);
     r.setWord(PublisherRecord::kStatusSince, 0);
     finish(doc);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "records/person_transitions.h"
 #include "resources/strings.h"
 
 namespace zelvo::reporting {
@@ -21,12 +22,7 @@ MonthChooserModel::MonthChooserModel(const CalendarState& calendar, int initialM
       topYear_(currentYear()) {}
 
 std::string MonthChooserModel::question(std::string_view nameUtf8, std::string_view verbUtf8) {
-    std::string text(res::kMonthThat);
-    text += ' ';
-    text += nameUtf8;
-    text += ' ';
-    text += verbUtf8;
-    return text;
+    return records::monthQuestion(nameUtf8, verbUtf8);
 }
 
 std::vector<std::string> MonthChooserModel::monthEntries() {

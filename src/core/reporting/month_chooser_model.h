@@ -22,6 +22,9 @@ public:
         int month = 0;  // 1-12; 0 when cancelled
         int year = 0;   // four digits
         bool regular = false;
+        // What the chooser answers besides the month: with the tick set, 4 (the status code of a
+        // publisher come as a regular one), else the year.
+        int answer() const { return regular ? 4 : year; }
     };
 
     // `caption` (UTF-8) is the caller's question; callers pass the report month as the initial

@@ -186,4 +186,59 @@ inline constexpr std::string_view kMonthThat = "Μήνας που";
 inline constexpr std::string_view kMonthChooserTitle = "Επιλογή Μήνα";
 inline constexpr std::string_view kRegularPublisherTick = "Τακτικός Ευαγγελιζόμενος";
 
+// The inactive, moved and deleted lists, their transitions and the removal dialog.
+inline constexpr std::string_view kInactiveDialogTitle =
+    "Προσθήκη, Επεξεργασία, Διαγραφή, Επανενεργοποίηση Αδρανών Ευαγγελιζομένων";
+inline constexpr std::string_view kInactiveListCaption = " Αδρανείς Ευαγγελιζόμενοι";
+inline constexpr std::string_view kCandidatesCaption = " Χωρίς Εκθεση για 6 Μήνες ";
+inline constexpr std::string_view kDeletedDialogTitle = "Επεξεργασία - Μόνιμη Διαγραφή - Επαναφορά";
+inline constexpr std::string_view kDeletedListName = "Διαγραμμένα";
+// %1 kDeletedListName.
+inline constexpr std::string_view kDeletedListCaption = " %1 ";
+inline constexpr std::string_view kMoveToInactive = "Μεταφορά στους Αδρανείς";
+inline constexpr std::string_view kReactivateAction = "Επαναδραστηριοποιημένοι";
+inline constexpr std::string_view kRestoreAction = "Επαναφορά";
+inline constexpr std::string_view kEditAction = "Επεξεργασία";
+inline constexpr std::string_view kCloseAction = "Κλείσιμο";
+// The period filters: the last six months, the service year, the last twelve months, older, all.
+inline constexpr std::string_view kPeriodSixMonths = "Τελευταίοι 6 Μήνες";
+inline constexpr std::string_view kPeriodServiceYear = "Υπηρεσιακό Έτος.";
+inline constexpr std::string_view kPeriodTwelveMonths = "Τελευταίοι 12 Μήνες";
+inline constexpr std::string_view kPeriodOlder = "Πάνω από 12 Μήνες";
+inline constexpr std::string_view kPeriodAll = "Ολα";
+inline constexpr std::string_view kMovedDialogTitle = "Μετακόμισαν";
+inline constexpr std::string_view kMovedListCaption = "Ευαγγελιζόμενοι που μετακόμισαν ";
+// %1 the report month's name.
+inline constexpr std::string_view kNoReportInMonth = "Χωρίς Έκθεση τον %1 ";
+inline constexpr std::string_view kInactiveTick = "Αδρανείς";
+inline constexpr std::string_view kMoveAction = "< < Μετακόμιση  < <";
+inline constexpr std::string_view kDeleteAction = "Διαγραφή";
+inline constexpr std::string_view kUndoMoveAction = "Αναίρεσε Μετακόμιση";
+inline constexpr std::string_view kDoneAction = "Έγινε";
+inline constexpr std::string_view kReallyUndoMove =
+    "Θελεις σίγουρα να αναιρέσεις την μετακίνηση για %1;";
+// The verbs after "Μήνας που" and the name in the month chooser's question.
+inline constexpr std::string_view kVerbMoved = "Μετακόμισαν";
+inline constexpr std::string_view kVerbBecameInactive = "Αδράνησαν";
+inline constexpr std::string_view kVerbReturned = "επέστρεψε";
+// The details of an inactive or deleted person.
+inline constexpr std::string_view kLeaveOutOfGroupLists =
+    "Αποκλείστε από την Λίστα του Ομίλου Υπηρεσίας Αγρού";
+inline constexpr std::string_view kDeletedGroupCaption = " Διεγράφη ";
+// The removal dialog.
+inline constexpr std::string_view kRemovalTitle = "Διαγραφή";
+inline constexpr std::string_view kRemovePermanently = "Μόνιμη Διαγραφή";
+inline constexpr std::string_view kRemoveTemporarily = "Προσωρινή Διαγραφή";
+// Why a transition does not run. %1 a list's name, %2 how many people it takes.
+inline constexpr std::string_view kListFull = "Η λίστα «%1» είναι γεμάτη (%2 άτομα).";
+// %1 the person's name, %2 the name of the list the person is in.
+inline constexpr std::string_view kNotForThisList =
+    "Αυτό δεν γίνεται για %1: είναι στη λίστα «%2».";
+inline constexpr std::string_view kNoSuchPerson = "Δεν υπάρχει τέτοιο άτομο στον πίνακα.";
+inline constexpr std::string_view kPublishersListName = "Ευαγγελιζόμενοι";
+inline constexpr std::string_view kInactiveListName = "Αδρανείς";
+inline constexpr std::string_view kMovedListName = "Μετακόμισαν";
+inline constexpr std::string_view kStudentsListName = "Σπουδαστές";
+inline constexpr std::string_view kOverseerListName = "Επίσκοπος Περιοχής";
+
 }  // namespace zelvo::res
