@@ -4,10 +4,13 @@
 
 #include "records/group_caption.h"
 #include "records/new_information.h"
+#include "records/person_lists.h"
 #include "records/publisher_table.h"
+#include "records/reactivation.h"
 #include "resources/strings.h"
 #include "store/cp1253.h"
 #include "store/data_files.h"
+#include "store/publisher_status.h"
 #include "store/user_prompts.h"
 #include "store/zelvo_doc.h"
 
@@ -34,6 +37,8 @@ constexpr std::uint16_t kFullTimeServantBit = appointment::kSpecialFullTimeServa
 constexpr std::uint16_t kFieldMissionaryBit = appointment::kFieldMissionary;
 
 constexpr std::size_t kDateLength = 8;
+
+constexpr int kFirstStatusYear = 1950;
 
 constexpr int kFirstPublisherId = 100;
 constexpr int kFirstStudentId = 2000;
@@ -211,7 +216,17 @@ void PublisherDetailsModel::loadFields() {
     male_ = (p & kMaleBit) != 0 || (!female_ && code != kNoPrivilege);
     head_ = (p & kHeadBit) != 0;
     continuousAux_ = (p & kContinuousAuxBit) != 0;
-    customCategory = (p & kCustomBit) != 0;
+    // The tick of an inactive or deleted person is the group-list exclusion.
+    customCategory = (p & (onOtherList() ? kLeftOutBit : kCustomBit)) != 0;
+    statusMonth = 0;
+    statusYear = 0;
+    if (variant_ == Variant::Inactive) {
+        statusMonth = zelvo::statusMonth(r.statusFlags());
+        statusYear = inactiveYear(r.statusFlags2());
+    } else if (variant_ == Variant::Deleted) {
+        statusMonth = r.statusSince() & 0xFF;
+        statusYear = kFirstStatusYear + (r.statusSince() >> 8);
+    }
     const auto& cal = doc_.calendar;
     const int pioneer = r.pioneerKind(cal.reportMonth, cal.reportSlot());
     regular_ = pioneer == 2;
@@ -242,16 +257,18 @@ bool PublisherDetailsModel::fieldMissionary() const {
 }
 
 bool PublisherDetailsModel::customCategoryVisible() const {
+    if (onOtherList()) return variant_ == Variant::Inactive;
     return doc_.settings.customCategoryEnabled != 0 &&
            !trimmed(doc_.settings.customCategoryName).empty();
 }
 
 std::string PublisherDetailsModel::customCategoryText() const {
+    if (onOtherList()) return std::string(res::kLeaveOutOfGroupLists);
     return utf8(doc_.settings.customCategoryName);
 }
 
 bool PublisherDetailsModel::privilegesVisible() const {
-    return !student() && baptism.complete();
+    return variant_ == Variant::Publisher && baptism.complete();
 }
 
 bool PublisherDetailsModel::headOfFamilyEnabled() const {
@@ -259,6 +276,7 @@ bool PublisherDetailsModel::headOfFamilyEnabled() const {
 }
 
 bool PublisherDetailsModel::householdVisible() const {
+    if (variant_ == Variant::Deleted) return false;
     return head_ || working_.householdKey() != 0;
 }
 
@@ -267,12 +285,35 @@ std::string PublisherDetailsModel::householdText() const {
 }
 
 bool PublisherDetailsModel::copyVisible() const {
-    if (student()) return false;
+    if (student() || variant_ == Variant::Deleted) return false;
     return !adding() || clipboard_.remembered.has_value();
 }
 
 std::string PublisherDetailsModel::copyText() const {
     return std::string(clipboard_.remembered ? res::kPaste : res::kCopy);
+}
+
+std::string PublisherDetailsModel::statusGroupCaption() const {
+    if (variant_ == Variant::Inactive) return std::string(res::kVerbBecameInactive);
+    if (variant_ == Variant::Deleted) return std::string(res::kDeletedGroupCaption);
+    return {};
+}
+
+std::vector<std::string> PublisherDetailsModel::statusMonthEntries() {
+    std::vector<std::string> entries{std::string()};
+    for (int m = 0; m < 12; ++m) entries.emplace_back(res::monthAbbrev(m));
+    return entries;
+}
+
+std::vector<int> PublisherDetailsModel::statusYearEntries() const {
+    std::vector<int> years;
+    for (int y = kFirstStatusYear; y <= currentYear_; ++y) years.push_back(y);
+    const int held = loaded_.kind() == kInactive || loaded_.kind() == kDeleted ? statusYear : 0;
+    if (held != 0 && std::find(years.begin(), years.end(), held) == years.end()) {
+        years.push_back(held);
+        std::sort(years.begin(), years.end());
+    }
+    return years;
 }
 
 std::string PublisherDetailsModel::conductorLine() const {
@@ -484,13 +525,18 @@ PublisherRecord PublisherDetailsModel::composed() const {
                               : servant_  ? kServant
                               : baptized_ ? kBaptized
                                           : kNoPrivilege;
-    std::uint8_t p = static_cast<std::uint8_t>((working_.privileges() & kLeftOutBit) | code);
+    // The one tick stores the custom category, or for another list the group-list exclusion;
+    // the other of the two bits stays as it was.
+    const std::uint8_t tickBit = onOtherList() ? kLeftOutBit : kCustomBit;
+    const std::uint8_t keptBit = onOtherList() ? kCustomBit : kLeftOutBit;
+    std::uint8_t p = static_cast<std::uint8_t>((working_.privileges() & keptBit) | code);
     if (head_) p |= kHeadBit;
     if (continuousAux_) p |= kContinuousAuxBit;
-    if (customCategory) p |= kCustomBit;
+    if (customCategory) p |= tickBit;
     if (male_) p |= kMaleBit;
     if (female_) p |= kFemaleBit;
     r.setByte(PublisherRecord::kPrivileges, p);
+    composeStatus(r);
 
     if (consent) {
         r.setByte(PublisherRecord::kConsentGiven, 1);
@@ -519,6 +565,19 @@ PublisherRecord PublisherDetailsModel::composed() const {
     r.setMonthByte(MonthByte::PioneerKind, month, slot,
                    static_cast<std::uint8_t>((old & ~0x03u) | static_cast<unsigned>(pioneer)));
     return r;
+}
+
+// The month and year of becoming inactive, or of the deletion, as the record keeps them.
+void PublisherDetailsModel::composeStatus(PublisherRecord& r) const {
+    const int month = std::clamp(statusMonth, 0, 12);
+    if (variant_ == Variant::Inactive && r.kind() == kInactive) {
+        r.setByte(PublisherRecord::kStatusFlags, static_cast<std::uint8_t>(month * 16));
+        r.setByte(PublisherRecord::kStatusFlags2, inactiveYearCode(statusYear));
+    } else if (variant_ == Variant::Deleted && r.kind() == kDeleted) {
+        const int year = std::clamp(statusYear, kFirstStatusYear, kFirstStatusYear + 255);
+        r.setWord(PublisherRecord::kStatusSince,
+                  static_cast<std::uint16_t>((year - kFirstStatusYear) * 256 + month));
+    }
 }
 
 // A text left as it was opened is kept whole, even when it is longer than this dialog accepts
@@ -711,6 +770,16 @@ bool PublisherDetailsModel::deleteStudent() {
     const std::string question = res::format(res::kReallyDelete, utf8(doc_.displayName(row_)));
     if (!prompts_.askYesNo(question)) return false;
     deletePerson(doc_, row_);
+    changed_ = true;
+    return true;
+}
+
+bool PublisherDetailsModel::removePublisher(const RemovalModel& removal) {
+    if (adding() || removal.row() != row_) return false;
+    if (const Refusal refusal = removal.apply(doc_)) {
+        prompts_.showMessage(*refusal);
+        return false;
+    }
     changed_ = true;
     return true;
 }

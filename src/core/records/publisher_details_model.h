@@ -9,6 +9,7 @@
 
 #include "records/date_lists.h"
 #include "records/household_model.h"
+#include "records/person_transitions.h"
 #include "store/publisher_record.h"
 #include "store/side_records.h"
 
@@ -49,9 +50,13 @@ std::string groupButtonText(const CZelvoDoc& doc, int group);
 // Every caption the group button can show: no group, then groups 1 to 20.
 std::vector<std::string> groupButtonTexts(const CZelvoDoc& doc);
 
+class RemovalModel;
+
 class PublisherDetailsModel {
 public:
-    enum class Variant { Publisher, Student };
+    // Inactive and Deleted edit a person of those lists: no privileges, pioneers, status or
+    // removal; the month and year of becoming inactive or of the deletion instead.
+    enum class Variant { Publisher, Student, Inactive, Deleted };
     enum class StoreOutcome {
         Stored,   // the record is in the table
         Refused,  // the user was told why (or answered No to the duplicate); the dialog stays
@@ -97,20 +102,43 @@ public:
     bool fieldMissionary() const;
     int group() const { return working_.groupNumber(); }
 
-    bool publisherControlsVisible() const { return !student(); }  // privileges, pioneers, dates
+    // Birth and baptism dates and the hope: everybody but a student.
+    bool publisherControlsVisible() const { return !student(); }
+    // The privilege ticks (baptized, servant, elder and the appointments shown when set) and the
+    // pioneer ticks: an active publisher only.
+    bool privilegeTicksVisible() const { return variant_ == Variant::Publisher; }
+    bool pioneerTicksVisible() const { return variant_ == Variant::Publisher; }
+    // The custom-category tick; for an inactive person the same tick leaves the person out of
+    // the group lists (customCategoryText says which).
     bool customCategoryVisible() const;
     std::string customCategoryText() const;  // UTF-8
     bool privilegesVisible() const;          // "Προνόμια": a complete baptism date
     std::string groupText() const { return groupButtonText(doc_, group()); }
     bool headOfFamilyEnabled() const;  // not while a head has members
     bool householdVisible() const;
+    // A deleted person's household, other contact, special needs, group and head-of-family
+    // controls are hidden.
+    bool emergencyContactVisible() const { return variant_ != Variant::Deleted; }
+    bool specialNeedsVisible() const { return variant_ != Variant::Deleted; }
+    bool groupVisible() const { return variant_ != Variant::Deleted; }
+    bool headOfFamilyVisible() const { return variant_ != Variant::Deleted; }
     std::string householdText() const;
     bool copyVisible() const;
     std::string copyText() const;  // "Αντιγραφή" or "Επικόλληση"
     bool clearVisible() const { return clipboard_.remembered.has_value(); }
-    bool deleteVisible() const { return !adding(); }
-    bool previousNextVisible() const { return !adding() && !student(); }
-    bool statusVisible() const { return !student(); }
+    bool deleteVisible() const { return !adding() && !onOtherList(); }
+    bool previousNextVisible() const { return !adding() && variant_ == Variant::Publisher; }
+    bool statusVisible() const { return variant_ == Variant::Publisher; }
+
+    // The month and year of becoming inactive, or of the deletion: a group box with a month list
+    // (a blank entry, then the twelve months: the entry is the month, 0 for none) and a year list.
+    bool statusGroupVisible() const { return onOtherList(); }
+    std::string statusGroupCaption() const;  // UTF-8
+    int statusMonth = 0;
+    int statusYear = 0;
+    static std::vector<std::string> statusMonthEntries();
+    // 1950 up to the current year; a year the record holds outside them is listed too.
+    std::vector<int> statusYearEntries() const;
     std::string conductorLine() const;  // UTF-8; empty when the student has no conductor
     std::string conductorButtonText() const;
     // The line under the names (UTF-8) when what will be stored is not what the boxes show: a
@@ -165,6 +193,9 @@ public:
     bool next();
     // The student's "Διαγραφή": asks, then removes the row. True when removed.
     bool deleteStudent();
+    // A publisher's "Διαγραφή", after the removal dialog: runs its choice on this person. True
+    // when the person left the list (the dialog closes); a refusal is told and nothing changes.
+    bool removePublisher(const RemovalModel& removal);
 
     // True once something reached the table or the files.
     bool changedSomething() const { return changed_; }
@@ -204,12 +235,16 @@ private:
     // The first name as typed before the name rule made it an initial; empty otherwise.
     std::string shortenedFrom_;
 
+    bool onOtherList() const {
+        return variant_ == Variant::Inactive || variant_ == Variant::Deleted;
+    }
     void open(int id);
     ContactExtra ownContactExtra(int row);
     void openNew();
     void loadFields();
     bool moveBy(int step);
     PublisherRecord composed() const;
+    void composeStatus(PublisherRecord& r) const;
     std::vector<std::pair<TextField, std::string>> storedTexts() const;
     std::string storedText(TextField field, const std::string& text, std::size_t limit) const;
     void applyNameRule();
