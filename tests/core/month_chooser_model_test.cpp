@@ -85,5 +85,15 @@ TEST(MonthChooserModel, TheRegularTickCountsOnlyWhereItIsShown) {
     EXPECT_EQ(MonthChooserModel::cancelled().month, 0);
 }
 
+TEST(MonthChooserModel, TheAnswerIsFourForTheTickElseTheYear) {
+    MonthChooserModel regular(kMarch, 2, "q", MonthChooserModel::kRegularTick);
+    EXPECT_EQ(regular.accept().answer(), 2025);
+    regular.setRegular(true);
+    EXPECT_EQ(regular.accept().answer(), 4);
+    MonthChooserModel withYear(kMarch, 2, "q", MonthChooserModel::kWithYear);
+    withYear.setMonthIndex(11);
+    EXPECT_EQ(withYear.accept().answer(), 2024) << "December chosen in March";
+}
+
 }  // namespace
 }  // namespace zelvo::reporting

@@ -10,6 +10,7 @@
 
 #include "records/date_lists.h"
 #include "records/household_model.h"
+#include "records/person_lists.h"
 #include "records/publisher_details_model.h"
 #include "store/cp1253.h"
 #include "store/user_prompts.h"
@@ -872,6 +873,90 @@ TEST_F(DetailsModel, DeletingAStudentAsksFirst) {
     EXPECT_FALSE(doc.findById(2001).has_value());
     ASSERT_EQ(prompts.questions.size(), 2u);
     EXPECT_EQ(prompts.questions[0], "Θέλεις αλήθεια να διαγράψεις Dora Dimou;");
+}
+
+}  // namespace
+}  // namespace zelvo::records
+
+// ------------------------------------------------------------------ inactive and deleted people
+
+namespace zelvo::records {
+namespace {
+
+TEST_F(DetailsModel, AnInactivePersonKeepsTheMonthAndYearAndTheExclusionTick) {
+    PublisherRecord& babis = doc.publishers[static_cast<std::size_t>(doc.findById(102).value())];
+    babis.setKind(kInactive);
+    babis.setByte(PublisherRecord::kStatusFlags, 0x70);
+    babis.setByte(PublisherRecord::kStatusFlags2, 23);
+    babis.setByte(PublisherRecord::kPrivileges, kElderMale | privilege::kCustomCategory);
+    auto model = open(102, Variant::Inactive);
+    EXPECT_FALSE(model.privilegeTicksVisible() || model.pioneerTicksVisible() ||
+                 model.statusVisible() || model.privilegesVisible() || model.deleteVisible() ||
+                 model.previousNextVisible());
+    EXPECT_TRUE(model.publisherControlsVisible()) << "the dates stay";
+    EXPECT_TRUE(model.groupVisible() && model.emergencyContactVisible());
+    EXPECT_TRUE(model.customCategoryVisible());
+    EXPECT_EQ(model.customCategoryText(), "Αποκλείστε από την Λίστα του Ομίλου Υπηρεσίας Αγρού");
+    EXPECT_FALSE(model.customCategory) << "the custom category is not this tick";
+    EXPECT_TRUE(model.statusGroupVisible());
+    EXPECT_EQ(model.statusGroupCaption(), "Αδράνησαν");
+    EXPECT_EQ(model.statusMonth, 7);
+    EXPECT_EQ(model.statusYear, 2023);
+    EXPECT_FALSE(model.hasChanges());
+
+    model.customCategory = true;
+    model.statusMonth = 12;
+    model.statusYear = 1999;
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(int{byId(102).statusFlags()}, 0xC0);
+    EXPECT_EQ(int{byId(102).statusFlags2()}, 255);
+    EXPECT_EQ(int{byId(102).privileges()},
+              kElderMale | privilege::kCustomCategory | privilege::kLeftOutOfGroupLists);
+    EXPECT_EQ(byId(102).kind(), kInactive);
+}
+
+TEST_F(DetailsModel, ADeletedPersonKeepsTheDeletionDateAndShowsLess) {
+    PublisherRecord& anna = doc.publishers[static_cast<std::size_t>(doc.findById(101).value())];
+    anna.setKind(kDeleted);
+    anna.setWord(PublisherRecord::kStatusSince, (74 << 8) | 3);
+    anna.setByte(PublisherRecord::kPrivileges, 0x40 | privilege::kLeftOutOfGroupLists);
+    auto model = open(101, Variant::Deleted);
+    for (const bool shown :
+         {model.householdVisible(), model.copyVisible(), model.emergencyContactVisible(),
+          model.specialNeedsVisible(), model.groupVisible(), model.headOfFamilyVisible(),
+          model.customCategoryVisible(), model.statusVisible(), model.deleteVisible()})
+        EXPECT_FALSE(shown);
+    EXPECT_EQ(model.statusGroupCaption(), " Διεγράφη ");
+    EXPECT_EQ(model.statusMonth, 3);
+    EXPECT_EQ(model.statusYear, 2024);
+    EXPECT_EQ(model.statusMonthEntries().size(), 13u);
+    EXPECT_EQ(model.statusYearEntries().back(), kYear);
+
+    model.statusMonth = 0;
+    model.statusYear = 2025;
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    EXPECT_EQ(byId(101).statusSince(), 75 << 8);
+    EXPECT_EQ(int{byId(101).privileges()}, 0x40 | privilege::kLeftOutOfGroupLists);
+}
+
+TEST_F(DetailsModel, RemovingAPublisherRunsTheRemovalOrTellsItsRefusal) {
+    auto model = open(101);
+    EXPECT_TRUE(model.deleteVisible());
+    RemovalModel removal(doc, model.row(), kYear);
+    removal.temporary = true;
+    for (int i = 0; i < 299; ++i)
+        doc.publishers.push_back(
+            test::person(static_cast<std::uint16_t>(3000 + i), "X", "Zeta", kDeleted));
+    EXPECT_FALSE(model.removePublisher(removal));
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(prompts.messages[0], "Η λίστα «Διαγραμμένα» είναι γεμάτη (299 άτομα).");
+    EXPECT_EQ(byId(101).kind(), kPublisher);
+
+    doc.publishers.pop_back();
+    EXPECT_TRUE(model.removePublisher(removal));
+    EXPECT_EQ(byId(101).kind(), kDeleted);
+    EXPECT_EQ(byId(101).statusSince(), (76 << 8) | 11) << "November 2026, the report month";
+    EXPECT_TRUE(model.changedSomething());
 }
 
 }  // namespace

@@ -185,6 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReactCase{"TwentyFourMonthsApart", 0x10, 23, 0, kJan25, kJan25 - 23},
         ReactCase{"TwentyFiveMonthsApart", 0xC0, 22, 0, kJan25, kJan25 - 23},
         ReactCase{"SinceLongAgoAtMostTwentyFour", 0x30, 20, 0, kJan25, kJan25 - 23},
+        ReactCase{"ThirtyMonthsInactiveClearsTwentyFour", 0x70, 22, 0, kJan25, kJan25 - 23},
         ReactCase{"SinceLastCentury", 0x50, 255, 0, kJan25, kJan25 - 23}),
     [](const ::testing::TestParamInfo<ReactCase>& p) { return std::string(p.param.name); });
 
@@ -227,6 +228,17 @@ TEST_F(Reactivation, DecemberReportMonthKeepsTheYearForEveryMonth) {
     reactivatePublisher(doc, other, 0);
     EXPECT_EQ(at(other).statusSince(), absMonth(2024, 1));
     EXPECT_EQ(int{at(other).statusFlags()}, 0x12);
+}
+
+TEST_F(Reactivation, APersonOfAnotherListIsLeftAlone) {
+    // An active publisher's second status byte is no year code: taking it for one would clear
+    // months of reports.
+    build(kPublisher, 0x52, 0x52, 290);
+    const PublisherRecord before = at(row);
+    reactivatePublisher(doc, row, 0);
+    restoreDeletedPublisher(doc, row, 0);
+    EXPECT_EQ(at(row).bytes, before.bytes);
+    EXPECT_FALSE(doc.isModified());
 }
 
 // ---------------------------------------------------------------- restoring a deleted row
