@@ -33,7 +33,10 @@ constexpr const char* kUsage =
     "  save ΦΑΚΕΛΟΣ                          φόρτωση και αποθήκευση όπως το πρόγραμμα\n"
     "  demo ΦΑΚΕΛΟΣ [--people N] [--seed S]  δημιουργία δοκιμαστικής εκκλησίας\n"
     "  report ΕΙΔΟΣ ΦΑΚΕΛΟΣ [--group N] [--a4] (--pdf ΑΡΧΕΙΟ | --text | --json)\n"
-    "                                        μία αναφορά σε 300 dpi (μόνο ανάγνωση)\n";
+    "                                        μία αναφορά σε 300 dpi (μόνο ανάγνωση)\n"
+    "  person ΦΑΚΕΛΟΣ --id N ΕΝΕΡΓΕΙΑ         μεταφορά ατόμου μεταξύ των λιστών, ΕΝΕΡΓΕΙΑ μία από\n"
+    "      --to-inactive ΜΗΝΑΣ ΕΤΟΣ, --reactivate ΜΗΝΑΣ, --move ΜΗΝΑΣ, --undo-move [ΜΗΝΑΣ\n"
+    "      [--regular]], --delete, --delete-temporary ΜΗΝΑΣ ΕΤΟΣ, --restore ΜΗΝΑΣ\n";
 
 // How many positionals a command that reads its own arguments takes before the folder; nothing
 // for the commands parsed here.
@@ -269,8 +272,9 @@ struct CommandEntry {
 };
 
 constexpr CommandEntry kCommands[] = {
-    {"check", commandCheck, {}}, {"dump", commandDump, {}},     {"save", commandSave, {}},
-    {"demo", commandDemo, {}},   {"status", commandStatus, {}}, {"report", commandReport, {}},
+    {"check", commandCheck, {}},  {"dump", commandDump, {}},     {"save", commandSave, {}},
+    {"demo", commandDemo, {}},    {"status", commandStatus, {}}, {"report", commandReport, {}},
+    {"person", commandPerson, 0},
 };
 
 const CommandEntry* findCommand(const std::string& name) {

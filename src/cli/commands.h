@@ -13,4 +13,7 @@ namespace zelvo::cli {
 
 using Command = int (*)(const Options& o, std::ostream& out, std::ostream& err);
 
+// person FOLDER --id N ACTION: a move between the active, inactive, moved and deleted lists.
+int commandPerson(const Options& o, std::ostream& out, std::ostream& err);
+
 }  // namespace zelvo::cli
