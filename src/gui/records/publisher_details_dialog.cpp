@@ -20,10 +20,12 @@
 #include "gui/records/group_choosers.h"
 #include "gui/records/household_dialog.h"
 #include "gui/records/publisher_picker.h"
+#include "gui/records/removal_dialog.h"
 #include "gui/records/status_dialog.h"
 #include "gui/records/steady_form.h"
 #include "gui/shell/dialog_buttons.h"
 #include "gui/shell/qt_text.h"
+#include "records/person_lists.h"
 #include "records/publisher_details_model.h"
 #include "resources/strings.h"
 #include "store/clock.h"
@@ -108,17 +110,33 @@ records::DetailsClipboard& detailsClipboard() {
     return clipboard;
 }
 
-DetailsOutcome runPublisherDetails(QWidget* parent, CZelvoDoc& doc, UserPrompts& prompts,
-                                   bool student, const std::vector<int>& listIds, int id) {
+namespace {
+
+DetailsOutcome runDetails(QWidget* parent, CZelvoDoc& doc, UserPrompts& prompts,
+                          PublisherDetailsModel::Variant variant, const std::vector<int>& listIds,
+                          int id) {
     if (id == 0 && !PublisherDetailsModel::roomForNewPerson(doc, prompts)) return {};
-    PublisherDetailsModel model(doc, prompts, detailsClipboard(),
-                                student ? PublisherDetailsModel::Variant::Student
-                                        : PublisherDetailsModel::Variant::Publisher,
-                                listIds, id, todayFromEnvironment().year);
+    PublisherDetailsModel model(doc, prompts, detailsClipboard(), variant, listIds, id,
+                                todayFromEnvironment().year);
     PublisherDetailsDialog dialog(model, doc, prompts, parent);
     dialog.exec();
     const bool shown = !dialog.personDeleted() && !model.adding();
     return {dialog.changedSomething(), shown ? model.id() : 0};
+}
+
+}  // namespace
+
+DetailsOutcome runPublisherDetails(QWidget* parent, CZelvoDoc& doc, UserPrompts& prompts,
+                                   bool student, const std::vector<int>& listIds, int id) {
+    return runDetails(parent, doc, prompts,
+                      student ? PublisherDetailsModel::Variant::Student
+                              : PublisherDetailsModel::Variant::Publisher,
+                      listIds, id);
+}
+
+DetailsOutcome runPersonDetails(QWidget* parent, CZelvoDoc& doc, UserPrompts& prompts,
+                                PublisherDetailsModel::Variant variant, int id) {
+    return runDetails(parent, doc, prompts, variant, {id}, id);
 }
 
 // ------------------------------------------------------------------ building
@@ -131,6 +149,7 @@ PublisherDetailsDialog::PublisherDetailsDialog(PublisherDetailsModel& model, CZe
     auto* left = new QVBoxLayout;
     left->addWidget(buildIdentity());
     left->addWidget(buildDates());
+    left->addWidget(buildStatusGroup());
     left->addStretch(1);
     columns->addLayout(left, 3);
     columns->addWidget(buildTicks(), 2);
@@ -235,6 +254,24 @@ QWidget* PublisherDetailsDialog::buildDates() {
     return box;
 }
 
+QWidget* PublisherDetailsDialog::buildStatusGroup() {
+    statusGroup_ = new QGroupBox(qtText(model_.statusGroupCaption()), this);
+    statusGroup_->setObjectName(QStringLiteral("statusGroup"));
+    statusMonth_ = new QComboBox(statusGroup_);
+    statusMonth_->setObjectName(QStringLiteral("statusMonth"));
+    for (const std::string& m : PublisherDetailsModel::statusMonthEntries())
+        statusMonth_->addItem(qtText(m));
+    statusYear_ = new QComboBox(statusGroup_);
+    statusYear_->setObjectName(QStringLiteral("statusYear"));
+    for (const int y : model_.statusYearEntries()) statusYear_->addItem(QString::number(y), y);
+    auto* row = new QHBoxLayout(statusGroup_);
+    row->addWidget(statusMonth_);
+    row->addWidget(statusYear_);
+    row->addStretch(1);
+    statusGroup_->setVisible(model_.statusGroupVisible());
+    return statusGroup_;
+}
+
 QWidget* PublisherDetailsDialog::buildTicks() {
     auto* box = new QGroupBox(this);
     box->setObjectName(QStringLiteral("ticksBox"));
@@ -321,6 +358,8 @@ void PublisherDetailsDialog::setTabOrderOfForm() {
         consentDate_->monthList(),
         consentDate_->dayList(),
         consentDate_->yearList(),
+        statusMonth_,
+        statusYear_,
         male_,
         female_,
         baptized_,
@@ -383,6 +422,14 @@ void PublisherDetailsDialog::connectControls() {
     onToggled(anointed_, [&m](bool on) { m.anointed = on; });
     onToggled(customCategory_, [&m](bool on) { m.customCategory = on; });
     onToggled(consent_, [&m](bool on) { m.consent = on; });
+    connect(statusMonth_, &QComboBox::currentIndexChanged, this, [this](int entry) {
+        model_.statusMonth = entry;
+        refresh();
+    });
+    connect(statusYear_, &QComboBox::currentIndexChanged, this, [this](int entry) {
+        model_.statusYear = statusYear_->itemData(entry).toInt();
+        refresh();
+    });
     for (DateListsWidget* date : {birth_, baptism_, consentDate_})
         connect(date, &DateListsWidget::changed, this, &PublisherDetailsDialog::refresh);
 
@@ -432,10 +479,19 @@ void PublisherDetailsDialog::refresh() {
     showText(email_, m.email);
 
     const bool publisher = m.publisherControlsVisible();
-    for (QWidget* w : std::initializer_list<QWidget*>{birthLabel_, birth_, baptismLabel_, baptism_,
-                                                      baptized_, servant_, elder_, regular_,
-                                                      special_, continuousAux_, anointed_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{birthLabel_, birth_, baptismLabel_, baptism_, anointed_})
         w->setVisible(publisher);
+    for (QWidget* w : {baptized_, servant_, elder_}) w->setVisible(m.privilegeTicksVisible());
+    for (QWidget* w : {regular_, special_, continuousAux_}) w->setVisible(m.pioneerTicksVisible());
+    if (m.statusGroupVisible()) {
+        const QSignalBlocker quietMonth(statusMonth_);
+        const QSignalBlocker quietYear(statusYear_);
+        statusMonth_->setCurrentIndex(m.statusMonth);
+        statusYear_->setCurrentIndex(statusYear_->findData(m.statusYear));
+    }
+    emergency_->setVisible(m.emergencyContactVisible());
+    needs_->setVisible(m.specialNeedsVisible());
     birth_->refresh();
     baptism_->refresh();
     consentDate_->refresh();
@@ -454,16 +510,18 @@ void PublisherDetailsDialog::refresh() {
     showTick(continuousAux_, m.continuousAuxiliary());
     showTick(fullTimeServant_, m.fullTimeServant());
     showTick(fieldMissionary_, m.fieldMissionary());
-    fullTimeServant_->setVisible(publisher && m.fullTimeServant());
-    fieldMissionary_->setVisible(publisher && m.fieldMissionary());
+    fullTimeServant_->setVisible(m.privilegeTicksVisible() && m.fullTimeServant());
+    fieldMissionary_->setVisible(m.privilegeTicksVisible() && m.fieldMissionary());
     showTick(anointed_, m.anointed);
     showTick(customCategory_, m.customCategory);
     customCategory_->setVisible(m.customCategoryVisible());
     customCategory_->setText(qtText(m.customCategoryText()));
     showTick(headOfFamily_, m.headOfFamily());
     headOfFamily_->setEnabled(m.headOfFamilyEnabled());
+    headOfFamily_->setVisible(m.headOfFamilyVisible());
 
     group_->setText(qtText(m.groupText()));
+    group_->setVisible(m.groupVisible());
     household_->setVisible(m.householdVisible());
     household_->setText(qtText(m.householdText()));
     status_->setVisible(m.statusVisible());
@@ -478,7 +536,6 @@ void PublisherDetailsDialog::refresh() {
     copy_->setText(qtText(m.copyText()));
     clear_->setVisible(m.copyVisible() && m.clearVisible());
     delete_->setVisible(m.deleteVisible());
-    delete_->setEnabled(m.student());  // moving a publisher to another list is not built yet
     previous_->setVisible(m.previousNextVisible());
     next_->setVisible(m.previousNextVisible());
 }
@@ -565,7 +622,14 @@ void PublisherDetailsDialog::onConductor() {
 }
 
 void PublisherDetailsDialog::onDelete() {
-    if (!model_.deleteStudent()) return;
+    if (model_.student()) {
+        if (!model_.deleteStudent()) return;
+    } else {
+        // A publisher leaves for good or for the deleted list: the removal dialog asks which.
+        records::RemovalModel removal(doc_, model_.row(), todayFromEnvironment().year);
+        RemovalDialog dialog(removal, this);
+        if (dialog.exec() != QDialog::Accepted || !model_.removePublisher(removal)) return;
+    }
     deleted_ = true;
     accept();
 }

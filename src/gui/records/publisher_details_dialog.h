@@ -4,7 +4,11 @@
 #include <QDialog>
 #include <vector>
 
+#include "records/publisher_details_model.h"
+
 class QCheckBox;
+class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -13,11 +17,6 @@ namespace zelvo {
 class CZelvoDoc;
 class UserPrompts;
 }  // namespace zelvo
-
-namespace zelvo::records {
-class PublisherDetailsModel;
-struct DetailsClipboard;
-}  // namespace zelvo::records
 
 namespace zelvo::gui {
 
@@ -33,6 +32,11 @@ struct DetailsOutcome {
 // opens the student variant.
 DetailsOutcome runPublisherDetails(QWidget* parent, CZelvoDoc& doc, UserPrompts& prompts,
                                    bool student, const std::vector<int>& listIds, int id);
+
+// Opens the details of one person of the inactive or deleted list (`variant` Inactive or
+// Deleted), with no paging.
+DetailsOutcome runPersonDetails(QWidget* parent, CZelvoDoc& doc, UserPrompts& prompts,
+                                records::PublisherDetailsModel::Variant variant, int id);
 
 // The record remembered by "Αντιγραφή" for the whole session.
 records::DetailsClipboard& detailsClipboard();
@@ -73,6 +77,9 @@ private:
     QCheckBox *regular_, *special_, *continuousAux_, *fullTimeServant_, *fieldMissionary_;
     QCheckBox *anointed_, *customCategory_, *headOfFamily_;
     QPushButton *status_, *privileges_, *group_, *household_;
+    // The month and year of becoming inactive or of the deletion.
+    QGroupBox* statusGroup_;
+    QComboBox *statusMonth_, *statusYear_;
     QLabel* conductor_;
     QPushButton* conductorButton_;
     QPushButton *copy_, *clear_, *delete_, *previous_, *next_, *ok_, *cancel_;
@@ -80,6 +87,7 @@ private:
     QWidget* buildIdentity();
     QWidget* buildDates();
     QWidget* buildTicks();
+    QWidget* buildStatusGroup();
     QLayout* buildButtons();
     void setTabOrderOfForm();
     void keepOneWidth();

@@ -5,13 +5,13 @@
 #include <QVBoxLayout>
 
 #include "gui/records/add_chooser_dialog.h"
+#include "gui/records/list_transitions.h"
 #include "gui/records/pick_list_widget.h"
 #include "gui/records/single_person_picker.h"
 #include "gui/reporting/month_chooser_dialog.h"
 #include "gui/shell/qt_text.h"
 #include "records/add_chooser.h"
 #include "records/publisher_table.h"
-#include "records/reactivation.h"
 #include "reporting/month_chooser_model.h"
 #include "resources/strings.h"
 #include "store/cp1253.h"
@@ -164,13 +164,9 @@ bool PublisherPickerDialog::transferStudent() {
 bool PublisherPickerDialog::reactivateInactive() {
     const auto row = chooseSinglePerson(this, doc_, Mode::Inactive);
     if (!row) return false;
-    const std::string question = reporting::MonthChooserModel::question(
-        cp1253::toUtf8(doc_.displayName(*row)), res::kVerbReactivated);
-    const auto chosen = chooseMonth(this, doc_.calendar, doc_.calendar.reportMonth, question,
-                                    reporting::MonthChooserModel::kMonthOnly);
-    if (chosen.month == 0) return false;
     const int id = doc_.publishers[static_cast<std::size_t>(*row)].id();
-    reactivatePublisher(*editable_, *row, chosen.month - 1);
+    // The same move as the inactive dialog's.
+    if (!askReactivate(this, *editable_, *prompts_, *row)) return false;
     transferred(id);
     return true;
 }

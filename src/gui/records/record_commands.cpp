@@ -1,5 +1,9 @@
 #include "gui/records/record_commands.h"
 
+#include <utility>
+
+#include "gui/records/inactive_dialog.h"
+#include "gui/records/moved_dialog.h"
 #include "gui/records/publisher_picker.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/zelvo_view.h"
@@ -19,6 +23,22 @@ void installRecordCommands(CMainFrame& frame) {
                 frame.updateCommands();
             });
     }
+    // The dialogs change the document themselves, and mark it only when something changed.
+    const auto afterChange = [&frame](bool changed) {
+        if (!changed) return;
+        frame.view()->redraw();
+        frame.updateCommands();
+    };
+    using Form = InactiveDialog::Form;
+    for (const auto& [command, form] : {std::pair{CommandId::EditInactive, Form::Inactive},
+                                        std::pair{CommandId::EditDeleted, Form::Deleted}}) {
+        frame.setCommandHandler(command, [&frame, afterChange, form] {
+            afterChange(runInactiveDialog(&frame, frame.document(), frame.prompts(), form));
+        });
+    }
+    frame.setCommandHandler(CommandId::EditMoved, [&frame, afterChange] {
+        afterChange(runMovedDialog(&frame, frame.document(), frame.prompts()));
+    });
 }
 
 }  // namespace zelvo::gui
