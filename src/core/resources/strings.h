@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "resources/strings_records.h"
+#include "resources/strings_reporting.h"
 #include "resources/strings_reports.h"
 #include "resources/strings_shell.h"
 #include "resources/strings_store.h"

@@ -7,6 +7,7 @@
 #include "store/cp1253.h"
 #include "store/data_files.h"
 #include "store/folder_access.h"
+#include "store/late_reports.h"
 #include "store/legacy_conversion.h"
 #include "store/load_checks.h"
 #include "store/password_check.h"
@@ -63,7 +64,6 @@ private:
     void readPublisherTable();
     bool readOldPublishers();
     void convertOldCompanions();
-    void rebuildLateReports();
     void readMonthTotals();
     void readGroups();
     void appendOldKindFiles();
@@ -164,7 +164,7 @@ LoadResult DocLoader::run() {
     doc_.buildIndexes(&prompts_);
     doc_.renumberDuplicateIds();
     // After the renumbering, so that every entry names the row it belongs to.
-    if (tableToLoad) rebuildLateReports();
+    if (tableToLoad) rebuildLateReports(doc_);
     // Emergency contacts and special needs, keyed to the rows that refer to them; the live
     // emergency file loses the others.
     cleanEmergencyContacts();
@@ -296,24 +296,6 @@ void DocLoader::convertOldCompanions() {
     legacy::applyLateReports(
         doc_.publishers,
         readRecordBytes(files::kOldLateReports, legacy::kOldLateSize, legacy::kOldLateMax), cal);
-}
-
-void DocLoader::rebuildLateReports() {
-    doc_.lateReports.clear();
-    const int countedIn = doc_.calendar.reportMonth + 1;
-    MonthWalk walk = doc_.calendar.walkFromReportMonth();
-    for (int i = 0; i < 6; ++i) {
-        walk.back();
-        const auto [m, s] = walk.current();
-        for (std::size_t row = 1; row < doc_.publishers.size(); ++row) {
-            const PublisherRecord& r = doc_.publishers[row];
-            if (r.kind() != kPublisher || r.monthByte(MonthByte::CountedInMonth, m, s) != countedIn)
-                continue;
-            if (doc_.lateReports.size() >= CZelvoDoc::kLateReportsRebuilt) return;
-            doc_.lateReports.push_back(
-                {r.id(), static_cast<std::uint8_t>(m), static_cast<std::uint8_t>(countedIn)});
-        }
-    }
 }
 
 void DocLoader::readMonthTotals() {

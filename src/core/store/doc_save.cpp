@@ -9,6 +9,7 @@
 #include "store/data_files.h"
 #include "store/folder_access.h"
 #include "store/ini_file.h"
+#include "store/late_reports.h"
 #include "store/remark_file.h"
 #include "store/under_hour_file.h"
 #include "store/user_prompts.h"
@@ -55,7 +56,6 @@ private:
     }
     std::vector<std::string_view> reported_;
 
-    void setLateReportMarks();
     void writeScrambledFiles();
     void writeAppointments();
     void writeRemarks();
@@ -68,11 +68,13 @@ SaveResult CZelvoDoc::saveAll(UserPrompts& prompts) {
     if (tableUnreadable()) {
         const std::string path = resolvePath(dataFolder, files::kPublishers).string();
         prompts.showMessage(res::format(res::kSaveRefusedNoTable, path));
+        lastSaveFailed_ = true;
         return {false, {path}};
     }
     prompts.beginWait(res::kSavingWait);
     DocSaver saver(*this, prompts);
     SaveResult result = saver.run();
+    lastSaveFailed_ = !result.ok;
     prompts.endWait();
     return result;
 }
@@ -87,7 +89,7 @@ SaveResult DocSaver::run() {
     h.setWord(PublisherRecord::kAppointmentBits,
               static_cast<std::uint16_t>((h.headerMonth() & ~0x0F) | (cal.reportMonth + 1)));
     // The rows take the late-report list; then the table and its companions, scrambled.
-    setLateReportMarks();
+    setLateReportMarks(doc_);
     writeScrambledFiles();
     // Meeting attendance: the midweek and the weekend meeting.
     Bytes meetings;
@@ -131,22 +133,6 @@ void DocSaver::removeEmptyTables() {
         if (folder_.exists(name) && !folder_.remove(name)) fail(name);
 }
 
-void DocSaver::setLateReportMarks() {
-    const CalendarState& cal = doc_.calendar;
-    const int countedIn = cal.reportMonth + 1;
-    for (PublisherRecord& r : doc_.publishers)
-        for (int m = 0; m < 12; ++m)
-            for (int s = 0; s < 3; ++s)
-                if (r.monthByte(MonthByte::CountedInMonth, m, s) == countedIn)
-                    r.setMonthByte(MonthByte::CountedInMonth, m, s, 0);
-    for (const LateReportEntry& e : doc_.lateReports) {
-        const auto row = doc_.findById(e.publisherId);
-        if (!row || e.month > 11) continue;
-        doc_.publishers[static_cast<std::size_t>(*row)].setMonthByte(
-            MonthByte::CountedInMonth, e.month, cal.slotOfMonth(e.month), e.countedIn);
-    }
-}
-
 void DocSaver::writeScrambledFiles() {
     for (PublisherRecord& r : doc_.publishers) scrambleRecord(r);
     if (doc_.header().bytes[PublisherRecord::kScrambleMarker] == 'u') {
@@ -181,7 +167,12 @@ void DocSaver::writeScrambledFiles() {
 
 void DocSaver::writeAppointments() {
     const std::size_t n = doc_.appointments.size();
-    if (n < 1 || n > CZelvoDoc::kMaxAppointments) return;
+    if (n > CZelvoDoc::kMaxAppointments) return;
+    if (n == 0) {
+        // Left in place, the file would bring back the appointments of people removed since.
+        if (!keptAsIs(files::kAppointments)) toRemove_.push_back(files::kAppointments);
+        return;
+    }
     std::set<std::pair<std::uint16_t, std::uint16_t>> written;
     Bytes out;
     for (const AppointmentRecord& a : doc_.appointments) {

@@ -1,6 +1,8 @@
 // Month copies under Roll: made when a month's collection opens, reopened read-only later.
 #include <chrono>
 #include <ctime>
+#include <optional>
+#include <tuple>
 
 #include "resources/strings.h"
 #include "store/backup_history.h"
@@ -20,16 +22,21 @@ std::string copyFolderName(int monthNumber) {
     return "Roll/Zv9_" + std::to_string(monthNumber);
 }
 
-int lastWriteYear(const fs::path& path) {
+// The local date a file was last written; nothing when it cannot be told.
+std::optional<Date> lastWriteDate(const fs::path& path) {
     std::error_code ec;
     const auto when = fs::last_write_time(path, ec);
-    if (ec) return 0;
+    if (ec) return std::nullopt;
     const auto sys = std::chrono::file_clock::to_sys(when);
     const std::time_t t = std::chrono::system_clock::to_time_t(
         std::chrono::time_point_cast<std::chrono::system_clock::duration>(sys));
     std::tm tm{};
     localtime_r(&t, &tm);
-    return tm.tm_year + 1900;
+    return Date{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday};
+}
+
+bool earlier(const Date& a, const Date& b) {
+    return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
 }
 
 }  // namespace
@@ -40,17 +47,33 @@ std::vector<std::string> CZelvoDoc::makeMonthCopy(int monthIndex, const Date& to
     const fs::path data = dataFolder;
     const fs::path target = resolvePath(data, copyFolderName(number));
     const fs::path copiedTable = resolvePath(target, files::kPublishers);
+    // This round's copy was written once the month being opened had begun; an older one is
+    // last year's and is replaced (the copy of December, made in January, too).
+    const int opened = calendar.absoluteMonthOf(monthIndex, calendar.slotOfMonth(monthIndex));
+    const Date openedFrom{2000 + opened / 12, opened % 12 + 1, 1};
     const auto size = fileSize(copiedTable);
-    if (size && *size > kMinCopiedTable && lastWriteYear(copiedTable) >= 2000 + calendar.reportYear)
-        return {};
+    const auto written = lastWriteDate(copiedTable);
+    if (size && *size > kMinCopiedTable && written && !earlier(*written, openedFrom)) return {};
 
     std::error_code ec;
     fs::create_directories(target, ec);
     std::vector<std::string> notCopied;
+    // The table goes last and only after all the others: a copy with a file missing is not
+    // taken for a whole one, neither here next time nor in the previous-reports menu.
     for (const std::string_view name : files::kMonthCopyFiles) {
+        if (name == files::kPublishers) continue;
         const fs::path from = resolvePath(data, name);
         const fs::path to = resolvePath(target, name);
         if (fileExists(from) && !copyFileAtomic(from, to)) notCopied.push_back(to.string());
+    }
+    const fs::path table = resolvePath(data, files::kPublishers);
+    if (!notCopied.empty()) {
+        if (fileExists(copiedTable)) static_cast<void>(removeFile(copiedTable));
+        return notCopied;
+    }
+    if (fileExists(table) && !copyFileAtomic(table, copiedTable)) {
+        notCopied.push_back(copiedTable.string());
+        return notCopied;
     }
     const std::string line =
         res::format(res::kRollHistoryLine, cp1253::fromUtf8(res::monthName(today.month - 1)),

@@ -87,6 +87,9 @@ public:
     // every file, and by the start-up and the loads, which begin from the files.
     bool isModified() const { return modified_; }
     void markModified() { modified_ = true; }
+    // True after a save that could not write every file, until one that did: the folder may
+    // then hold files of two different saves, which a month copy must not keep.
+    bool lastSaveFailed() const { return lastSaveFailed_; }
 
     // --- tables, in the order of the data model ---
     std::array<MeetingAttendance, 2> meetings{};
@@ -155,9 +158,10 @@ public:
     std::string currentFolder() const { return calendar.viewingPrevious ? viewFolder : dataFolder; }
 
     // --- month copies (store/month_copies.cpp) ---
-    // Copies the data files under Roll when the month's copy of this year is not there yet.
-    // The full paths of the files that could not be copied (buhist.dat when the copy could not
-    // be entered there); empty when the copy is whole or was made already.
+    // Copies the data files under Roll for opening month `monthIndex`, unless its copy was
+    // written since that month began. The full paths of the files that could not be copied
+    // (buhist.dat when the copy could not be entered there; the copy's table is then not written,
+    // so a partial copy never counts as made); empty when the copy is whole or was made already.
     [[nodiscard]] std::vector<std::string> makeMonthCopy(int monthIndex, const Date& today);
     void computePreviousMask();
     // Opens the copy of `monthsBack` (1-6) read-only, asking to save first. False when the user
@@ -249,6 +253,7 @@ public:
 
 private:
     bool modified_ = false;
+    bool lastSaveFailed_ = false;
     void markSaved() { modified_ = false; }
     CZelvoDoc& operator=(const CZelvoDoc&) = default;
     CZelvoDoc& operator=(CZelvoDoc&&) = default;
