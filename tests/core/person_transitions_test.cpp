@@ -120,6 +120,8 @@ TEST_F(Transitions, RemovalToTheDeletedListDatesItAndCutsItsLinks) {
 }
 
 TEST_F(Transitions, MovingClearsTheLinksAndUndoBringsTheActivePersonBack) {
+    doc.contactExtras.resize(5);
+    doc.contactExtras[4].setPublisherId(kPersonId);
     PublisherRecord expected = at(row);
     moveAway(doc, row, 2);
     expected.setByte(PublisherRecord::kStatusFlags, 0x20);
@@ -135,6 +137,7 @@ TEST_F(Transitions, MovingClearsTheLinksAndUndoBringsTheActivePersonBack) {
     EXPECT_EQ(at(row).kind(), kPublisher);
     EXPECT_EQ(int{at(row).statusFlags()}, 0x34) << "returned as a regular publisher";
     EXPECT_EQ(int{at(row).statusFlags2()}, 0x34);
+    EXPECT_EQ(at(row).extraIndex(), 4) << "the e-mail is the person's again";
     moveAway(doc, row, 2);
     undoMove(doc, row, 3, false);
     EXPECT_EQ(int{at(row).statusFlags()}, 0x30);

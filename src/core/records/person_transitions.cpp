@@ -87,6 +87,17 @@ std::uint8_t statusByte(int month, int code) {
     return static_cast<std::uint8_t>(month * 16 + code);
 }
 
+// The move dropped the link to the person's contact extra (e-mail, full name); the record itself
+// stays in the file under the person's id, so the return finds it again rather than losing it.
+void relinkContactExtra(CZelvoDoc& doc, PublisherRecord& r) {
+    if (r.extraIndex() != 0) return;
+    for (std::size_t n = 1; n < doc.contactExtras.size(); ++n)
+        if (doc.contactExtras[n].publisherId() == r.id()) {
+            r.setWord(PublisherRecord::kExtraIndex, static_cast<std::uint16_t>(n));
+            return;
+        }
+}
+
 }  // namespace
 
 std::string personName(const CZelvoDoc& doc, int row) {
@@ -187,6 +198,7 @@ void undoMove(CZelvoDoc& doc, int row, int month, bool regular) {
         r.setByte(PublisherRecord::kStatusFlags2, flags);
         r.setKind(kPublisher);
     }
+    relinkContactExtra(doc, r);
     finish(doc);
 }
 

@@ -52,7 +52,8 @@ bool movedWhileInactive(const PublisherRecord& r);
 
 // `month` (1-12) and `regular` (returned as a regular publisher, status code 4) are used only
 // when the person did not move while inactive. One who moved while inactive goes back to the
-// inactive list, which must have room for the person (canUndoMove).
+// inactive list, which must have room for the person (canUndoMove). The person's own contact
+// extra, still in its file, is linked again.
 void undoMove(CZelvoDoc& doc, int row, int month, bool regular);
 
 // The question of the month chooser for a transition: "Μήνας που" + name + verb.
