@@ -104,7 +104,7 @@ bool listed(QWidget* dialog, const char* listName, const QString& name) {
 ModalScript::Action chooseMonth(int month, QString* caption = nullptr, bool regular = false) {
     return [=](QWidget* chooser) {
         if (caption != nullptr) *caption = child<QGroupBox>(chooser, "captionGroup")->title();
-        QCOMPARE(QApplication::focusWidget(), child<QWidget>(chooser, "monthCombo"));
+        QCOMPARE(chooser->focusWidget(), child<QWidget>(chooser, "monthCombo"));
         child<QComboBox>(chooser, "monthCombo")->setCurrentIndex(month);
         if (regular) child<QCheckBox>(chooser, "regularTick")->setChecked(true);
         button(chooser, "okButton")->click();
@@ -336,6 +336,79 @@ private slots:
         QCOMPARE(int{c.byId(104).kind()}, int{zelvo::kInactive});
         QCOMPARE(int{c.byId(104).statusFlags()}, 3 * 16);
         QVERIFY(dialog.changed());
+    }
+
+    void editingAnInactiveOrDeletedPersonShowsTheMonthOfLeaving() {
+        Congregation c;
+        InactiveDialog dialog(c.doc, c.prompts, Form::Inactive);
+        showActive(dialog);
+        QVERIFY(pick(&dialog, "leftList", "Ita"));
+        ModalScript script;
+        script.then([](QWidget* details) {
+            for (const char* hidden :
+                 {"statusButton", "privilegesButton", "deleteButton", "previousButton",
+                  "nextButton", "regularCheck", "servantCheck"})
+                QVERIFY2(child<QWidget>(details, hidden)->isHidden(), hidden);
+            QCOMPARE(child<QCheckBox>(details, "customCategoryCheck")->text(),
+                     QStringLiteral("Αποκλείστε από την Λίστα του Ομίλου Υπηρεσίας Αγρού"));
+            QCOMPARE(child<QGroupBox>(details, "statusGroup")->title(),
+                     QStringLiteral("Αδράνησαν"));
+            auto* month = child<QComboBox>(details, "statusMonth");
+            auto* year = child<QComboBox>(details, "statusYear");
+            QCOMPARE(month->currentIndex(), 3);  // March
+            QCOMPARE(year->currentText(), QStringLiteral("2026"));
+            month->setCurrentIndex(5);
+            year->setCurrentIndex(year->findText(QStringLiteral("2025")));
+            button(details, "okButton")->click();
+        });
+        QTest::mouseClick(button(&dialog, "editButton"), Qt::LeftButton);
+        QVERIFY(script.done());
+        QCOMPARE(int{c.byId(104).statusFlags()}, 5 * 16);
+        QCOMPARE(int{c.byId(104).statusFlags2()}, 25);
+        QVERIFY(listed(&dialog, "leftList", "2025"));
+        QVERIFY(dialog.changed());
+
+        zelvo::records::removeToDeleted(c.doc, *c.doc.findById(104), 3, 2024);
+        InactiveDialog deleted(c.doc, c.prompts, Form::Deleted);
+        showActive(deleted);
+        ModalScript look;
+        look.then([](QWidget* details) {
+            for (const char* hidden : {"emergencyButton", "specialNeedsButton", "groupButton",
+                                       "headOfFamilyCheck", "customCategoryCheck"})
+                QVERIFY2(child<QWidget>(details, hidden)->isHidden(), hidden);
+            QCOMPARE(child<QGroupBox>(details, "statusGroup")->title(),
+                     QStringLiteral(" Διεγράφη "));
+            QCOMPARE(child<QComboBox>(details, "statusYear")->currentText(),
+                     QStringLiteral("2024"));
+            button(details, "cancelButton")->click();
+        });
+        QTest::mouseClick(button(&deleted, "editButton"), Qt::LeftButton);
+        QVERIFY(look.done());
+        QVERIFY(!deleted.changed());
+    }
+
+    void theDetailsDialogRemovesAPublisher() {
+        Congregation c;
+        ModalScript script;
+        script
+            .then([](QWidget* details) {
+                QVERIFY(button(details, "deleteButton")->isEnabled());
+                zelvo::test::clickLater(details, "deleteButton");
+            })
+            .then([](QWidget* removal) {
+                QCOMPARE(removal->objectName(), QStringLiteral("removalDialog"));
+                QCOMPARE(removal->focusWidget(), child<QWidget>(removal, "permanentChoice"));
+                zelvo::test::saveScreenshot(removal, "removal-dialog.png");
+                child<QRadioButton>(removal, "temporaryChoice")->click();
+                button(removal, "okButton")->click();
+            });
+        const auto outcome =
+            zelvo::gui::runPublisherDetails(nullptr, c.doc, c.prompts, false, {101, 102, 103}, 101);
+        QVERIFY(script.done());
+        QVERIFY(outcome.changed);
+        QCOMPARE(outcome.currentId, 0);
+        QCOMPARE(int{c.byId(101).kind()}, int{zelvo::kDeleted});
+        QCOMPARE(int{c.byId(101).statusSince()}, (2026 - 1950) * 256 + 11);
     }
 
     void theEditMenuOpensTheThreeDialogs() {
