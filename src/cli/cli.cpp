@@ -36,7 +36,9 @@ constexpr const char* kUsage =
     "                                        μία αναφορά σε 300 dpi (μόνο ανάγνωση)\n"
     "  person ΦΑΚΕΛΟΣ --id N ΕΝΕΡΓΕΙΑ         μεταφορά ατόμου μεταξύ των λιστών, ΕΝΕΡΓΕΙΑ μία από\n"
     "      --to-inactive ΜΗΝΑΣ ΕΤΟΣ, --reactivate ΜΗΝΑΣ, --move ΜΗΝΑΣ, --undo-move [ΜΗΝΑΣ\n"
-    "      [--regular]], --delete, --delete-temporary ΜΗΝΑΣ ΕΤΟΣ, --restore ΜΗΝΑΣ\n";
+    "      [--regular]], --delete, --delete-temporary ΜΗΝΑΣ ΕΤΟΣ, --restore ΜΗΝΑΣ\n"
+    "  collection ΦΑΚΕΛΟΣ ΕΠΙΛΟΓΗ             συλλογή εκθέσεων του μήνα, ΕΠΙΛΟΓΗ μία από\n"
+    "      --continue, --initialize, --early, --close\n";
 
 // How many positionals a command that reads its own arguments takes before the folder; nothing
 // for the commands parsed here.
@@ -272,9 +274,10 @@ struct CommandEntry {
 };
 
 constexpr CommandEntry kCommands[] = {
-    {"check", commandCheck, {}},  {"dump", commandDump, {}},     {"save", commandSave, {}},
-    {"demo", commandDemo, {}},    {"status", commandStatus, {}}, {"report", commandReport, {}},
-    {"person", commandPerson, 0},
+    {"check", commandCheck, {}},   {"dump", commandDump, {}},
+    {"save", commandSave, {}},     {"demo", commandDemo, {}},
+    {"status", commandStatus, {}}, {"report", commandReport, {}},
+    {"person", commandPerson, 0},  {"collection", commandCollection, 0},
 };
 
 const CommandEntry* findCommand(const std::string& name) {

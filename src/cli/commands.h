@@ -15,5 +15,7 @@ using Command = int (*)(const Options& o, std::ostream& out, std::ostream& err);
 
 // person FOLDER --id N ACTION: a move between the active, inactive, moved and deleted lists.
 int commandPerson(const Options& o, std::ostream& out, std::ostream& err);
+// collection FOLDER CHOICE: the month's collection opened, continued or closed.
+int commandCollection(const Options& o, std::ostream& out, std::ostream& err);
 
 }  // namespace zelvo::cli

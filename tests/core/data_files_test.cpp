@@ -370,13 +370,14 @@ TEST_F(DataFilesTest, MeetingRecordsAreSavedAsManyAsWereLoaded) {
     EXPECT_EQ(doc->meetingCount, 2) << "none found counts as two";
 }
 
-TEST_F(DataFilesTest, AnEmptyAppointmentTableLeavesTheFileAlone) {
+// Left in place, the file would bring the last appointment back at the next load.
+TEST_F(DataFilesTest, AnEmptyAppointmentTableRemovesTheFile) {
     folder.write(files::kAppointments, test::bytesOf(appointment(120, 3, "Elder since 2020")));
     auto doc = load();
     ASSERT_EQ(doc->appointments.size(), 1u);
     doc->appointments.clear();
     ASSERT_TRUE(save(*doc).ok);
-    EXPECT_EQ(folder.size(files::kAppointments), 32u);
+    EXPECT_FALSE(folder.exists(files::kAppointments));
 }
 
 TEST_F(DataFilesTest, SaveMarksLateReportsFromTheListOnly) {
