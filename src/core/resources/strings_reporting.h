@@ -49,6 +49,44 @@ inline constexpr std::string_view kGridReportsCounted = "Αρ.";
 // Remarks of the report form.
 inline constexpr std::string_view kNoRoomForRemarks = "Δεν υπάρχει χώρος για Παρατηρήσεις";
 
+// The report form. %1 a month's name (nominative), %2 the person.
+inline constexpr std::string_view kChangeMonthButton = "Αλλαγή &Μήνα (Καθ/μένη έκθεση)";
+inline constexpr std::string_view kUnderOneHourTick = "<1 ώ.";
+inline constexpr std::string_view kUnderOneHourTip = "Κάτω από 1 ώρα";
+inline constexpr std::string_view kParticipatedTick = "Συμμετείχε στη Διακονία";
+inline constexpr std::string_view kParticipatedTip =
+    "Συμμετείχε σε οποιαδήποτε μορφή διακονίας στη διάρκεια του μήνα";
+inline constexpr std::string_view kAuxiliaryTick = "Βοηθ. Σκαπανέας";
+inline constexpr std::string_view kRegularPioneerLabel = "Τακτικός Σκαπανέας";
+inline constexpr std::string_view kSpecialPioneerLabel = "Ειδικός Σκαπανέας";
+inline constexpr std::string_view kFieldMissionaryLabel = "Ιεραπόστολος";
+inline constexpr std::string_view kServantLabel = "Διακονικός Υπηρέτης";
+inline constexpr std::string_view kElderLabel = "Πρεσβύτερος";
+inline constexpr std::string_view kBaptizedBrotherLabel = "Βαφτισμένος Αδελφός";
+inline constexpr std::string_view kRemarksButton = "Παρατηρήσεις";
+inline constexpr std::string_view kHoursWord = "Ώρες";
+// The credit label: %1 the credit hours.
+inline constexpr std::string_view kCreditLabel = "( + %1 Ώρες )";
+inline constexpr std::string_view kTimeAlreadyEntered =
+    "-ΠΡΟΣΟΧΗ -  Έχετε ήδη εισαγάγει χρόνο %1 για %2.";
+inline constexpr std::string_view kSpecialPioneersLeftOut =
+    "Οι Ειδικοί Σκαπανείς ΔΕΝ ΠΕΡΙΛΑΜΒΑΝΟΝΤΑΙ στην Εκθεση για το Γραφείο Τμήματος";
+// %1 the report month (nominative).
+inline constexpr std::string_view kChangesIncluded =
+    "Οι αλλαγές ΘΑ ΠΕΡΙΛΗΦΘΟΥΝ στην έκθεση %1 προς το Γραφείο Τμήματος.";
+inline constexpr std::string_view kChangesNotIncluded =
+    "Οι αλλαγές  ΔΕΝ ΘΑ ΠΕΡΙΛΗΦΘΟΥΝ στην έκθεση %1 προς το Γραφείο Τμήματος.";
+// A refused count: %1 and %2 the bounds.
+inline constexpr std::string_view kEnterIntegerBetween = "Δώστε έναν ακέραιο από %1 έως %2.";
+inline constexpr std::string_view kEnterInteger = "Δώστε έναν ακέραιο αριθμό.";
+
+// Deleting the late-report list: %1 the number of entries.
+inline constexpr std::string_view kDeleteLateReportsQuestion =
+    "Πατήστε OK για διαγραφή %1 αναφοράς(ών)   ";
+// zelvo-cli enter: a field the form does not show. %1 the option.
+inline constexpr std::string_view kFieldNotShown =
+    "Το πεδίο %1 δεν εμφανίζεται στο δελτίο αυτού του ατόμου για αυτόν τον μήνα.";
+
 // Month initialization refused: %1 the month (monthNameAccusative), %2 the files not copied.
 inline constexpr std::string_view kInitializationNotCopied =
     "Η συλλογή εκθέσεων για τον %1 δεν αρχικοποιήθηκε, γιατί το αντίγραφο του μήνα δεν "
