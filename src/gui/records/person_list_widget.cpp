@@ -17,6 +17,7 @@ class TabStopDelegate : public QStyledItemDelegate {
 public:
     TabStopDelegate(int stopPixels, QObject* parent)
         : QStyledItemDelegate(parent), stop_(stopPixels) {}
+    void setStop(int stopPixels) { stop_ = stopPixels; }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
@@ -50,9 +51,10 @@ private:
 
 }  // namespace
 
-PersonListWidget::PersonListWidget(int tabStop, QWidget* parent) : QListWidget(parent) {
+PersonListWidget::PersonListWidget(int tabStop, QWidget* parent)
+    : QListWidget(parent), tabStop_(fontMetrics().averageCharWidth() * tabStop / 4) {
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setItemDelegate(new TabStopDelegate(fontMetrics().averageCharWidth() * tabStop / 4, this));
+    setItemDelegate(new TabStopDelegate(tabStop_, this));
 }
 
 void PersonListWidget::showRows(std::vector<records::PersonRow> rows) {
@@ -63,8 +65,16 @@ void PersonListWidget::showRows(std::vector<records::PersonRow> rows) {
         rows_ = std::move(rows);
         for (const records::PersonRow& r : rows_) addItem(qtText(r.text));
     }
-    const int count = static_cast<int>(rows_.size());
-    setCurrentRow(count == 0 ? -1 : std::clamp(was, 0, count - 1));
+    // Greek names are wider than the stop allows for: the detail moves right rather than cut
+    // a name.
+    int widest = 0;
+    for (int i = 0; i < count(); ++i)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(
+                                      item(i)->text().section(QLatin1Char('\t'), 0, 0)));
+    static_cast<TabStopDelegate*>(itemDelegate())
+        ->setStop(std::max(tabStop_, widest + fontMetrics().averageCharWidth() * 2));
+    const int shown = static_cast<int>(rows_.size());
+    setCurrentRow(shown == 0 ? -1 : std::clamp(was, 0, shown - 1));
 }
 
 std::optional<int> PersonListWidget::selectedPerson() const {

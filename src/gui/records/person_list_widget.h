@@ -24,6 +24,7 @@ public:
     QString selectedName() const;
 
 private:
+    int tabStop_;  // pixels
     std::vector<records::PersonRow> rows_;
 };
 

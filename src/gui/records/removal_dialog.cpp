@@ -59,6 +59,8 @@ RemovalDialog::RemovalDialog(records::RemovalModel& model, QWidget* parent)
     connect(year_, &QComboBox::currentIndexChanged, this,
             [this](int entry) { model_.yearEntry = entry; });
     connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
+    // Wide enough for the name in the title bar.
+    setMinimumWidth(fontMetrics().horizontalAdvance(windowTitle()) + 120);
     refresh();
     (model_.temporary ? temporary_ : permanent_)->setFocus();
 }
