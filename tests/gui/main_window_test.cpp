@@ -80,7 +80,7 @@ private slots:
         QVERIFY(s.action(C::About)->isEnabled());
         QVERIFY(!s.action(C::Save)->isEnabled());               // nothing changed yet
         QVERIFY(!s.action(C::ReturnToDashboard)->isEnabled());  // the dashboard is already shown
-        QVERIFY(!s.button(B::EnterReports)->isEnabled());
+        QVERIFY(s.button(B::EnterReports)->isEnabled());  // report entry: live data
         QVERIFY(s.button(B::Exit)->isEnabled());
         QVERIFY(s.button(B::ReturnToLiveData)->isHidden());
         QCOMPARE(s.button(B::EnterReports)->text(), QStringLiteral("Καταχώρηση Δελτίων"));

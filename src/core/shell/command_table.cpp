@@ -49,7 +49,7 @@ constexpr Command kCommands[] = {
     {C::EditHistory, "Ιστορικό", R::LiveData, kLater},
     {C::EditCircuitOverseer, "Επίσκοπος περιοχής", R::People, kLater},
     // Entry
-    {C::EnterReports, "Δελτία Έργου", R::PeopleLive, kLater},
+    {C::EnterReports, "Δελτία Έργου", R::PeopleLive, kBuilt},
     {C::EnterAttendance, "Παρόντες Συναθροίσεων", R::LiveData, kLater},
     // View
     {C::ViewRecordCards, "Αρχεία Ευαγγελιζομένων", R::Always, kLater},

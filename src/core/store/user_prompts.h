@@ -22,6 +22,9 @@ public:
     virtual bool askYesNo(std::string_view text) { return askYesNoCancel(text) == Answer::Yes; }
     // A Yes/No/Cancel question whose Yes throws away what was typed: No is the default button.
     virtual Answer askYesNoCancelDefaultNo(std::string_view text) { return askYesNoCancel(text); }
+    // An OK/Cancel question with Cancel as the default button; a box closed without an answer is
+    // Cancel. Scripted answers: Yes is OK.
+    virtual bool askOkCancel(std::string_view text) { return askYesNoCancel(text) == Answer::Yes; }
     // Runs the password dialog over `check` until it has passed or refused; true when passed.
     virtual bool runPasswordCheck(PasswordCheck& check) = 0;
     // The start-up notice (a message box with its three paragraphs).

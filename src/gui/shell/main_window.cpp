@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include "gui/records/record_commands.h"
+#include "gui/reporting/collection_commands.h"
 #include "gui/reports/report_commands.h"
 #include "gui/shell/command_actions.h"
 #include "gui/shell/dashboard.h"
@@ -88,6 +89,7 @@ CMainFrame::CMainFrame(CZelvoDoc& doc, UserPrompts& prompts, QWidget* parent)
 
     installReportCommands(*this);
     installRecordCommands(*this);
+    installCollectionCommands(*this);
     updateCommands();
     // Sized to the dashboard, within the screen.
     QSize size = sizeHint().expandedTo(QSize(960, 680));

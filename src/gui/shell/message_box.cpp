@@ -86,4 +86,9 @@ bool askYesNo(QWidget* parent, const QString& text) {
                Button::No) == Button::Yes;
 }
 
+bool askOkCancel(QWidget* parent, const QString& text) {
+    return run(parent, QMessageBox::Question, text, {Button::Ok, Button::Cancel}, Button::Cancel,
+               Button::Cancel) == Button::Ok;
+}
+
 }  // namespace zelvo::gui

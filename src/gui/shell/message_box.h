@@ -18,5 +18,7 @@ void showInformation(QWidget* parent, const QString& text);
 Answer askYesNoCancel(QWidget* parent, const QString& text, Answer preferred = Answer::Yes);
 // Yes/No with No as the default button.
 bool askYesNo(QWidget* parent, const QString& text);
+// OK/Cancel with Cancel as the default button, for a step that cannot be taken back.
+bool askOkCancel(QWidget* parent, const QString& text);
 
 }  // namespace zelvo::gui

@@ -20,6 +20,7 @@ public:
     Answer askYesNoCancelDefaultNo(std::string_view text) override {
         return inner_.askYesNoCancelDefaultNo(text);
     }
+    bool askOkCancel(std::string_view text) override { return inner_.askOkCancel(text); }
     bool runPasswordCheck(PasswordCheck& check) override {
         const bool passed = inner_.runPasswordCheck(check);
         lastRefused_ = !passed;

@@ -38,6 +38,10 @@ Answer QtPrompts::askYesNoCancelDefaultNo(std::string_view text) {
     return gui::askYesNoCancel(parent_, qtText(text), Answer::No);
 }
 
+bool QtPrompts::askOkCancel(std::string_view text) {
+    return gui::askOkCancel(parent_, qtText(text));
+}
+
 bool QtPrompts::runPasswordCheck(PasswordCheck& check) {
     if (check.outcome() == PasswordCheck::Outcome::Pending) {
         PasswordDialog dialog(check, parent_);

@@ -24,6 +24,7 @@ public:
     Answer askYesNoCancel(std::string_view text) override;
     bool askYesNo(std::string_view text) override;
     Answer askYesNoCancelDefaultNo(std::string_view text) override;
+    bool askOkCancel(std::string_view text) override;
     bool runPasswordCheck(PasswordCheck& check) override;
     void showStartupNotice(std::string_view text) override;
     std::vector<std::string> chooseExportsToDelete(const std::vector<std::string>& files) override;
