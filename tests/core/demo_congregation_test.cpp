@@ -375,7 +375,7 @@ TEST(DemoCongregation, CapacitySetFillsEverySideTable) {
         << "all referenced";
     EXPECT_EQ(doc->appointments.size(), CZelvoDoc::kMaxAppointments);
     EXPECT_EQ(doc->groups.groupCount(), ServiceGroupTable::kMaxGroups);
-    EXPECT_EQ(doc->lateReports.size(), CZelvoDoc::kLateReportsRebuilt);
+    EXPECT_EQ(doc->lateReports.size(), CZelvoDoc::kMaxLateReports);
 
     // The month history stays inside its 16 bits without being cut.
     for (int m = 0; m < 12; ++m)

@@ -18,8 +18,7 @@ CommandState commandState(const CZelvoDoc& doc, ViewMode mode) {
     s.previousMask = doc.previousMask;
     s.liveReportMonth = doc.calendar.liveReportMonth;
     s.reportMonth = doc.calendar.reportMonth;
-    // Deleting late reports is not available yet, so there is never anything for it to delete.
-    s.lateReportsToDelete = false;
+    s.lateReportsToDelete = doc.lateReportDeleteEnabled;
     return s;
 }
 

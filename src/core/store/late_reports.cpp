@@ -65,14 +65,16 @@ void rebuildLateReports(CZelvoDoc& doc) {
     doc.lateReports.clear();
     const int countedIn = doc.calendar.reportMonth + 1;
     MonthWalk walk = doc.calendar.walkFromReportMonth();
-    for (int i = 0; i < 6; ++i) {
+    // The eleven months the report form accepts late reports for, and as many entries as the
+    // list holds in memory, so a restart counts what was counted before it.
+    for (int i = 0; i < kLateMonths; ++i) {
         walk.back();
         const auto [m, s] = walk.current();
         for (std::size_t row = 1; row < doc.publishers.size(); ++row) {
             const PublisherRecord& r = doc.publishers[row];
             if (r.kind() != kPublisher || r.monthByte(MonthByte::CountedInMonth, m, s) != countedIn)
                 continue;
-            if (doc.lateReports.size() >= CZelvoDoc::kLateReportsRebuilt) return;
+            if (doc.lateReports.size() >= CZelvoDoc::kMaxLateReports) return;
             doc.lateReports.push_back(
                 {r.id(), static_cast<std::uint8_t>(m), static_cast<std::uint8_t>(countedIn)});
         }

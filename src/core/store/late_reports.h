@@ -18,8 +18,11 @@ int lateReportCount(const CZelvoDoc& doc, int row);
 // report value, quarter hours or the took-part mark; else 0 (also for another person's entry).
 int lateReportHasData(const CZelvoDoc& doc, int entryIndex, int row);
 
-// The load's list: for each of the six months before the report month, every publisher whose
-// countedInMonth there names the report month; at most 200 entries.
+// Late reports are taken for the eleven months before the report month.
+inline constexpr int kLateMonths = 11;
+
+// The load's list: for each of the eleven months before the report month, every publisher whose
+// countedInMonth there names the report month; at most 250 entries, as many as the list holds.
 void rebuildLateReports(CZelvoDoc& doc);
 // The save's marks: countedInMonth naming the report month is cleared everywhere and set again
 // from the list.

@@ -28,9 +28,10 @@ RemarkSlot prepareRemark(const CZelvoDoc& doc, int row, int month, int slot, Use
 
 bool storeRemark(CZelvoDoc& doc, int row, int month, int slot, int number, std::string_view text) {
     const int count = doc.remarkCount();
-    // Row 0 is the table's empty header, never a remark.
-    if (!validSlot(doc, row, month, slot) || count == 0 ||
-        count >= static_cast<int>(CZelvoDoc::kRemarkRefuseAt) || number < 1 || number > count)
+    // Row 0 is the table's empty header, never a remark. A full table refuses only new rows: an
+    // existing remark is still edited in place, so its text and link are never lost.
+    if (!validSlot(doc, row, month, slot) || count == 0 || number < 1 || number > count ||
+        (number == count && count >= static_cast<int>(CZelvoDoc::kRemarkRefuseAt)))
         return false;
     PublisherRecord& p = doc.publishers[static_cast<std::size_t>(row)];
     RemarkRecord record;

@@ -22,8 +22,8 @@ RemarkSlot prepareRemark(const CZelvoDoc& doc, int row, int month, int slot, Use
 
 // Stores `text` (Windows-1253, at most 43 characters kept) as remark `number` of (`row`,
 // `month`, `slot`). A new remark (number == remarkCount) is appended and linked from the
-// person's remarkIndex. False, with nothing changed, when the table is empty or full or
-// `number` lies beyond it.
+// person's remarkIndex. False, with nothing changed, when the table is empty, `number` lies
+// beyond it, or a new remark would go into a full table (an existing one is always stored).
 bool storeRemark(CZelvoDoc& doc, int row, int month, int slot, int number, std::string_view text);
 
 }  // namespace zelvo

@@ -72,7 +72,6 @@ public:
     static constexpr std::size_t kMaxKeyList = 1300;
     static constexpr std::size_t kMaxAppointments = 1500;
     static constexpr std::size_t kMaxLateReports = 250;
-    static constexpr std::size_t kLateReportsRebuilt = 200;
     static constexpr std::size_t kKindListCapacity = 300;
     static constexpr std::size_t kOldKindFileRecords = 300;
 
@@ -121,6 +120,8 @@ public:
     MonthTotals monthTotals{};
     ReportTotals reportTotals{};
     std::vector<LateReportEntry> lateReports;
+    // F11 in the report view enables deleting the late-report list; never saved.
+    bool lateReportDeleteEnabled = false;
     std::vector<RemarkRecord> remarks;  // remarks[0] is the empty header
     DisplayConfig displayConfig{};
     int previousMask = 0;
