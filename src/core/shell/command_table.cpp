@@ -147,7 +147,7 @@ constexpr Command kCommands[] = {
      CheckRule::NoticeOff},
     {C::CustomCategory, "&Προσαρμοσμένη Κατηγορία", R::LiveData, kLater,
      CheckRule::CustomCategoryEnabled},
-    {C::DeleteLateReports, "Διαγραφή Καθυστερημένων Εκθέσεων", R::LateReports, kLater},
+    {C::DeleteLateReports, "Διαγραφή Καθυστερημένων Εκθέσεων", R::LateReports, kBuilt},
     {C::PreviousReport1, "", R::PreviousReport, kBuilt, CheckRule::None,
      TextRule::PreviousReportMonth},
     {C::PreviousReport2, "", R::PreviousReport, kBuilt, CheckRule::None,

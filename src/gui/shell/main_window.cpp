@@ -13,6 +13,7 @@
 
 #include "gui/records/record_commands.h"
 #include "gui/reporting/collection_commands.h"
+#include "gui/reporting/late_report_commands.h"
 #include "gui/reports/report_commands.h"
 #include "gui/shell/command_actions.h"
 #include "gui/shell/dashboard.h"
@@ -90,6 +91,7 @@ CMainFrame::CMainFrame(CZelvoDoc& doc, UserPrompts& prompts, QWidget* parent)
     installReportCommands(*this);
     installRecordCommands(*this);
     installCollectionCommands(*this);
+    installLateReportCommands(*this);
     updateCommands();
     // Sized to the dashboard, within the screen.
     QSize size = sizeHint().expandedTo(QSize(960, 680));

@@ -20,6 +20,7 @@
 #include "gui/shell/main_window.h"
 #include "gui/shell/qt_text.h"
 #include "render/painter_surface.h"
+#include "reporting/late_report_deletion.h"
 #include "resources/strings.h"
 #include "shell/command_table.h"
 #include "store/clock.h"
@@ -220,6 +221,10 @@ void CZelvoView::keyPressEvent(QKeyEvent* event) {
             return;
         case Qt::Key_Right:
             scrollBy(s.lineX, 0);
+            return;
+        case Qt::Key_F11:
+            // The secretary's key for making the late-report deletion available.
+            if (doc_ != nullptr) reporting::enableLateReportDeletion(*doc_);
             return;
         default:
             QWidget::keyPressEvent(event);
