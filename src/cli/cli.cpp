@@ -38,7 +38,11 @@ constexpr const char* kUsage =
     "      --to-inactive ΜΗΝΑΣ ΕΤΟΣ, --reactivate ΜΗΝΑΣ, --move ΜΗΝΑΣ, --undo-move [ΜΗΝΑΣ\n"
     "      [--regular]], --delete, --delete-temporary ΜΗΝΑΣ ΕΤΟΣ, --restore ΜΗΝΑΣ\n"
     "  collection ΦΑΚΕΛΟΣ ΕΠΙΛΟΓΗ             συλλογή εκθέσεων του μήνα, ΕΠΙΛΟΓΗ μία από\n"
-    "      --continue, --initialize, --early, --close\n";
+    "      --continue, --initialize, --early, --close\n"
+    "  enter ΦΑΚΕΛΟΣ --id N [--month M] [--hours H] [--studies S] [--placements P] [--videos V]\n"
+    "      [--return-visits R] [--participated] [--aux] [--remark ΚΕΙΜΕΝΟ]\n"
+    "                                        ένα δελτίο έργου όπως στη φόρμα (M: καθυστερημένη\n"
+    "                                        έκθεση ενός από τους έντεκα προηγούμενους μήνες)\n";
 
 // How many positionals a command that reads its own arguments takes before the folder; nothing
 // for the commands parsed here.
@@ -278,6 +282,7 @@ constexpr CommandEntry kCommands[] = {
     {"save", commandSave, {}},     {"demo", commandDemo, {}},
     {"status", commandStatus, {}}, {"report", commandReport, {}},
     {"person", commandPerson, 0},  {"collection", commandCollection, 0},
+    {"enter", commandEnter, 0},
 };
 
 const CommandEntry* findCommand(const std::string& name) {

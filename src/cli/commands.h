@@ -17,5 +17,7 @@ using Command = int (*)(const Options& o, std::ostream& out, std::ostream& err);
 int commandPerson(const Options& o, std::ostream& out, std::ostream& err);
 // collection FOLDER CHOICE: the month's collection opened, continued or closed.
 int commandCollection(const Options& o, std::ostream& out, std::ostream& err);
+// enter FOLDER --id N [--month M] [fields]: one report typed into the report form, then saved.
+int commandEnter(const Options& o, std::ostream& out, std::ostream& err);
 
 }  // namespace zelvo::cli

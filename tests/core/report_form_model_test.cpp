@@ -215,6 +215,15 @@ TEST(ReportForm, LateMonthsWithHoursAndSpecialPioneersAreNotCounted) {
     EXPECT_EQ(d.at(a).hours(3, 0), 6);
     EXPECT_TRUE(d.doc.lateReports.empty());
 
+    // A publisher reports no hours: a month already marked as taken part is counted already.
+    d.report(a, 1, 0, 0, 0, true);
+    ReportFormModel again(d.doc, a, prompts);
+    again.chooseMonth(4);
+    EXPECT_TRUE(again.excluded());
+    again.type(FormField::Studies, "2");
+    ASSERT_FALSE(again.accept());
+    EXPECT_TRUE(d.doc.lateReports.empty());
+
     ReportFormModel g(d.doc, s, prompts);
     EXPECT_EQ(g.pioneerLabel(), res::kSpecialPioneerLabel);
     g.chooseMonth(2);

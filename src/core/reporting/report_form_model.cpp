@@ -168,14 +168,15 @@ std::string ReportFormModel::creditLabel() const {
     return credit_ != 0 ? res::format(res::kCreditLabel, std::to_string(credit_)) : std::string();
 }
 
-bool ReportFormModel::timeEntered() const {
-    return loadedHours_ != 0 || loadedQuarters_ != 0;
+bool ReportFormModel::reportEntered() const {
+    return loadedReport_;
 }
 
 std::string ReportFormModel::note() const {
     std::string note;
     const auto line = [&note](std::string text) { note += "\n" + text; };
-    if (timeEntered()) line(res::format(res::kTimeAlreadyEntered, res::monthName(month_), title()));
+    if (reportEntered())
+        line(res::format(res::kTimeAlreadyEntered, res::monthName(month_), title()));
     const std::string_view reportMonth = res::monthName(doc_.calendar.reportMonth);
     if (specialPioneer()) {
         line(std::string(res::kSpecialPioneersLeftOut));
@@ -183,7 +184,7 @@ std::string ReportFormModel::note() const {
         if (!monthListShown_)
             line(res::format(excluded() ? res::kChangesNotIncluded : res::kChangesIncluded,
                              reportMonth));
-    } else if (timeEntered()) {
+    } else if (reportEntered()) {
         line(res::format(res::kChangesIncluded, reportMonth));
     }
     return note;
@@ -224,7 +225,7 @@ bool ReportFormModel::specialPioneer() const {
 
 bool ReportFormModel::excluded() const {
     if (specialPioneer()) return true;
-    return late() && timeEntered() && !isLateReport(doc_, row_, month_);
+    return late() && reportEntered() && !isLateReport(doc_, row_, month_);
 }
 
 bool ReportFormModel::visible(FormField f) const {
@@ -377,6 +378,8 @@ void ReportFormModel::loadMonth() {
     loadedHours_ = work_.hours(m, s);
     loadedQuarters_ = std::min(work_.quarters(m, s), 3);
     field(FormField::Hours) = hoursText({loadedHours_, loadedQuarters_});
+    // Under the new report form a publisher reports no hours: taking part is the report.
+    loadedReport_ = loadedHours_ != 0 || loadedQuarters_ != 0 || work_.tookPart(m, s);
     field(FormField::Studies) = std::to_string(work_.bibleStudies(m, s));
     participated_ = work_.tookPart(m, s);
     kind_ = work_.monthByte(MonthByte::PioneerKind, m, s);

@@ -165,6 +165,7 @@ private:
     bool remarkChanged_ = false;
     int loadedHours_ = 0;  // whole hours of the month as loaded
     int loadedQuarters_ = 0;
+    bool loadedReport_ = false;
     bool hoursTyped_ = false;  // typed since the hours field was last left
     bool monthListShown_ = false;
     bool remarkOpen_ = false;
@@ -174,7 +175,7 @@ private:
     void applyParticipatedRule();
     void computeCredit(int hours);
     int hoursNumber() const;
-    bool timeEntered() const;  // the month held hours when it was loaded
+    bool reportEntered() const;  // the month held a report when it was loaded
     bool fieldMissionary() const;
     bool specialPioneer() const;
     static int countIndex(FormField f);
