@@ -223,10 +223,12 @@ private slots:
             press(f, Qt::Key_Up);
             QCOMPARE(labelText(f, "monthLabel"), gui::qtText(res::monthName(kOctober)));
             QVERIFY(!labelText(f, "noteLabel").contains(included));  // not while choosing
+            test::saveScreenshot(f, "report-form-month-change.png");
             press(f, Qt::Key_Return);
             QVERIFY(shown(f, "okButton"));
             QCOMPARE(focused(f), QStringLiteral("participatedTick"));
             QVERIFY(labelText(f, "noteLabel").contains(included));
+            test::saveScreenshot(f, "report-form-late.png");
             press(f, Qt::Key_Space);
             press(f, Qt::Key_Return);
             type(f, QStringLiteral("2"));
@@ -247,6 +249,30 @@ private slots:
             press(f, Qt::Key_Escape);
         }));
         QVERIFY(d.record(g).bytes == before.bytes);
+    }
+
+    // The old report form shows the five counts; the arrows go round them and the under-one-hour
+    // tick goes with the hours as they are typed.
+    void theOldFormsCountsGoRound() {
+        Desk d;
+        d.doc.calendar.lastOldFormMonth = 0xFFFF;
+        const int a = d.people(0, {kNovember}).front();
+        QVERIFY(!d.enter(a, [](QWidget* f) {
+            QCOMPARE(focused(f), QStringLiteral("placementsEdit"));
+            QVERIFY(!shown(f, "participatedTick"));
+            press(f, Qt::Key_Left);
+            QCOMPARE(focused(f), QStringLiteral("studiesEdit"));
+            press(f, Qt::Key_Right);
+            press(f, Qt::Key_Right);
+            QCOMPARE(focused(f), QStringLiteral("videosEdit"));
+            press(f, Qt::Key_Right);
+            QVERIFY(shown(f, "underOneHourTick"));
+            type(f, QStringLiteral("3"));
+            QVERIFY(!shown(f, "underOneHourTick"));
+            press(f, Qt::Key_Return);
+            QCOMPARE(focused(f), QStringLiteral("returnVisitsEdit"));
+            press(f, Qt::Key_Escape);
+        }));
     }
 
     // F11 in the report view makes the deletion available while late reports are listed; the

@@ -79,6 +79,11 @@ ReportFormDialog::ReportFormDialog(reporting::ReportFormModel& model, UserPrompt
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(buildTop());
     layout->addSpacing(6);
+    // The new report form asks first whether the person took part; the counts follow.
+    participated_->setObjectName(QStringLiteral("participatedTick"));
+    participated_->setToolTip(
+        qtText(reporting::ReportFormModel::tooltip(reporting::FormField::Participated)));
+    layout->addWidget(participated_);
     layout->addLayout(buildCounts());
     layout->addLayout(buildTicks());
     layout->addWidget(note_);
@@ -143,9 +148,6 @@ QLayout* ReportFormDialog::buildCounts() {
 }
 
 QLayout* ReportFormDialog::buildTicks() {
-    participated_->setObjectName(QStringLiteral("participatedTick"));
-    participated_->setToolTip(
-        qtText(reporting::ReportFormModel::tooltip(reporting::FormField::Participated)));
     auxiliary_->setObjectName(QStringLiteral("auxiliaryTick"));
     // The credit label takes the room of the largest credit from the start.
     credit_->setMinimumWidth(
@@ -153,13 +155,10 @@ QLayout* ReportFormDialog::buildTicks() {
     keepRoom(credit_);
 
     auto* ticks = new QGridLayout;
-    ticks->addWidget(participated_, 0, 0, 1, 2);
-    ticks->addWidget(auxiliary_, 1, 0);
-    ticks->addWidget(pioneer_, 1, 0);  // in the tick's place for pioneers and missionaries
-    ticks->addWidget(credit_, 1, 1);
+    ticks->addWidget(auxiliary_, 0, 0);
+    ticks->addWidget(pioneer_, 0, 0);  // in the tick's place for pioneers and missionaries
+    ticks->addWidget(credit_, 0, 1);
     ticks->setColumnStretch(2, 1);
-    // The participated tick belongs to the new report form only; the row keeps its room.
-    keepRoom(participated_);
 
     note_->setWordWrap(true);
     note_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -180,8 +179,11 @@ QWidget* ReportFormDialog::buildLower() {
     monthButton_->setFont(small);
     remark_->setObjectName(QStringLiteral("remarkEdit"));
     remark_->installEventFilter(this);
+    remark_->setMinimumWidth(remark_->fontMetrics().horizontalAdvance(
+                                 QString(reporting::ReportFormModel::kRemarkTyped, QChar(0x03B1))) +
+                             12);
     rows->addWidget(remarks_, 0, 0);
-    rows->addWidget(monthButton_, 0, 1);
+    rows->addWidget(monthButton_, 0, 1, Qt::AlignLeft);
     rows->addWidget(remark_, 0, 1);
     const OkCancelRow buttons = okCancelRow(this);
     ok_ = buttons.ok;
@@ -289,6 +291,7 @@ void ReportFormDialog::refresh() {
     QSizePolicy policy = underOneHour_->sizePolicy();
     policy.setRetainSizeWhenHidden(!model_.newForm());
     underOneHour_->setSizePolicy(policy);
+    remarks_->setToolTip(qtText(model_.remark()));
     underOneHour_->setVisible(model_.visible(F::UnderOneHour));
     participated_->setVisible(model_.visible(F::Participated));
     auxiliary_->setVisible(model_.visible(F::Auxiliary));
