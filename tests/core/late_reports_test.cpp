@@ -56,18 +56,6 @@ TEST(LateReports, HasDataLooksAtTheEntrysMonthInItsSlot) {
     EXPECT_EQ(lateReportHasData(d.doc, 2, a), 0);  // no such entry
 }
 
-TEST(LateReports, TheListGoesIntoTheMarksAndComesBack) {
-    ReportDoc d(kJuly);
-    const int a = d.add("A", "One");
-    addLateReport(d.doc, a, 3);
-    setLateReportMarks(d.doc);
-    EXPECT_EQ(d.at(a).monthByte(MonthByte::CountedInMonth, 3, 0), 6);
-    d.doc.lateReports.clear();
-    rebuildLateReports(d.doc);
-    ASSERT_EQ(d.doc.lateReports.size(), 1u);
-    EXPECT_EQ(d.doc.lateReports[0].month, 3);
-}
-
 TEST(RemarkTable, NewRemarksUpTo3853AndTheFullTableSaysSo) {
     ReportDoc d(kJuly);
     const int a = d.add("A", "One");

@@ -73,15 +73,6 @@ TEST(PublisherList, UnreportedFilterKeepsTheSelectedPosition) {
     EXPECT_EQ(list.selected(), 0);
 }
 
-TEST(PublisherList, CloseSetsTheStateAndDoneDoesNot) {
-    ReportDoc d(kToday);
-    d.doc.header().setCollectionState(10, 1);
-    PublisherListModel list(d.doc);
-    list.closeCollection();
-    EXPECT_EQ(d.doc.header().collectionState(10), 2);
-    EXPECT_TRUE(d.doc.isModified());
-}
-
 TEST(PublisherList, TotalsGridOldAndNewForm) {
     ReportTotals t{};
     t[0] = {10, 2, 30, 4, 5, 0, 0, 7, 6};  // 30 hours and 7 quarters: 31.75
