@@ -137,6 +137,27 @@ inline constexpr std::string_view kPrintAllGroupsFormat = " 1 - %1";
 // After kPrint: %1 kNumberSign, %2 the group's number.
 inline constexpr std::string_view kPrintOneGroupFormat = " %1 %2";
 
+// The group editor, a group's details and the assignment of publishers.
+inline constexpr std::string_view kGroupEditorTitle = "Επεξεργασία Όμιλοι υπηρεσίας αγρού";
+inline constexpr std::string_view kNotInPublisherFile = "* Δεν υπάρχει στο Αρχείο Ευαγγελιζομένων";
+inline constexpr std::string_view kEditGroupFormat = "Επεξεργασία %1";
+inline constexpr std::string_view kAssignedPublishers = "Διορισμένοι Ευαγγελιζόμενοι";
+inline constexpr std::string_view kGroupOverseer = "Επίσκοπος";
+inline constexpr std::string_view kGroupAssistant = "Βοηθός";
+inline constexpr std::string_view kGroupPlace = "Τοποθεσία";
+inline constexpr std::string_view kGroupTime = "Ώρα";
+inline constexpr std::string_view kGroupLabelTick = "Ονομα Όμιλος ( Ετικέτες )";
+inline constexpr std::string_view kDayNames[] = {"Δευτέρα",   "Τρίτη",   "Τετάρτη", "Πέμπτη",
+                                                 "Παρασκευή", "Σάββατο", "Κυριακή"};
+inline constexpr std::string_view kAssignmentTitle = "Ευαγγελιζόμενοι στον Όμιλο %1";
+inline constexpr std::string_view kIncludeInactive = "Συμπερίληψη Αδρανών *";
+inline constexpr std::string_view kMemberCountFormat = "%1 Ευαγγελιζόμενοι";
+inline constexpr std::string_view kInactiveMemberCountFormat = "( %1 Αδρανείς * )";
+inline constexpr std::string_view kAllGroupsFilter = "***";
+inline constexpr std::string_view kUnassignedFormat = "%1 Αδιόριστοι Ευαγγελιζόμενοι";
+inline constexpr std::string_view kToGroupFormat = "στον Όμιλο #%1";
+inline constexpr std::string_view kAssignButton = "<<< Διορισμός <<<";
+
 // The publisher and student pickers and the add chooser.
 inline constexpr std::string_view kPickerTitle = "Επιλογή Ευαγγελιζομένου";
 inline constexpr std::string_view kPickerEdit = "Επεξεργασία...";

@@ -51,6 +51,19 @@ bool AppointmentRecord::worthKeeping() const {
     return trimmed(appointmentText()).size() > 7 || appointmentKind() == kConsentKind;
 }
 
+void ServiceGroupTable::setLabelName(int n, std::string_view text) {
+    const bool send = sendToAssistant(n);
+    setText(labelNameField(n), text.substr(0, std::min(text.size(), kLabelLimit)));
+    setSendToAssistant(n, send);
+}
+
+void ServiceGroupTable::setSendToAssistant(int n, bool on) {
+    // A longer label from elsewhere would run into the flag: it is held to its limit first.
+    if (on && text(labelNameField(n)).size() > kLabelLimit)
+        setText(labelNameField(n), text(labelNameField(n)).substr(0, kLabelLimit));
+    bytes[sendToAssistantOffset(n)] = on ? 1 : 0;
+}
+
 void ServiceGroupTable::toggleScramble() {
     const int n = groupCount() < kMaxGroups ? groupCount() : kMaxGroups;
     for (int g = 1; g <= n; ++g) {

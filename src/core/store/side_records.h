@@ -121,11 +121,25 @@ struct ServiceGroupTable : RawRecord<2141> {
     void setMeetingDay(int n, std::uint8_t d) { bytes[kMeetingDay + pos(n)] = d; }
     void setUseLabel(int n, std::uint8_t u) { bytes[kUseLabel + pos(n)] = u; }
 
+    // The label name, cut to 20 characters, set without touching the flag that shares its field.
+    void setLabelName(int n, std::string_view text);
+    // The collection dialog's tick "send the file to the assistant". It lives in the last byte of
+    // the label name field: a label holds at most 20 characters, so that byte is always zero in
+    // the file and lies past the text's end, where neither a reader nor the scrambling looks, and
+    // the table keeps its 2,141 bytes.
+    static constexpr std::size_t kLabelLimit = 20;
+    static constexpr std::size_t kSendToAssistantByte = kNameWidth - 1;
+    bool sendToAssistant(int n) const { return bytes[sendToAssistantOffset(n)] != 0; }
+    void setSendToAssistant(int n, bool on);
+
     // XOR of every text of the first `groupCount` groups (at most 20); its own inverse.
     void toggleScramble();
 
 private:
     static std::size_t pos(int n) { return static_cast<std::size_t>(n - 1); }
+    static std::size_t sendToAssistantOffset(int n) {
+        return kLabelName + pos(n) * kNameWidth + kSendToAssistantByte;
+    }
 };
 
 // The previous generation's 1,881-byte group table.
