@@ -794,13 +794,17 @@ TEST_F(DataFilesTest, ContactExtraWriterOverwritesReusesAndAppends) {
 
 // ---------------------------------------------------------------- header and late reports
 
-TEST_F(DataFilesTest, LateReportListIsRebuiltFromTheSixMonthsBefore) {
+// The eleven months the report form takes late reports for, and as many entries as the list
+// holds: a late report counts the same before and after a restart.
+TEST_F(DataFilesTest, LateReportListIsRebuiltFromTheElevenMonthsBefore) {
     PublisherRecord a = person(120, "A", "Alpha");
     a.setMonthByte(MonthByte::CountedInMonth, 0, kSlot, kReportMonth + 1);  // January
     a.setMonthByte(MonthByte::CountedInMonth, 7, 0, kReportMonth + 1);      // August: 6 back
     a.setMonthByte(MonthByte::CountedInMonth, 6, 0, kReportMonth + 1);      // July: 7 back
+    a.setMonthByte(MonthByte::CountedInMonth, 2, 0, kReportMonth + 1);      // March: 11 back
     a.setMonthByte(MonthByte::CountedInMonth, 11, 1, kReportMonth + 1);     // wrong slot
     a.setMonthByte(MonthByte::CountedInMonth, 11, 0, kReportMonth + 2);     // another month
+    a.setMonthByte(MonthByte::CountedInMonth, 1, 0, kReportMonth + 1);      // 12 back
     PublisherRecord c = person(122, "C", "Gamma");
     c.setMonthByte(MonthByte::CountedInMonth, 0, kSlot, kReportMonth + 1);
     PublisherRecord b = person(121, "B", "Beta", kInactive);
@@ -808,18 +812,19 @@ TEST_F(DataFilesTest, LateReportListIsRebuiltFromTheSixMonthsBefore) {
     writeTable({headerRow(), c, b, a});
     auto doc = load(LoadMode::ReadOnly);
     // Month by month walking back, each month's rows in the order of the (sorted) table.
-    ASSERT_EQ(doc->lateReports.size(), 3u);
+    ASSERT_EQ(doc->lateReports.size(), 5u);
     EXPECT_EQ(doc->lateReports[0].publisherId, 120);
     EXPECT_EQ(doc->lateReports[0].month, 0);
     EXPECT_EQ(doc->lateReports[0].countedIn, kReportMonth + 1);
     EXPECT_EQ(doc->lateReports[1].publisherId, 122);
-    EXPECT_EQ(doc->lateReports[2].publisherId, 120);
     EXPECT_EQ(doc->lateReports[2].month, 7);
+    EXPECT_EQ(doc->lateReports[3].month, 6);
+    EXPECT_EQ(doc->lateReports[4].month, 2);
 }
 
-TEST_F(DataFilesTest, LateReportListIsRebuiltUpTo200) {
+TEST_F(DataFilesTest, LateReportListIsRebuiltUpTo250) {
     std::vector<PublisherRecord> rows = {headerRow()};
-    for (int i = 0; i < 250; ++i) {
+    for (int i = 0; i < 260; ++i) {
         PublisherRecord p =
             person(static_cast<std::uint16_t>(100 + i), "P", "P" + std::to_string(i));
         p.setMonthByte(MonthByte::CountedInMonth, 0, kSlot, kReportMonth + 1);
@@ -827,7 +832,7 @@ TEST_F(DataFilesTest, LateReportListIsRebuiltUpTo200) {
     }
     writeTable(rows);
     auto doc = load(LoadMode::ReadOnly);
-    EXPECT_EQ(doc->lateReports.size(), 200u);
+    EXPECT_EQ(doc->lateReports.size(), CZelvoDoc::kMaxLateReports);
 }
 
 TEST_F(DataFilesTest, LastEnteredIdOnlyForTheSameReportMonth) {

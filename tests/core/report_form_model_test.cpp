@@ -59,6 +59,9 @@ TEST(ReportForm, TheOldFormShowsTheFiveCountsAndTheUnderOneHourTick) {
     ASSERT_FALSE(f.newForm());
     EXPECT_EQ(f.focusOrder().front(), FormField::Placements);
     EXPECT_EQ(f.text(FormField::Placements), "4");
+    EXPECT_EQ(f.arrowTarget(FormField::Studies, true), FormField::Placements);
+    EXPECT_EQ(f.arrowTarget(FormField::Placements, false), FormField::Studies);
+    EXPECT_EQ(f.arrowTarget(FormField::Videos, true), FormField::Hours);
     EXPECT_TRUE(f.visible(FormField::ReturnVisits));
     EXPECT_TRUE(f.visible(FormField::UnderOneHour));  // hours 0
     f.setUnderOneHour(true);

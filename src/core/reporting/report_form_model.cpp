@@ -290,6 +290,16 @@ FormField ReportFormModel::firstField() const {
     return newForm() ? FormField::Participated : FormField::Placements;
 }
 
+FormField ReportFormModel::arrowTarget(FormField from, bool right) const {
+    if (right && from == FormField::Studies) return firstField();
+    if (!right && from == firstField() && visible(FormField::Studies)) return FormField::Studies;
+    const std::vector<FormField> order = focusOrder();
+    const auto at = std::find(order.begin(), order.end(), from);
+    if (at == order.end()) return from;
+    if (right) return std::next(at) == order.end() ? from : *std::next(at);
+    return at == order.begin() ? from : *std::prev(at);
+}
+
 int ReportFormModel::remarkMaxLength() const {
     return std::max(kRemarkTyped, static_cast<int>(remarkShown_.size()));
 }
@@ -480,6 +490,9 @@ std::optional<ReportFormModel::Refusal> ReportFormModel::accept() {
     if (!changed) return std::nullopt;
 
     const bool countLate = late() && !excluded();
+    // The month's mark is cleared once its report is entered.
+    work_.setWord(PublisherRecord::kMonthMarks,
+                  static_cast<std::uint16_t>(work_.monthMarks() & ~(1u << month_)));
     live = work_;
     if (countLate) addLateReport(doc_, row_, month_);
     doc_.markModified();

@@ -104,6 +104,11 @@ public:
     // Where the focus goes after the month list or the remark: the participated tick on the new
     // report form, else the placements.
     FormField firstField() const;
+    // Enter saves on OK and in the Bible-studies field; elsewhere it moves to the next control.
+    static bool enterSaves(FormField f) { return f == FormField::Ok || f == FormField::Studies; }
+    // Where the Left (`right` false) or Right arrow moves the focus from a count field: the
+    // previous or next control, the Bible studies and the first field leading into each other.
+    FormField arrowTarget(FormField from, bool right) const;
     // The longest remark the field takes: 36 characters, or the remark as loaded when longer.
     int remarkMaxLength() const;
 
