@@ -68,7 +68,7 @@ bool askMoveAway(QWidget* parent, CZelvoDoc& doc, UserPrompts& prompts, int row)
 
 bool askUndoMove(QWidget* parent, CZelvoDoc& doc, UserPrompts& prompts, int row) {
     if (!allowed(prompts, records::canUndoMove(doc, row))) return false;
-    if (!prompts.askYesNo(res::format(res::kReallyUndoMove, records::personName(doc, row))))
+    if (!prompts.askOkCancel(res::format(res::kReallyUndoMove, records::personName(doc, row))))
         return false;
     // Back to the inactive list with the month saved when moving: nothing more to ask.
     if (records::movedWhileInactive(doc.publishers[static_cast<std::size_t>(row)])) {
@@ -83,7 +83,7 @@ bool askUndoMove(QWidget* parent, CZelvoDoc& doc, UserPrompts& prompts, int row)
 
 bool askDeleteForever(CZelvoDoc& doc, UserPrompts& prompts, int row) {
     if (!allowed(prompts, records::canDeletePermanently(doc, row))) return false;
-    if (!prompts.askYesNo(res::format(res::kReallyDelete, records::personName(doc, row))))
+    if (!prompts.askOkCancel(res::format(res::kReallyDelete, records::personName(doc, row))))
         return false;
     records::deletePerson(doc, row);
     return true;

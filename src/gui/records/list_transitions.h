@@ -17,7 +17,7 @@ bool askReactivate(QWidget* parent, CZelvoDoc& doc, UserPrompts& prompts, int ro
 bool askRestore(QWidget* parent, CZelvoDoc& doc, UserPrompts& prompts, int row);
 bool askMoveAway(QWidget* parent, CZelvoDoc& doc, UserPrompts& prompts, int row);
 bool askUndoMove(QWidget* parent, CZelvoDoc& doc, UserPrompts& prompts, int row);
-// "Θέλεις αλήθεια να διαγράψεις …;" then the record is deleted for good.
+// "Θέλεις αλήθεια να διαγράψεις …;" (OK / Cancel), then the record is deleted for good.
 bool askDeleteForever(CZelvoDoc& doc, UserPrompts& prompts, int row);
 
 }  // namespace zelvo::gui
