@@ -109,6 +109,7 @@ private slots:
         test::DataFolder folder(40);
         Desk desk(folder, 3, 1, 0);
         desk.enterReports([](QWidget* start) {
+            QCOMPARE(start->windowTitle(), text(res::kCollectionStartTitle));
             QCOMPARE(child<QLabel>(start, "continueCaption")->text(),
                      caption(res::kReopenCaption, kOctober));
             QCOMPARE(child<QLabel>(start, "initializeCaption")->text(),
