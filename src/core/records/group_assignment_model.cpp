@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "records/group_caption.h"
 #include "resources/strings.h"
 #include "store/cp1253.h"
 #include "store/zelvo_doc.h"
@@ -29,6 +30,15 @@ std::vector<std::string> numbers(std::string_view first) {
 }
 
 }  // namespace
+
+std::optional<std::string> cannotAssign(const CZelvoDoc& doc, int row, int group) {
+    if (row < 1 || row >= doc.recordCount()) return std::string(res::kNoSuchPerson);
+    if (!assignable(doc.publishers[static_cast<std::size_t>(row)]))
+        return std::string(res::kOnlyPublishersInGroups);
+    if (group < 0 || group > groupsInUse(doc.groups))
+        return res::format(res::kNoSuchGroup, std::to_string(group));
+    return std::nullopt;
+}
 
 bool assignToGroup(CZelvoDoc& doc, int row, int group) {
     if (row < 1 || row >= doc.recordCount() || group < 0 || group > kMaxGroups) return false;

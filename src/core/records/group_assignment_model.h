@@ -3,6 +3,7 @@
 // to the unassigned, and "<<< Διορισμός <<<" putting the selected candidate into the group.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,10 @@ class CZelvoDoc;
 }
 
 namespace zelvo::records {
+
+// Why the person of `row` cannot be put into group `group` (0 = none) as the assignment does:
+// not an active or inactive person, or a group that is not in use. Nothing when it can.
+std::optional<std::string> cannotAssign(const CZelvoDoc& doc, int row, int group);
 
 // Puts the person of `row` (active or inactive) into group `group` (0 = none, 1-20) and marks the
 // document modified. False, changing nothing, for another kind of person, a group outside 0-20

@@ -1,10 +1,34 @@
 #include "reports/report_routines.h"
 
+#include <optional>
+
 #include "reports/congregation_report.h"
+#include "reports/group_lists.h"
 #include "reports/report_kind.h"
 #include "store/zelvo_doc.h"
 
 namespace zelvo::reports {
+
+namespace {
+
+std::optional<GroupListSelection> groupListSelection(int kind) {
+    switch (static_cast<ReportKind>(kind)) {
+        case ReportKind::MembersActive:
+            return GroupListSelection::Active;
+        case ReportKind::MembersActiveAndStudents:
+            return GroupListSelection::ActiveAndStudents;
+        case ReportKind::MembersActiveAndInactive:
+            return GroupListSelection::ActiveAndInactive;
+        case ReportKind::MembersActiveStudentsAndInactive:
+            return GroupListSelection::ActiveStudentsAndInactive;
+        case ReportKind::MembersActiveWithConsent:
+            return GroupListSelection::ActiveWithConsent;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
 
 ReportContext reportContextFor(const CZelvoDoc& doc, const ReportFonts& fonts, const Date& today) {
     ReportContext c;
@@ -20,6 +44,10 @@ ReportContext reportContextFor(const CZelvoDoc& doc, const ReportFonts& fonts, c
 bool drawReport(CZelvoDoc& doc, Surface& surface, int kind, int group, ReportContext& context) {
     context.pageCount = 1;
     context.pagesUsed = 0;
+    if (const auto selection = groupListSelection(kind)) {
+        drawGroupLists(doc, surface, *selection, context);
+        return true;
+    }
     CongregationArgs args;
     switch (static_cast<ReportKind>(kind)) {
         case ReportKind::AnalysisByPioneersAndGroups:

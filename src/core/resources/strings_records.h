@@ -157,6 +157,10 @@ inline constexpr std::string_view kAllGroupsFilter = "***";
 inline constexpr std::string_view kUnassignedFormat = "%1 Αδιόριστοι Ευαγγελιζόμενοι";
 inline constexpr std::string_view kToGroupFormat = "στον Όμιλο #%1";
 inline constexpr std::string_view kAssignButton = "<<< Διορισμός <<<";
+// %1 the group's number.
+inline constexpr std::string_view kNoSuchGroup = "Ο Όμιλος %1 δεν υπάρχει.";
+inline constexpr std::string_view kOnlyPublishersInGroups =
+    "Σε όμιλο διορίζονται μόνο ενεργοί και αδρανείς ευαγγελιζόμενοι.";
 
 // The publisher and student pickers and the add chooser.
 inline constexpr std::string_view kPickerTitle = "Επιλογή Ευαγγελιζομένου";

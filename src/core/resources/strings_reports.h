@@ -34,6 +34,11 @@ inline constexpr std::string_view kNameJoin = " - ";
 inline constexpr std::string_view kLabelJoin = ": ";
 inline constexpr std::string_view kHeadingHoursAverage = "Μ.Ο. Ωρών";
 inline constexpr std::string_view kHeadingThreeSixMonths = "3μη / 6μη";
+// The group lists: %1 kCongregation.
+inline constexpr std::string_view kGroupListTitle = "%1 Όμιλοι Υπηρεσίας Αγρού";
+// The assistant's mark in the group lists of the Czech edition (others take the first letter of
+// kAssistantWord).
+inline constexpr std::string_view kAssistantMarkCzech = "A";
 inline constexpr std::string_view kPioneersSection = "Τακτικοί και Ειδικοί Σκαπανείς";
 // %1 kGroupWord, %2 the group's number.
 inline constexpr std::string_view kGroupSectionFormat = "  %1 %2";
