@@ -42,7 +42,8 @@ constexpr const char* kUsage =
     "  enter ΦΑΚΕΛΟΣ --id N [--month M] [--hours H] [--studies S] [--placements P] [--videos V]\n"
     "      [--return-visits R] [--participated] [--aux] [--remark ΚΕΙΜΕΝΟ]\n"
     "                                        ένα δελτίο έργου όπως στη φόρμα (M: καθυστερημένη\n"
-    "                                        έκθεση ενός από τους έντεκα προηγούμενους μήνες)\n";
+    "                                        έκθεση ενός από τους έντεκα προηγούμενους μήνες)\n"
+    "  group ΦΑΚΕΛΟΣ --id N --to ΟΜΙΛΟΣ       διορισμός ευαγγελιζομένου σε όμιλο (0 = κανένας)\n";
 
 // How many positionals a command that reads its own arguments takes before the folder; nothing
 // for the commands parsed here.
@@ -282,7 +283,7 @@ constexpr CommandEntry kCommands[] = {
     {"save", commandSave, {}},     {"demo", commandDemo, {}},
     {"status", commandStatus, {}}, {"report", commandReport, {}},
     {"person", commandPerson, 0},  {"collection", commandCollection, 0},
-    {"enter", commandEnter, 0},
+    {"enter", commandEnter, 0},    {"group", commandGroup, 0},
 };
 
 const CommandEntry* findCommand(const std::string& name) {

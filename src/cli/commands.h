@@ -19,5 +19,7 @@ int commandPerson(const Options& o, std::ostream& out, std::ostream& err);
 int commandCollection(const Options& o, std::ostream& out, std::ostream& err);
 // enter FOLDER --id N [--month M] [fields]: one report typed into the report form, then saved.
 int commandEnter(const Options& o, std::ostream& out, std::ostream& err);
+// group FOLDER --id N --to G: a publisher put into group G (0 = none), then saved.
+int commandGroup(const Options& o, std::ostream& out, std::ostream& err);
 
 }  // namespace zelvo::cli

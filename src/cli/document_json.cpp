@@ -160,6 +160,7 @@ void writeGroups(JsonWriter& j, const CZelvoDoc& doc) {
         j.field("labelName", utf8(g.text(ServiceGroupTable::labelNameField(n))));
         j.field("time", utf8(g.text(ServiceGroupTable::timeField(n))));
         j.field("meetingDay", int{g.meetingDay(n)}).field("useLabel", int{g.useLabel(n)});
+        j.field("sendToAssistant", g.sendToAssistant(n) ? 1 : 0);
         j.endObject();
     }
     j.endArray();
