@@ -3,6 +3,8 @@
 // lists, the send-to-assistant flag in bkstudy.dat, and a damaged group table.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "records/group_assignment_model.h"
 #include "records/group_caption.h"
 #include "records/group_editor_model.h"
@@ -230,6 +232,16 @@ TEST_F(GroupEditorTest, ADamagedGroupTableNeverReachesTheModelsAsMoreThanTwentyG
     EXPECT_EQ(model.unassignedCaption(), "1 Αδιόριστοι Ευαγγελιζόμενοι");
     EXPECT_EQ(GroupAssignmentModel(loaded, 200).group(), 1);
     EXPECT_EQ(GroupDetailsModel(loaded, 200).group(), 20);
+
+    // The previous layout's count is held the same way, and said.
+    test::FileBytes old(1881, 0);
+    old[0] = 200;
+    broken.write(files::kGroups, old);
+    CZelvoDoc converted;
+    ASSERT_TRUE(test::openDoc(converted, broken, {2025, 3, 10}).ok);
+    EXPECT_EQ(converted.groups.groupCount(), 20);
+    EXPECT_TRUE(std::any_of(converted.problems.begin(), converted.problems.end(),
+                            [](const std::string& p) { return p.find("200 ομίλους") != p.npos; }));
 }
 
 // The flag lives in the last byte of the label field: bkstudy.dat keeps its 2,141 bytes and a

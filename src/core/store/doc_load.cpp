@@ -310,6 +310,10 @@ void DocLoader::readGroups() {
         const auto data = folder_.read(files::kGroups, files::kOldGroupTableSize);
         if (!data || data->size() != files::kOldGroupTableSize) return;
         std::copy(data->begin(), data->end(), doc_.groupsOld.bytes.begin());
+        // The conversion holds the count to the table; say so, as for the current layout.
+        if (doc_.groupsOld.bytes[0] > ServiceGroupTable::kMaxGroups)
+            problem(res::kProblemGroupCount, files::kGroups,
+                    std::to_string(doc_.groupsOld.bytes[0]));
         doc_.groupsOld.unscramble();
         doc_.groups = doc_.groupsOld.converted();
         doc_.markModified();
