@@ -39,11 +39,12 @@ TEST(PublisherList, OpeningTitleGroupsAndTheMonthAfterNext) {
     EXPECT_EQ(list.closeCaption(),
               res::format(res::kCloseCollectionCaption, res::monthNameAccusative(10)));
     EXPECT_EQ(list.lastPerson(), "Alpha Aa");
+    EXPECT_EQ(list.importLabel(), "Προσθήκη εκθέσεων Νοεμβρίου από ->");
     EXPECT_EQ(list.groupEntries(),
               (std::vector<std::string>{"Εκκλησία", "Όμιλος 1 - Παύλος", "North"}));
     EXPECT_EQ(names(list), (std::vector<std::string>{"Aa, Alpha", "Bb, Beta"}));
     EXPECT_EQ(d.doc.header().collectionState(0), 0);
-    EXPECT_FALSE(list.okEnabled());
+    EXPECT_TRUE(list.okEnabled());
     list.chooseGroup(1);
     EXPECT_EQ(names(list), (std::vector<std::string>{"Aa, Alpha"}));
 }

@@ -192,7 +192,7 @@ private slots:
 
     void listKeyboardFiltersAndClose() {
         ListDoc d;
-        gui::PublisherListDialog dialog(d.doc);
+        gui::PublisherListDialog dialog(d.doc, d.prompts);
         dialog.show();
         dialog.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -203,16 +203,26 @@ private slots:
         auto* list = child<QListWidget>(&dialog, "publisherList");
         QVERIFY(QTest::qWaitFor([list] { return list->hasFocus(); }));
         QCOMPARE(list->count(), active);
-        // The report form and the collection files are shown, disabled, saying why.
-        QVERIFY(!button(&dialog, "okButton")->isEnabled());
-        QCOMPARE(button(&dialog, "okButton")->toolTip(), text(res::kReportFormNotYet));
+        // The collection files are shown, disabled, saying why.
+        QVERIFY(button(&dialog, "okButton")->isEnabled());
         for (const char* name : {"makeListButton", "importButton", "xmlButton", "csvButton"})
             QVERIFY2(!button(&dialog, name)->isEnabled(), name);
-        // Type-ahead finds a name; Enter on it does nothing while OK is disabled.
+        // Type-ahead finds a name; Enter on it opens that person's report form.
         test::typeText(list, list->item(active - 1)->text());
         QCOMPARE(list->currentRow(), active - 1);
-        QTest::keyClick(list, Qt::Key_Return);
+        {
+            QString formTitle;
+            ModalScript script;
+            script.then([&formTitle](QWidget* form) {
+                formTitle = form->windowTitle();
+                QTest::keyClick(form, Qt::Key_Escape);
+            });
+            QTest::keyClick(list, Qt::Key_Return);
+            QVERIFY(script.done());
+            QVERIFY(!formTitle.isEmpty());
+        }
         QVERIFY(dialog.isVisible());
+        QTRY_COMPARE(dialog.focusWidget(), static_cast<QWidget*>(list));
 
         // "Μη Καταχωρημένοι" keeps the position; a group keeps its own people.
         const int month = d.doc.calendar.reportMonth;
@@ -229,6 +239,22 @@ private slots:
         child<QCheckBox>(&dialog, "unreportedTick")->click();
         QCOMPARE(list->count(), unreported);
         QCOMPARE(list->currentRow(), 2);
+        // A report saved from the form drops the person out; the position holds the next one.
+        list->setCurrentRow(1);
+        const QString next = list->item(2)->text();
+        {
+            ModalScript script;
+            script.then([](QWidget* form) {
+                child<QCheckBox>(form, "participatedTick")->click();
+                button(form, "okButton")->click();
+            });
+            button(&dialog, "okButton")->click();
+            QVERIFY(script.done());
+        }
+        QCOMPARE(list->count(), unreported - 1);
+        QCOMPARE(list->currentRow(), 1);
+        QCOMPARE(list->currentItem()->text(), next);
+        QVERIFY(!child<QLabel>(&dialog, "lastPersonLabel")->text().isEmpty());
         child<QCheckBox>(&dialog, "unreportedTick")->click();
         auto* groups = child<QComboBox>(&dialog, "groupCombo");
         QCOMPARE(groups->count(), groupsInUse(d.doc.groups) + 1);
@@ -251,7 +277,7 @@ private slots:
     void gridShowsTheTotalsOfEitherForm() {
         for (const bool newForm : {true, false}) {
             ListDoc d(newForm);
-            gui::PublisherListDialog dialog(d.doc);
+            gui::PublisherListDialog dialog(d.doc, d.prompts);
             const auto* grid = child<gui::TotalsGridWidget>(&dialog, "totalsGrid");
             QCOMPARE(grid->cellText(0, 4), text(res::kHeadingHours));
             QCOMPARE(grid->cellText(4, 0), text(res::kCategoryTotals));

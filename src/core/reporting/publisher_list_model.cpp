@@ -58,7 +58,7 @@ std::string PublisherListModel::lastPerson() const {
 }
 
 std::string PublisherListModel::importLabel() const {
-    return res::format(res::kImportReportsLabel, res::monthName(doc_.calendar.reportMonth));
+    return res::format(res::kImportReportsLabel, res::monthNameGenitive(doc_.calendar.reportMonth));
 }
 
 void PublisherListModel::chooseGroup(int index) {

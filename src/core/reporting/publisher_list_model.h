@@ -54,8 +54,8 @@ public:
     // else goes to the first entry.
     void refill();
 
-    // OK opens the report form, which is not built yet: never enabled until it is.
-    bool okEnabled() const { return false; }
+    // OK opens the report form for the selected person.
+    bool okEnabled() const { return selectedRow().has_value(); }
     // After the report form or an import: the totals again, and the list refilled while
     // "Μη Καταχωρημένοι" is ticked (the person entered drops out, the position stays).
     void refresh();

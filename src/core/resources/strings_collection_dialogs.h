@@ -6,9 +6,6 @@
 
 namespace zelvo::res {
 
-inline constexpr std::string_view kReportFormNotYet =
-    "Η φόρμα του Δελτίου Έργου δεν είναι ακόμη διαθέσιμη· έρχεται σε επόμενη έκδοση του "
-    "προγράμματος.";
 inline constexpr std::string_view kCollectionFilesNotYet =
     "Τα αρχεία συλλογής των Επισκόπων Ομίλων δεν είναι ακόμη διαθέσιμα· έρχονται σε επόμενη "
     "έκδοση του προγράμματος.";

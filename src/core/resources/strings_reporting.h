@@ -34,7 +34,7 @@ inline constexpr std::string_view kCollectionListTitle = "%1 Συλλογή Έρ
 inline constexpr std::string_view kCloseCollectionCaption =
     "Κλείσιμο συλλογής εκθέσεων για τον %1  ( Ολοκληρώθηκε η συλλογή )";
 inline constexpr std::string_view kLastPersonBox = " Τελευταίο Ατομο ";
-inline constexpr std::string_view kImportReportsLabel = "Add %1 reports from ->";
+inline constexpr std::string_view kImportReportsLabel = "Προσθήκη εκθέσεων %1 από ->";
 inline constexpr std::string_view kUnreportedOnly = "Μη Καταχωρημένοι";
 inline constexpr std::string_view kDoneButton = "Έγινε";
 inline constexpr std::string_view kMakeCollectionList =

@@ -27,7 +27,7 @@ void installCollectionCommands(CMainFrame& frame) {
         // A report on the screen shows the new report month.
         if (cal.reportAbsMonth != monthBefore) frame.view()->redraw();
         if (!outcome.listOpens) return;
-        runPublisherList(&frame, doc);
+        runPublisherList(&frame, doc, frame.prompts());
         frame.view()->redraw();
     });
 }

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "gui/records/type_ahead_list_widget.h"
+#include "gui/reporting/report_form_dialog.h"
 #include "gui/reporting/totals_grid_widget.h"
 #include "gui/shell/dialog_buttons.h"
 #include "gui/shell/qt_text.h"
@@ -17,8 +18,10 @@
 
 namespace zelvo::gui {
 
-PublisherListDialog::PublisherListDialog(CZelvoDoc& doc, QWidget* parent)
+PublisherListDialog::PublisherListDialog(CZelvoDoc& doc, UserPrompts& prompts, QWidget* parent)
     : QDialog(parent),
+      doc_(doc),
+      prompts_(prompts),
       model_(doc),
       lastPerson_(new QLabel(qtText(model_.lastPerson()), this)),
       groups_(new QComboBox(this)),
@@ -35,11 +38,8 @@ PublisherListDialog::PublisherListDialog(CZelvoDoc& doc, QWidget* parent)
     list_->setMinimumSize(260, 300);
     for (const std::string& g : model_.groupEntries()) groups_->addItem(qtText(g));
 
-    // OK opens the report form, which comes with a later version: shown, never faked.
     ok_->setText(QStringLiteral("&") + qtText(res::kButtonOk));
     ok_->setDefault(true);
-    ok_->setEnabled(model_.okEnabled());
-    ok_->setToolTip(qtText(res::kReportFormNotYet));
     QPushButton* done = dialogButton(this, res::kDoneButton, "doneButton");
     QPushButton* close = dialogButton(this, model_.closeCaption(), "closeCollectionButton");
 
@@ -106,8 +106,9 @@ PublisherListDialog::PublisherListDialog(CZelvoDoc& doc, QWidget* parent)
         list_->setFocus();
     });
     connect(list_, &QListWidget::currentRowChanged, this, [this](int row) { model_.select(row); });
-    // Enter or a double click on an entry is OK, which does nothing while it is disabled.
+    // Enter or a double click on an entry is OK.
     connect(list_, &QListWidget::itemActivated, ok_, &QPushButton::click);
+    connect(ok_, &QPushButton::clicked, this, &PublisherListDialog::enterReport);
     connect(close, &QPushButton::clicked, this, [this] {
         model_.closeCollection();
         accept();
@@ -125,10 +126,25 @@ void PublisherListDialog::showEntries() {
     list_->clear();
     for (const auto& entry : model_.entries()) list_->addItem(qtText(entry.name));
     list_->setCurrentRow(model_.selected());
+    ok_->setEnabled(model_.okEnabled());
 }
 
-void runPublisherList(QWidget* parent, CZelvoDoc& doc) {
-    PublisherListDialog dialog(doc, parent);
+// The report form for the selected person; afterwards the totals, the last person and (with
+// "Μη Καταχωρημένοι") the list follow, the same position now holding the next person.
+void PublisherListDialog::enterReport() {
+    const auto row = model_.selectedRow();
+    if (!row) return;
+    if (openReportForm(this, doc_, *row, prompts_)) {
+        model_.refresh();
+        showEntries();
+        totals_->showGrid(model_.totalsGrid());
+        lastPerson_->setText(qtText(model_.lastPerson()));
+    }
+    list_->setFocus();
+}
+
+void runPublisherList(QWidget* parent, CZelvoDoc& doc, UserPrompts& prompts) {
+    PublisherListDialog dialog(doc, prompts, parent);
     dialog.exec();
 }
 
