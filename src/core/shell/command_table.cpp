@@ -39,7 +39,7 @@ constexpr Command kCommands[] = {
     // Edit
     {C::EditPublishers, "Ευαγγελιζόμενοι", R::LiveData, kBuilt},
     {C::EditAuxiliaryPioneers, "Βοηθητικοί Σκαπανείς", R::PeopleLive, kLater},
-    {C::EditGroups, "Όμιλοι Υπηρεσίας Αγρού", R::LiveData, kLater},
+    {C::EditGroups, "Όμιλοι Υπηρεσίας Αγρού", R::LiveData, kBuilt},
     {C::EditMoved, "Μετακόμισαν", R::PeopleLive, kBuilt},
     {C::EditInactive, "Αδρανείς", R::PeopleLive, kBuilt},
     {C::EditStudents, "Ενδιαφερόμενοι (Γραφικές Μελέτες)", R::LiveData, kBuilt},

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "gui/records/group_editor_dialog.h"
 #include "gui/records/inactive_dialog.h"
 #include "gui/records/moved_dialog.h"
 #include "gui/records/publisher_picker.h"
@@ -38,6 +39,9 @@ void installRecordCommands(CMainFrame& frame) {
     }
     frame.setCommandHandler(CommandId::EditMoved, [&frame, afterChange] {
         afterChange(runMovedDialog(&frame, frame.document(), frame.prompts()));
+    });
+    frame.setCommandHandler(CommandId::EditGroups, [&frame, afterChange] {
+        afterChange(runGroupEditor(&frame, frame.document()));
     });
 }
 
