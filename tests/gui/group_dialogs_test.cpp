@@ -2,6 +2,7 @@
 // added with a typed overseer and a chosen assistant, three publishers assigned and one moved to
 // another group; an overseer blanked and the groups recounted on leaving; nothing marked changed
 // when nothing changed; the command of the Edit menu on the demo congregation.
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -89,9 +90,9 @@ class GroupDialogsTest : public QObject {
 private slots:
     void aGroupIsAddedAndPublishersAssignedAndMoved() {
         Congregation c;
-        QString editCaption, assistantChosen, title, countAfter;
-        QStringList membersOf2, membersOf1, rows;
-        bool noteShown = false;
+        QString editCaption, assistantChosen, title, unassignedCaption, countAfter;
+        QStringList membersOf2, membersOf1, candidatesAfter, rows;
+        bool noteShown = false, unassignedHidden = false;
         int rowFor5 = -1;
         ModalScript script;
         script
@@ -120,9 +121,15 @@ private slots:
             })
             .then([&](QWidget* assignment) {
                 title = assignment->windowTitle();
+                auto* unassigned = child<QCheckBox>(assignment, "unassignedTick");
+                unassignedCaption = unassigned->text();
+                unassigned->setChecked(true);
                 for (const char* name : {"Beta", "Gama", "Delta"})
                     enterOn(assignment, "candidateList", QString::fromLatin1(name));
                 countAfter = child<QLabel>(assignment, "memberCountLabel")->text();
+                // Nobody is left unassigned: the tick goes, and narrows the candidates no more.
+                unassignedHidden = unassigned->isHidden();
+                candidatesAfter = items(assignment, "candidateList");
                 membersOf2 = items(assignment, "memberList");
                 // Gus moves on to group 1.
                 list(assignment, "groupList")->setCurrentRow(0);
@@ -142,7 +149,10 @@ private slots:
         QCOMPARE(editCaption, QStringLiteral("Επεξεργασία Όμιλος 2"));
         QCOMPARE(assistantChosen, QStringLiteral("Bill Beta"));
         QCOMPARE(title, QStringLiteral("Ευαγγελιζόμενοι στον Όμιλο 2"));
+        QCOMPARE(unassignedCaption, QStringLiteral("3 Αδιόριστοι Ευαγγελιζόμενοι"));
         QCOMPARE(countAfter, QStringLiteral("3 Ευαγγελιζόμενοι"));
+        QVERIFY(unassignedHidden);
+        QCOMPARE(candidatesAfter, QStringList{QStringLiteral("Anna Alfa (1)")});
         QCOMPARE(membersOf2.size(), 3);
         QCOMPARE(membersOf1.size(), 2);
         QVERIFY(membersOf1.filter(QStringLiteral("Gama")).size() == 1);

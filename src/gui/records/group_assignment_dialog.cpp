@@ -134,10 +134,17 @@ GroupAssignmentDialog::GroupAssignmentDialog(records::GroupAssignmentModel& mode
     });
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
     refresh();
+    // The twenty group numbers are seen at once, and as many candidates.
+    const int rows = groups_->sizeHintForRow(0) * 20 + groups_->frameWidth() * 2;
+    for (QListWidget* l : {groups_, members_, static_cast<QListWidget*>(candidates_)})
+        l->setMinimumHeight(rows);
     candidates_->setFocus();
 }
 
 void GroupAssignmentDialog::refresh() {
+    // A hidden tick cannot be cleared: once the last unassigned publisher is placed (or the
+    // unassigned inactive are left out), the candidates are no longer narrowed by it.
+    if (!model_.unassignedVisible() && model_.unassignedOnly()) model_.setUnassignedOnly(false);
     setWindowTitle(qtText(model_.title()));
     {
         const QSignalBlocker quiet(groups_);

@@ -97,8 +97,8 @@ GroupEditorDialog::GroupEditorDialog(records::GroupEditorModel& model, QWidget* 
     rows_->setObjectName(QStringLiteral("groupRows"));
     rows_->setItemDelegate(new TabStopsDelegate(rows_));
     rows_->setSelectionMode(QAbstractItemView::SingleSelection);
+    rows_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int charWidth = rows_->fontMetrics().averageCharWidth();
-    rows_->setMinimumSize(charWidth * 100, rows_->fontMetrics().height() * 21);
     note_->setObjectName(QStringLiteral("noteLabel"));
     markAsWarning(note_);
     keepRoom(note_);
@@ -131,6 +131,8 @@ GroupEditorDialog::GroupEditorDialog(records::GroupEditorModel& model, QWidget* 
     connect(assign_, &QPushButton::clicked, this, &GroupEditorDialog::onAssign);
     connect(done, &QPushButton::clicked, this, &GroupEditorDialog::finish);
     refresh();
+    // All twenty groups are seen at once.
+    rows_->setMinimumHeight(rows_->sizeHintForRow(0) * 20 + rows_->frameWidth() * 2);
     rows_->setFocus();
 }
 
@@ -141,7 +143,10 @@ void GroupEditorDialog::refresh() {
         for (const records::GroupEditorRow& r : model_.rows()) rows_->addItem(qtText(r.text));
         rows_->setCurrentRow(model_.selected() - 1);
     }
-    static_cast<TabStopsDelegate*>(rows_->itemDelegate())->setStops(tabStops(rows_));
+    const std::vector<int> stops = tabStops(rows_);
+    static_cast<TabStopsDelegate*>(rows_->itemDelegate())->setStops(stops);
+    // Room for the time after the last stop.
+    rows_->setMinimumWidth(stops.back() + rows_->fontMetrics().averageCharWidth() * 12);
     rows_->viewport()->update();
     note_->setVisible(model_.noteVisible());
     edit_->setText(qtText(model_.editCaption()));
@@ -151,6 +156,8 @@ void GroupEditorDialog::refresh() {
 void GroupEditorDialog::onEdit() {
     runGroupDetails(this, model_.doc(), model_.selected());
     refresh();
+    // All twenty groups are seen at once.
+    rows_->setMinimumHeight(rows_->sizeHintForRow(0) * 20 + rows_->frameWidth() * 2);
     rows_->setFocus();
 }
 
@@ -158,6 +165,8 @@ void GroupEditorDialog::onAssign() {
     if (!model_.assignEnabled()) return;
     runGroupAssignment(this, model_.doc(), model_.selected());
     refresh();
+    // All twenty groups are seen at once.
+    rows_->setMinimumHeight(rows_->sizeHintForRow(0) * 20 + rows_->frameWidth() * 2);
     rows_->setFocus();
 }
 
