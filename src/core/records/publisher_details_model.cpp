@@ -179,6 +179,7 @@ void PublisherDetailsModel::openNew() {
 }
 
 void PublisherDetailsModel::loadFields() {
+    fromPrivileges_ = {};
     const PublisherRecord& r = working_;
     firstName = r.firstName();
     lastName = r.lastName();
@@ -423,6 +424,33 @@ void PublisherDetailsModel::setSpecial(bool on) {
 void PublisherDetailsModel::setContinuousAuxiliary(bool on) {
     continuousAux_ = on;
     if (on) regular_ = special_ = false;
+}
+
+PrivilegeTicks PublisherDetailsModel::privilegeTicks() const {
+    PrivilegeTicks t;
+    t.rows = {servant_, elder_, regular_, continuousAux_, special_};
+    t.fieldMissionary = fieldMissionary();
+    t.fullTimeServant = fullTimeServant();
+    return t;
+}
+
+void PublisherDetailsModel::takePrivileges(const PrivilegeTicks& ticks) {
+    const PrivilegeTicks before = privilegeTicks();
+    for (std::size_t i = 0; i < ticks.rows.size(); ++i)
+        if (ticks.rows[i] && !before.rows[i]) fromPrivileges_.rows[i] = true;
+    if (ticks.rows[kElderRow])
+        setElder(true);
+    else if (ticks.rows[kServantRow])
+        setServant(true);
+    else
+        servant_ = elder_ = false;
+    regular_ = ticks.rows[kRegularRow];
+    special_ = ticks.rows[kSpecialRow];
+    continuousAux_ = ticks.rows[kContinuousAuxRow];
+    std::uint16_t bits = working_.appointmentBits() & ~(kFullTimeServantBit | kFieldMissionaryBit);
+    if (ticks.fullTimeServant) bits |= kFullTimeServantBit;
+    if (ticks.fieldMissionary) bits |= kFieldMissionaryBit;
+    working_.setWord(PublisherRecord::kAppointmentBits, bits);
 }
 
 void PublisherDetailsModel::setHeadOfFamily(bool on) {
@@ -690,12 +718,13 @@ bool PublisherDetailsModel::storeExtra(int row) {
 // A privilege or pioneer ticked here directly has no known start date.
 void PublisherDetailsModel::blankStartsSetHere(std::uint16_t id) {
     const StartTicks was = startTicksOf(loaded_, doc_.calendar);
+    const auto& through = fromPrivileges_.rows;
     const std::pair<bool, AppointmentKind> ticks[] = {
-        {servant_ && !was.servant, kServantStart},
-        {elder_ && !was.elder, kElderStart},
-        {regular_ && !was.regular, kRegularStart},
-        {continuousAux_ && !was.continuousAux, kContinuousAuxStart},
-        {special_ && !was.special, kSpecialStart},
+        {servant_ && !was.servant && !through[kServantRow], kServantStart},
+        {elder_ && !was.elder && !through[kElderRow], kElderStart},
+        {regular_ && !was.regular && !through[kRegularRow], kRegularStart},
+        {continuousAux_ && !was.continuousAux && !through[kContinuousAuxRow], kContinuousAuxStart},
+        {special_ && !was.special && !through[kSpecialRow], kSpecialStart},
     };
     for (const auto& [setHere, kind] : ticks) {
         if (!setHere) continue;

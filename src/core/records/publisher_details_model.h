@@ -10,6 +10,7 @@
 #include "records/date_lists.h"
 #include "records/household_model.h"
 #include "records/person_transitions.h"
+#include "records/privileges_model.h"
 #include "store/publisher_record.h"
 #include "store/side_records.h"
 
@@ -163,6 +164,10 @@ public:
     void setContinuousAuxiliary(bool on);
     void setHeadOfFamily(bool on);
     void setGroup(int group);
+    // The ticks the privileges dialog opens with, and its OK carried back: ticks set there keep
+    // the start dates chosen there when the record is stored.
+    PrivilegeTicks privilegeTicks() const;
+    void takePrivileges(const PrivilegeTicks& ticks);
     // The student's Bible study conductor: the publisher at `row`, or none.
     void setConductor(int row);
     void clearConductor();
@@ -227,6 +232,8 @@ private:
     bool servant_ = false, elder_ = false, baptized_ = false;
     bool regular_ = false, special_ = false, continuousAux_ = false;
     bool head_ = false;
+    // Ticks set through the privileges dialog: their start dates are not blanked on storing.
+    PrivilegeTicks fromPrivileges_{};
 
     // What the dialog would store right after opening, to tell what the user changed.
     PublisherRecord opened_{};

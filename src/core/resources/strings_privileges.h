@@ -1,0 +1,36 @@
+// The texts of the privileges dialog, the monthly pioneer lists and the pioneer hours.
+// Part of the string table: include resources/strings.h.
+#pragma once
+
+#include <string_view>
+
+namespace zelvo::res {
+
+// The privileges dialog.
+inline constexpr std::string_view kPrivilegesTitle = "Προνόμια υπηρεσίας";
+inline constexpr std::string_view kPrivilegeServant = "Διακονικός Υπηρέτης";
+inline constexpr std::string_view kPrivilegeStart = "Έναρξη";
+inline constexpr std::string_view kPrivilegeEnd = "Τέλος";
+inline constexpr std::string_view kPrivilegeDatesFull =
+    "Οι ημερομηνίες προνομίων δεν αποθηκεύτηκαν όλες: ο πίνακας διορισμών έχει ήδη όσες εγγραφές "
+    "χωρούν (%1).";
+
+// The monthly pioneer lists.
+inline constexpr std::string_view kAuxiliaryPioneersTitle = "Βοηθητικοί Σκαπανείς";
+inline constexpr std::string_view kRegularPioneersTitle = "Τακτικοί Σκαπανείς";
+inline constexpr std::string_view kSpecialPioneersTitle = "Ειδικοί Σκαπανείς";
+inline constexpr std::string_view kPioneerListAdd = "<<<    &Πρόσθεσε    <<<";
+inline constexpr std::string_view kPioneerListRemove = ">>>  &Αφαίρεσε  >>>";
+
+// The regular pioneer hours.
+inline constexpr std::string_view kPioneerHoursTitle = "Ώρες Σκαπανέων";
+inline constexpr std::string_view kPioneerSince = "Σκαπανέας από %1";
+inline constexpr std::string_view kHoursRemaining = "Σύνολο Ωρών που Απομένουν ( %1 ) = ";
+inline constexpr std::string_view kHoursRemainingAverage =
+    "Μέσος Όρος Ωρών που Απομένουν σε κάθε Μήνα ( %1 ) = ";
+inline constexpr std::string_view kPreviousServiceYearTick = "Προηγούμενο Υπηρεσιακό Έτος";
+inline constexpr std::string_view kPioneerCreditColumn = "Πίστωση";
+inline constexpr std::string_view kPioneerRemarksColumn = "Παρατηρήσεις";
+inline constexpr std::string_view kPrintButton = "Εκτύπωση";
+
+}  // namespace zelvo::res
