@@ -203,9 +203,21 @@ private slots:
         script.then(enterLater)
             .then([](QWidget* details) { QTest::keyClick(details, Qt::Key_Escape); })
             .then(enterLater)
+            .then([](QWidget* details) {
+                // Enter on a focused button presses it: the picker opens, the details stay.
+                QPushButton* choose = button(details, "chooseOverseerButton");
+                choose->setFocus();
+                QTimer::singleShot(0, choose,
+                                   [choose] { QTest::keyClick(choose, Qt::Key_Return); });
+            })
+            .then([](QWidget* picker) { button(picker, "closeButton")->click(); })
             .then([](QWidget* details) { button(details, "okButton")->click(); })
             .then([](QWidget* editor) { clickLater(editor, "assignButton"); })
-            .then([](QWidget* assignment) { QTest::keyClick(assignment, Qt::Key_Escape); })
+            .then([](QWidget* assignment) {
+                QPushButton* done = button(assignment, "doneButton");
+                done->setFocus();
+                QTest::keyClick(done, Qt::Key_Return);
+            })
             .then([](QWidget* editor) { button(editor, "doneButton")->click(); });
         QVERIFY(!zelvo::gui::runGroupEditor(nullptr, c.doc));
         QVERIFY(script.done());

@@ -70,6 +70,7 @@ GroupAssignmentDialog::GroupAssignmentDialog(records::GroupAssignmentModel& mode
     // Enter on a candidate assigns it.
     assign_->setDefault(true);
     QPushButton* done = dialogButton(this, res::kDoneAction, "doneButton");
+    done->setAutoDefault(true);
     // The counts and the candidate's lines change with every choice: their room is kept.
     for (QLabel* l : {memberCount_, inactiveCount_, name_, target_})
         l->setMinimumHeight(l->fontMetrics().height());

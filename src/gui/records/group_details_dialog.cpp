@@ -65,6 +65,8 @@ GroupDetailsDialog::GroupDetailsDialog(records::GroupDetailsModel& model, CZelvo
     QPushButton* chooseAssistant = dialogButton(this, res::kChooseChoice, "chooseAssistantButton");
     QPushButton* assign = dialogButton(this, res::kAssignedPublishers, "assignButton");
     assign->setEnabled(!doc_.kindLists[kPublisher].empty());
+    // Enter presses the button that has the focus, else OK.
+    for (QPushButton* b : {chooseOverseer, chooseAssistant, assign}) b->setAutoDefault(true);
     const OkCancelRow okCancel = okCancelRow(this);
 
     auto* grid = new QGridLayout;
