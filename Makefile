@@ -30,8 +30,10 @@ test: deps
 
 bench: deps
 	cmake --preset release
-	cmake --build --preset release --target zelvo_bench zelvo_report_bench zelvo_pdf_bench
+	cmake --build --preset release --target zelvo_bench zelvo_report_bench zelvo_pdf_bench \
+		zelvo_form_bench
 	build/release/bench/zelvo_bench
+	build/release/bench/zelvo_form_bench
 	build/release/bench/zelvo_report_bench
 	QT_QPA_PLATFORM=offscreen build/release/bench/zelvo_pdf_bench
 
