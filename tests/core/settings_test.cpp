@@ -29,9 +29,12 @@ TEST(Settings, EveryFieldSurvivesAWriteAndRead) {
           &s.reportNoSlipFields, &s.emergJw, &s.reportTopMargin, &s.reportDate, &s.autoCapitalize,
           &s.noticeOff, &s.languageOption, &s.printGroups, &s.hideAverages, &s.onePerPage,
           &s.hideBirthDates, &s.customCategoryEnabled, &s.earlyYear, &s.earlyMonth})
-        *field = next++;
+        *field = next++ % 2;  // ticks are 0 or 1
+    s.labelLeftMargin = 37;
+    s.hideAverages = 15;
     s.reportTopMargin = 99;  // margins are held to 0-99
-    s.earlyMonth = 12;       // an early choice names a month
+    s.earlyYear = 18;
+    s.earlyMonth = 12;  // an early choice names a month
     s.congregationName = greek("Αθήνα-Κέντρο «Ώ»");
     s.customCategoryName = greek("Βοηθοί");
     s.senderEmail = "gram@example.gr";
@@ -118,6 +121,12 @@ TEST(Settings, NumbersOutOfRangeTakeTheDefaultAndAreReported) {
         {"[Early]\r\nYear=25\r\nMonth=0\r\n", 50, 0, 1},
         {"[Early]\r\nYear=0\r\nMonth=3\r\n", 50, 0, 1},
         {"[Early]\r\nYear=0\r\nMonth=0\r\n", 50, 0, 0},
+        // Ticks hold 0 or 1 and the record card's hidden totals four bits.
+        {greek("[Εκθέσεις]\r\nΕμφάνιση Γραμμών Πλέγματος=2\r\n"), 50, 0, 1},
+        {"[HideAvg]\r\n" + greek("Ενεργοποιημένο") + "=15\r\n", 50, 0, 0},
+        {"[HideAvg]\r\n" + greek("Ενεργοποιημένο") + "=16\r\n", 50, 0, 1},
+        {greek("[Εκθέσεις]\r\nCongName=") + std::string(25, 'A') + "\r\n", 50, 0, 0},
+        {greek("[Εκθέσεις]\r\nCongName=") + std::string(26, 'A') + "\r\n", 50, 0, 1},
     };
     for (const Case& c : cases) {
         std::vector<std::string> problems;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "resources/strings_collection_dialogs.h"
+#include "resources/strings_options.h"
 #include "resources/strings_privileges.h"
 #include "resources/strings_records.h"
 #include "resources/strings_reporting.h"

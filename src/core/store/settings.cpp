@@ -25,30 +25,39 @@ struct SettingRow {
     int highest = 0;
 };
 
-constexpr int kMarginMax = 99;  // hundredths of an inch, as the options dialog allows
+constexpr int kMarginMax = 99;        // hundredths of an inch, as the options dialog allows
+constexpr int kTickMax = 1;           // a tick is stored as 0 or 1
+constexpr int kHideAveragesMax = 15;  // four bits
+
+// A tick: anything but 0 or 1 comes from a damaged file and takes the default.
+constexpr SettingRow tickRow(std::string_view section, std::string_view key, int Settings::*field,
+                             bool languageOption = false) {
+    return SettingRow{section, key, field, nullptr, 0, languageOption, 0, kTickMax};
+}
 
 constexpr std::string_view kEnabled = "Ενεργοποιημένο";
 
 constexpr std::array kRows = {
-    SettingRow{"Ετικέτες", "Ημερομηνία γέννησης", &Settings::labelBirthDate},
-    SettingRow{"Ετικέτες", "Εναλλακτική Ετικέτα", &Settings::labelAlternative},
+    tickRow("Ετικέτες", "Ημερομηνία γέννησης", &Settings::labelBirthDate),
+    tickRow("Ετικέτες", "Εναλλακτική Ετικέτα", &Settings::labelAlternative),
     SettingRow{"Ετικέτες", "Αριστερο Περιθωριο", &Settings::labelLeftMargin, nullptr, 0, false, 0,
                kMarginMax},
-    SettingRow{"Εκθέσεις", "Εμφάνιση Γραμμών Πλέγματος", &Settings::reportGridLines},
-    SettingRow{"Εκθέσεις", "Χωρίς Δελτίο Έργου Πεδία", &Settings::reportNoSlipFields},
-    SettingRow{"Εκθέσεις", "EmergJw", &Settings::emergJw},
+    tickRow("Εκθέσεις", "Εμφάνιση Γραμμών Πλέγματος", &Settings::reportGridLines),
+    tickRow("Εκθέσεις", "Χωρίς Δελτίο Έργου Πεδία", &Settings::reportNoSlipFields),
+    tickRow("Εκθέσεις", "EmergJw", &Settings::emergJw),
     SettingRow{"Εκθέσεις", "Επάνω Περιθώριο", &Settings::reportTopMargin, nullptr, 0, false, 0,
                kMarginMax},
-    SettingRow{"Εκθέσεις", "Ημερομηνία", &Settings::reportDate},
-    SettingRow{"Εκθέσεις", "CongName", nullptr, &Settings::congregationName},
-    SettingRow{"AutoCap", kEnabled, &Settings::autoCapitalize},
-    SettingRow{"Nag", kEnabled, &Settings::noticeOff},
-    SettingRow{"Σειρά Ονομάτων", kEnabled, &Settings::languageOption, nullptr, 0, true},
-    SettingRow{"PrtGrp", kEnabled, &Settings::printGroups},
-    SettingRow{"HideAvg", kEnabled, &Settings::hideAverages},
-    SettingRow{"OnePerPage", kEnabled, &Settings::onePerPage},
-    SettingRow{"HideBir", kEnabled, &Settings::hideBirthDates},
-    SettingRow{"Προσαρμοσμένη Κατηγορία", kEnabled, &Settings::customCategoryEnabled},
+    tickRow("Εκθέσεις", "Ημερομηνία", &Settings::reportDate),
+    SettingRow{"Εκθέσεις", "CongName", nullptr, &Settings::congregationName, kCongregationNameMax},
+    tickRow("AutoCap", kEnabled, &Settings::autoCapitalize),
+    tickRow("Nag", kEnabled, &Settings::noticeOff),
+    tickRow("Σειρά Ονομάτων", kEnabled, &Settings::languageOption, true),
+    tickRow("PrtGrp", kEnabled, &Settings::printGroups),
+    SettingRow{"HideAvg", kEnabled, &Settings::hideAverages, nullptr, 0, false, 0,
+               kHideAveragesMax},
+    tickRow("OnePerPage", kEnabled, &Settings::onePerPage),
+    tickRow("HideBir", kEnabled, &Settings::hideBirthDates),
+    tickRow("Προσαρμοσμένη Κατηγορία", kEnabled, &Settings::customCategoryEnabled),
     SettingRow{"Προσαρμοσμένη Κατηγορία", "Προσαρμοσμένη Κατηγορία", nullptr,
                &Settings::customCategoryName, kCustomCategoryMax},
     SettingRow{"Sec", "Email", nullptr, &Settings::senderEmail},
@@ -112,7 +121,11 @@ Settings readSettings(const IniFile& ini, const std::string& languageWord,
             settings.*row.number = value;
         } else {
             std::string& text = settings.*row.text;
-            text = cut(ini.text(k.section, k.key, text), row.maxLength);
+            text = ini.text(k.section, k.key, text);
+            if (row.maxLength > 0 && text.size() > row.maxLength) {
+                report(res::kProblemSettingTooLong, row.key, std::to_string(row.maxLength));
+                text.resize(row.maxLength);
+            }
         }
     }
     // An early choice names a month of a two-digit year; anything else would move the report

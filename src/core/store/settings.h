@@ -19,7 +19,7 @@ struct Settings {
     int emergJw = 1;
     int reportTopMargin = 50;
     int reportDate = 0;
-    std::string congregationName;
+    std::string congregationName;  // at most 25 characters
     int autoCapitalize = 1;
     int noticeOff = 0;
     int languageOption = 0;
@@ -38,11 +38,13 @@ struct Settings {
 
 inline constexpr const char* kSettingsFileName = "zelvog.ini";
 inline constexpr std::size_t kCustomCategoryMax = 15;
+inline constexpr std::size_t kCongregationNameMax = 25;
 
 // Reads the settings table from `ini`; missing keys take their defaults. The custom category
 // name is cut to 15 characters; `languageOption` is forced to 0 unless `languageWord` is "ptg".
-// Numbers out of their range take the default and an early choice that names no month is
-// dropped; each repair adds a line to `problems` when given.
+// Numbers out of their range (margins 0-99, ticks 0-1, the record card's hidden totals 0-15)
+// take the default, texts longer than their field are cut, and an early choice that names no
+// month is dropped; each repair adds a line to `problems` when given.
 Settings readSettings(const IniFile& ini, const std::string& languageWord,
                       std::vector<std::string>* problems = nullptr);
 
