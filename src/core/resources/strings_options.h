@@ -42,8 +42,11 @@ inline constexpr std::string_view kLayoutLabelAlternative = "Εναλλακτι�
 inline constexpr std::string_view kLayoutGridLines = "Εκτύπωση Γραμμων Πλέγματος στις Εκθέσεις";
 inline constexpr std::string_view kLayoutNoSlipFields = "Εκτύπωση πλαισίων χωρίς δελτία";
 inline constexpr std::string_view kLayoutPrintDate = "Εκτύπωση Ημερομηνίας στις Εκθέσεις ";
-inline constexpr std::string_view kLayoutEmergJw = "Include JW?= on Emergency Contact List";
-inline constexpr std::string_view kLayoutTopMargin = "Πάνω Περιθώριο ( 100ths of an inch=2.54cm )";
+// The two English captions of the old dialog, in Greek.
+inline constexpr std::string_view kLayoutEmergJw =
+    "Να περιληφθεί το «JW?=» στη Λίστα Επαφών Έκτακτης Ανάγκης";
+inline constexpr std::string_view kLayoutTopMargin =
+    "Πάνω Περιθώριο ( εκατοστά της ίντσας, 1 ίντσα=2,54 εκ. )";
 inline constexpr std::string_view kLayoutLabelMargin = "Αριστερό Περιθώριο ( Ετικέτες )";
 inline constexpr std::string_view kLayoutCongregationName = "Όνομα Εκκλησίας (προαιρετικό)";
 

@@ -47,7 +47,7 @@ constexpr Command kCommands[] = {
     {C::ChangePassword, "Κωδικός Εισόδου", R::LiveData, kBuilt},
     {C::EditRegularPioneers, "&Τακτικοί Σκαπανείς", R::PeopleLive, kLater},
     {C::EditHistory, "Ιστορικό", R::LiveData, kLater},
-    {C::EditCircuitOverseer, "Επίσκοπος περιοχής", R::People, kLater},
+    {C::EditCircuitOverseer, "Επίσκοπος περιοχής", R::People, kBuilt},
     // Entry
     {C::EnterReports, "Δελτία Έργου", R::PeopleLive, kBuilt},
     {C::EnterAttendance, "Παρόντες Συναθροίσεων", R::LiveData, kLater},
@@ -141,11 +141,11 @@ constexpr Command kCommands[] = {
     {C::SmallTextFont, "Μικρό Κείμενο", R::Always, kBuilt},
     {C::DefaultFonts, "Προεπιλογές", R::Always, kBuilt},
     // Options
-    {C::ReportLayoutOptions, "Διάρθρωση Έκθεσης", R::Always, kLater},
-    {C::RecordCardOptions, "Αρχεία Ευαγγελιζομένων", R::Always, kLater},
+    {C::ReportLayoutOptions, "Διάρθρωση Έκθεσης", R::Always, kBuilt},
+    {C::RecordCardOptions, "Αρχεία Ευαγγελιζομένων", R::Always, kBuilt},
     {C::ToggleStartupNotice, "Προειδοποιητικό Μήνυμα στην Έναρξη", R::Always, kBuilt,
      CheckRule::NoticeOff},
-    {C::CustomCategory, "&Προσαρμοσμένη Κατηγορία", R::LiveData, kLater,
+    {C::CustomCategory, "&Προσαρμοσμένη Κατηγορία", R::LiveData, kBuilt,
      CheckRule::CustomCategoryEnabled},
     {C::DeleteLateReports, "Διαγραφή Καθυστερημένων Εκθέσεων", R::LateReports, kBuilt},
     {C::PreviousReport1, "", R::PreviousReport, kBuilt, CheckRule::None,

@@ -11,6 +11,7 @@
 #include <QTime>
 #include <QToolBar>
 
+#include "gui/records/option_dialogs.h"
 #include "gui/records/record_commands.h"
 #include "gui/reporting/collection_commands.h"
 #include "gui/reporting/late_report_commands.h"
@@ -90,6 +91,7 @@ CMainFrame::CMainFrame(CZelvoDoc& doc, UserPrompts& prompts, QWidget* parent)
 
     installReportCommands(*this);
     installRecordCommands(*this);
+    installOptionCommands(*this);
     installCollectionCommands(*this);
     installLateReportCommands(*this);
     updateCommands();
