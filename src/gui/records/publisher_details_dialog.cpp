@@ -19,6 +19,7 @@
 #include "gui/records/date_lists_widget.h"
 #include "gui/records/group_choosers.h"
 #include "gui/records/household_dialog.h"
+#include "gui/records/privileges_dialog.h"
 #include "gui/records/publisher_picker.h"
 #include "gui/records/removal_dialog.h"
 #include "gui/records/status_dialog.h"
@@ -294,7 +295,6 @@ QWidget* PublisherDetailsDialog::buildTicks() {
 
     status_ = dialogButton(box, res::kStatusButton, "statusButton");
     privileges_ = dialogButton(box, res::kPrivilegesButton, "privilegesButton");
-    privileges_->setEnabled(false);  // the privileges dialog is not built yet
     keepRoom(privileges_);
     group_ = dialogButton(box, res::kTaskGroupTitle, "groupButton");
     household_ = dialogButton(box, res::kEditHousehold, "householdButton");
@@ -448,6 +448,7 @@ void PublisherDetailsDialog::connectControls() {
         refresh();
     });
     connect(status_, &QPushButton::clicked, this, &PublisherDetailsDialog::onStatus);
+    connect(privileges_, &QPushButton::clicked, this, &PublisherDetailsDialog::onPrivileges);
     connect(group_, &QPushButton::clicked, this, &PublisherDetailsDialog::onGroup);
     connect(household_, &QPushButton::clicked, this, &PublisherDetailsDialog::onHousehold);
     connect(conductorButton_, &QPushButton::clicked, this, &PublisherDetailsDialog::onConductor);
@@ -597,6 +598,21 @@ void PublisherDetailsDialog::onOk() {
 void PublisherDetailsDialog::onStatus() {
     runStatusDialog(this, doc_, prompts_, model_.working(), cp1253::toUtf8(model_.firstName),
                     cp1253::toUtf8(model_.lastName));
+    refresh();
+}
+
+// The dates are written on the privileges dialog's OK; its ticks come back here and are stored
+// with the record.
+void PublisherDetailsDialog::onPrivileges() {
+    const std::string name =
+        cp1253::toUtf8(model_.firstName) + " " + cp1253::toUtf8(model_.lastName);
+    const auto ticks = runPrivilegesDialog(
+        this, doc_, prompts_, static_cast<std::uint16_t>(model_.adding() ? 0 : model_.id()), name,
+        model_.male(), model_.privilegeTicks());
+    if (ticks) {
+        model_.takePrivileges(*ticks);
+        sideChanges_ = true;
+    }
     refresh();
 }
 

@@ -96,6 +96,7 @@ private:
 
     void onOk();
     void onStatus();
+    void onPrivileges();
     void onGroup();
     void onHousehold();
     void onConductor();

@@ -5,6 +5,8 @@
 #include "gui/records/group_editor_dialog.h"
 #include "gui/records/inactive_dialog.h"
 #include "gui/records/moved_dialog.h"
+#include "gui/records/pioneer_hours_dialog.h"
+#include "gui/records/pioneer_lists_dialog.h"
 #include "gui/records/publisher_picker.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/zelvo_view.h"
@@ -43,6 +45,16 @@ void installRecordCommands(CMainFrame& frame) {
     frame.setCommandHandler(CommandId::EditGroups, [&frame, afterChange] {
         afterChange(runGroupEditor(&frame, frame.document()));
     });
+    using records::PioneerMode;
+    for (const auto& [command, mode] :
+         {std::pair{CommandId::EditAuxiliaryPioneers, PioneerMode::Auxiliary},
+          std::pair{CommandId::EditRegularPioneers, PioneerMode::Regular}}) {
+        frame.setCommandHandler(command, [&frame, afterChange, mode] {
+            afterChange(runPioneerLists(&frame, frame.document(), mode));
+        });
+    }
+    frame.setCommandHandler(CommandId::ViewRegularPioneers,
+                            [&frame] { runPioneerHours(&frame, frame.document()); });
 }
 
 }  // namespace zelvo::gui
