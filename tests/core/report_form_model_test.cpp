@@ -187,7 +187,7 @@ TEST(ReportForm, ALateReportOfTheYearBeforeIsCountedOnce) {
         f.closeMonthList();
         EXPECT_EQ(f.slot(), 1);
         EXPECT_TRUE(f.late());
-        EXPECT_NE(f.note().find("ΘΑ ΠΕΡΙΛΗΦΘΟΥΝ"), std::string::npos);
+        EXPECT_NE(f.note().find("ΘΑ ΠΕΡΙΛΗΦΘΟΥΝ στην έκθεση Ιουνίου"), std::string::npos);
         f.setParticipated(true);
         f.type(FormField::Studies, std::to_string(pass + 1));
         ASSERT_FALSE(f.accept());

@@ -211,7 +211,7 @@ private slots:
         // A late report for October through the month change: counted in November.
         const int e = publishers[3];
         const QString included =
-            gui::qtText(res::format(res::kChangesIncluded, res::monthName(kNovember)));
+            gui::qtText(res::format(res::kChangesIncluded, res::monthNameGenitive(kNovember)));
         QVERIFY(d.enter(e, [&included](QWidget* f) {
             press(f, Qt::Key_Return);
             press(f, Qt::Key_Return);

@@ -176,8 +176,9 @@ std::string ReportFormModel::note() const {
     std::string note;
     const auto line = [&note](std::string text) { note += "\n" + text; };
     if (reportEntered())
-        line(res::format(res::kTimeAlreadyEntered, res::monthName(month_), title()));
-    const std::string_view reportMonth = res::monthName(doc_.calendar.reportMonth);
+        line(res::format(res::kTimeAlreadyEntered, res::monthNameGenitive(month_), title()));
+    // "στην έκθεση Νοεμβρίου": the month in the genitive.
+    const std::string_view reportMonth = res::monthNameGenitive(doc_.calendar.reportMonth);
     if (specialPioneer()) {
         line(std::string(res::kSpecialPioneersLeftOut));
     } else if (late()) {

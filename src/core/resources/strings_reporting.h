@@ -75,7 +75,7 @@ inline constexpr std::string_view kSpecialPioneersLeftOut =
 inline constexpr std::string_view kChangesIncluded =
     "Οι αλλαγές ΘΑ ΠΕΡΙΛΗΦΘΟΥΝ στην έκθεση %1 προς το Γραφείο Τμήματος.";
 inline constexpr std::string_view kChangesNotIncluded =
-    "Οι αλλαγές  ΔΕΝ ΘΑ ΠΕΡΙΛΗΦΘΟΥΝ στην έκθεση %1 προς το Γραφείο Τμήματος.";
+    "Οι αλλαγές ΔΕΝ ΘΑ ΠΕΡΙΛΗΦΘΟΥΝ στην έκθεση %1 προς το Γραφείο Τμήματος.";
 // A refused count: %1 and %2 the bounds.
 inline constexpr std::string_view kEnterIntegerBetween = "Δώστε έναν ακέραιο από %1 έως %2.";
 inline constexpr std::string_view kEnterInteger = "Δώστε έναν ακέραιο αριθμό.";
