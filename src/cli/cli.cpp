@@ -43,7 +43,13 @@ constexpr const char* kUsage =
     "      [--return-visits R] [--participated] [--aux] [--remark ΚΕΙΜΕΝΟ]\n"
     "                                        ένα δελτίο έργου όπως στη φόρμα (M: καθυστερημένη\n"
     "                                        έκθεση ενός από τους έντεκα προηγούμενους μήνες)\n"
-    "  group ΦΑΚΕΛΟΣ --id N --to ΟΜΙΛΟΣ       διορισμός ευαγγελιζομένου σε όμιλο (0 = κανένας)\n";
+    "  group ΦΑΚΕΛΟΣ --id N --to ΟΜΙΛΟΣ       διορισμός ευαγγελιζομένου σε όμιλο (0 = κανένας)\n"
+    "  privilege ΦΑΚΕΛΟΣ --id N (--set ΚΩΔΙΚΟΣ [--from ΕΕΕΕ-ΜΜ-ΗΗ] | --end ΚΩΔΙΚΟΣ --on "
+    "ΕΕΕΕ-ΜΜ-ΗΗ)\n"
+    "                                        προνόμιο ή διορισμός σκαπανέα (ΚΩΔΙΚΟΣ 1-5), η\n"
+    "                                        έναρξη ή το τέλος του\n"
+    "  pioneer ΦΑΚΕΛΟΣ --id N --month ΜΗΝΑΣ (--aux | --regular | --special | --none)\n"
+    "                                        σκαπανέας ενός μήνα, όπως στις λίστες σκαπανέων\n";
 
 // How many positionals a command that reads its own arguments takes before the folder; nothing
 // for the commands parsed here.
@@ -279,11 +285,12 @@ struct CommandEntry {
 };
 
 constexpr CommandEntry kCommands[] = {
-    {"check", commandCheck, {}},   {"dump", commandDump, {}},
-    {"save", commandSave, {}},     {"demo", commandDemo, {}},
-    {"status", commandStatus, {}}, {"report", commandReport, {}},
-    {"person", commandPerson, 0},  {"collection", commandCollection, 0},
-    {"enter", commandEnter, 0},    {"group", commandGroup, 0},
+    {"check", commandCheck, {}},        {"dump", commandDump, {}},
+    {"save", commandSave, {}},          {"demo", commandDemo, {}},
+    {"status", commandStatus, {}},      {"report", commandReport, {}},
+    {"person", commandPerson, 0},       {"collection", commandCollection, 0},
+    {"enter", commandEnter, 0},         {"group", commandGroup, 0},
+    {"privilege", commandPrivilege, 0}, {"pioneer", commandPioneer, 0},
 };
 
 const CommandEntry* findCommand(const std::string& name) {

@@ -21,5 +21,11 @@ int commandCollection(const Options& o, std::ostream& out, std::ostream& err);
 int commandEnter(const Options& o, std::ostream& out, std::ostream& err);
 // group FOLDER --id N --to G: a publisher put into group G (0 = none), then saved.
 int commandGroup(const Options& o, std::ostream& out, std::ostream& err);
+// privilege FOLDER --id N (--set CODE [--from DATE] | --end CODE --on DATE): the privileges
+// dialog's change, then saved.
+int commandPrivilege(const Options& o, std::ostream& out, std::ostream& err);
+// pioneer FOLDER --id N --month M (--aux | --regular | --special | --none): a month's pioneer
+// code set as the monthly pioneer lists set it, then saved.
+int commandPioneer(const Options& o, std::ostream& out, std::ostream& err);
 
 }  // namespace zelvo::cli

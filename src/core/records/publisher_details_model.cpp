@@ -442,8 +442,11 @@ void PublisherDetailsModel::takePrivileges(const PrivilegeTicks& ticks) {
         setElder(true);
     else if (ticks.rows[kServantRow])
         setServant(true);
-    else
+    else if (servant_ || elder_) {
+        // An ended privilege leaves a baptized brother, not a brother without a category.
         servant_ = elder_ = false;
+        baptized_ = male_;
+    }
     regular_ = ticks.rows[kRegularRow];
     special_ = ticks.rows[kSpecialRow];
     continuousAux_ = ticks.rows[kContinuousAuxRow];

@@ -15,6 +15,19 @@ inline constexpr std::string_view kPrivilegeDatesFull =
     "Οι ημερομηνίες προνομίων δεν αποθηκεύτηκαν όλες: ο πίνακας διορισμών έχει ήδη όσες εγγραφές "
     "χωρούν (%1).";
 
+// Refusals of the headless privilege and pioneer changes.
+inline constexpr std::string_view kPrivilegesActiveOnly =
+    "Προνόμια και σκαπανείς ορίζονται μόνο για ενεργούς ευαγγελιζομένους.";
+inline constexpr std::string_view kPrivilegesNeedBaptism =
+    "Τα προνόμια ορίζονται μόνο με πλήρη ημερομηνία βαφτίσματος.";
+inline constexpr std::string_view kPrivilegeMenOnly =
+    "Διακονικός Υπηρέτης και Πρεσβύτερος ορίζονται μόνο για άντρες.";
+inline constexpr std::string_view kPrivilegeEndNeedsStart =
+    "Ημερομηνία τέλους μόνο για προνόμιο με πλήρη ημερομηνία έναρξης.";
+inline constexpr std::string_view kPrivilegeImpossibleDate = "Η ημερομηνία δεν υπάρχει: %1.";
+inline constexpr std::string_view kPioneerMonthOutside =
+    "Ο μήνας %1 δεν είναι ένας από τους μήνες των λιστών σκαπανέων.";
+
 // The monthly pioneer lists.
 inline constexpr std::string_view kAuxiliaryPioneersTitle = "Βοηθητικοί Σκαπανείς";
 inline constexpr std::string_view kRegularPioneersTitle = "Τακτικοί Σκαπανείς";
