@@ -47,7 +47,6 @@ CircuitOverseerModel::Outcome CircuitOverseerModel::store(UserPrompts& prompts) 
         // Appended: the overseer sorts after everybody, so the end of the table is its place.
         doc_.publishers.emplace_back();
         row = static_cast<int>(doc_.publishers.size()) - 1;
-        doc_.buildIndexes();
         changed = true;
     }
     PublisherRecord& r = doc_.publishers[static_cast<std::size_t>(row)];
@@ -60,10 +59,9 @@ CircuitOverseerModel::Outcome CircuitOverseerModel::store(UserPrompts& prompts) 
     r.setText(PublisherRecord::kPhoneHome, limited(phoneHome, kOverseerPhoneLimit));
     r.setText(PublisherRecord::kPhoneMobile, limited(phoneMobile, kOverseerPhoneLimit));
     r.setText(PublisherRecord::kPhoneWork, limited(phoneWork, kOverseerPhoneLimit));
-    if (r.bytes != before.bytes) {
-        changed = true;
-        doc_.buildIndexes();  // the id may have changed
-    }
+    if (r.bytes != before.bytes) changed = true;
+    // A new row, or an id put right, takes its place in the indexes.
+    if (changed) doc_.buildIndexes();
 
     ContactExtra extra = doc_.contactExtraOf(row).value_or(ContactExtra{});
     const std::string mail = limited(email, kEmailLimit);
