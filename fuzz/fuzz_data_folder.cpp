@@ -174,7 +174,7 @@ void checkInvariants(const CZelvoDoc& doc, const std::string& when) {
     expect(doc.specialNeedsKeys.size() == doc.specialNeedRecords.size(), "special-need keys");
     expect(doc.contactExtras.size() <= CZelvoDoc::kMaxContactExtras, "contact-extra count");
     expect(doc.contactExtraKeys.size() == doc.contactExtras.size(), "contact-extra keys");
-    expect(doc.lateReports.size() <= CZelvoDoc::kLateReportsRebuilt, "late-report count");
+    expect(doc.lateReports.size() <= CZelvoDoc::kMaxLateReports, "late-report count");
     expect(doc.meetingCount >= 1 && doc.meetingCount <= 2, "meeting count");
     expect(doc.masterIndex.size() + 1 == doc.recordCount(), "master index");
     for (std::size_t k = 0; k < doc.kindLists.size(); ++k)

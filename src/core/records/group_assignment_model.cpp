@@ -168,7 +168,7 @@ void GroupAssignmentModel::refresh() {
             members_.push_back({row, name + (inactive ? " *" : "")});
             continue;
         }
-        if (unassignedOnly_ && group != 0) continue;
+        if (unassignedOnly() && group != 0) continue;
         if (filter_ != 0 && group != 0 && group != filter_) continue;
         if (group != 0) name += " (" + std::to_string(group) + ")";
         candidates_.push_back({row, name + (inactive ? " *" : "")});

@@ -60,7 +60,8 @@ public:
     // The tick that narrows the candidates to the unassigned, hidden when everybody has a group.
     std::string unassignedCaption() const;  // "n Αδιόριστοι Ευαγγελιζόμενοι"
     bool unassignedVisible() const;
-    bool unassignedOnly() const { return unassignedOnly_; }
+    // A hidden tick cannot be cleared: once nobody is left unassigned it no longer narrows.
+    bool unassignedOnly() const { return unassignedOnly_ && unassignedVisible(); }
     void setUnassignedOnly(bool on);
 
     // Everybody listed who is not in the group: "name (g)", "name" without a group, " *" after

@@ -143,9 +143,6 @@ GroupAssignmentDialog::GroupAssignmentDialog(records::GroupAssignmentModel& mode
 }
 
 void GroupAssignmentDialog::refresh() {
-    // A hidden tick cannot be cleared: once the last unassigned publisher is placed (or the
-    // unassigned inactive are left out), the candidates are no longer narrowed by it.
-    if (!model_.unassignedVisible() && model_.unassignedOnly()) model_.setUnassignedOnly(false);
     setWindowTitle(qtText(model_.title()));
     {
         const QSignalBlocker quiet(groups_);
