@@ -5,9 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli_run.h"
-#include "core/test_folder.h"
-#include "json_tree.h"
+#include "cli/demo_cli_fixture.h"
 
 namespace zelvo {
 namespace {
@@ -17,13 +15,14 @@ using test::JsonReader;
 
 const std::string kToday = "2026-07-02";  // report month June 2026, its collection open
 
-class EnterCli : public ::testing::Test {
+class EnterCli : public test::DemoCliTest {
 protected:
-    test::TestFolder folder;
+    EnterCli() : DemoCliTest(kToday) {}
     int id = 0;  // an active publisher who handed in nothing for October 2025
 
     void SetUp() override {
-        ASSERT_EQ(run({"demo", folder.str(), "--people", "40", "--seed", "7"}).code, 0);
+        DemoCliTest::SetUp();
+        if (HasFatalFailure()) return;
         const test::CliRun dumped = run({"dump", folder.str()});
         const Json doc = JsonReader::parse(dumped.out).value_or(Json{});
         for (const Json& row : doc["rows"].items) {
@@ -44,10 +43,6 @@ protected:
         ASSERT_NE(id, 0);
     }
 
-    static test::CliRun run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--today", kToday});
-        return test::cli(args);
-    }
     test::CliRun enter(std::vector<std::string> fields) const {
         std::vector<std::string> args{"enter", folder.str(), "--id", std::to_string(id)};
         args.insert(args.end(), fields.begin(), fields.end());

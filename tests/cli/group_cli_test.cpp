@@ -6,34 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_run.h"
-#include "cli/json_tree.h"
-#include "core/test_folder.h"
+#include "cli/demo_cli_fixture.h"
 
 namespace zelvo {
 namespace {
 
 using test::Json;
-using test::JsonReader;
 
-const std::string kToday = "2026-12-08";
-
-class GroupCli : public ::testing::Test {
+class GroupCli : public test::DemoCliTest {
 protected:
-    test::TestFolder folder;
-
-    void SetUp() override {
-        ASSERT_EQ(run({"demo", folder.str(), "--people", "40", "--seed", "7"}).code, 0);
-    }
-    static test::CliRun run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--today", kToday});
-        return test::cli(args);
-    }
-    Json dump() const {
-        const test::CliRun r = run({"dump", folder.str()});
-        EXPECT_EQ(r.code, 0) << r.err;
-        return JsonReader::parse(r.out).value_or(Json{});
-    }
     // The group of the person with `id` in the dump.
     int groupOf(const Json& dumped, int id) const {
         for (const Json& row : dumped["rows"].items)

@@ -10,9 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_run.h"
-#include "cli/json_tree.h"
-#include "core/test_folder.h"
+#include "cli/demo_cli_fixture.h"
 #include "store/user_prompts.h"
 #include "store/zelvo_doc.h"
 
@@ -21,19 +19,16 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::Json;
-using test::JsonReader;
-
-const std::string kToday = "2026-12-08";  // report month November 2026
 
 using Fields = std::map<std::string, std::string>;  // field -> its text in the dump
 
-class PersonCli : public ::testing::Test {
+class PersonCli : public test::DemoCliTest {
 protected:
-    test::TestFolder folder;
     int id = 0;
 
     void SetUp() override {
-        ASSERT_EQ(run({"demo", folder.str(), "--people", "40", "--seed", "7"}).code, 0);
+        DemoCliTest::SetUp();
+        if (HasFatalFailure()) return;
         // An active publisher without a consent date, whose marker bytes the moves use.
         const Json dumped = dump();
         for (const Json& row : dumped["rows"].items)
@@ -44,19 +39,10 @@ protected:
         ASSERT_NE(id, 0);
     }
 
-    static test::CliRun run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--today", kToday});
-        return test::cli(args);
-    }
     test::CliRun person(std::vector<std::string> action) const {
         std::vector<std::string> args{"person", folder.str(), "--id", std::to_string(id)};
         args.insert(args.end(), action.begin(), action.end());
         return run(args);
-    }
-    Json dump() const {
-        const test::CliRun r = run({"dump", folder.str()});
-        EXPECT_EQ(r.code, 0) << r.err;
-        return JsonReader::parse(r.out).value_or(Json{});
     }
     static const Json* rowOf(const Json& dumped, int personId) {
         for (const Json& row : dumped["rows"].items)

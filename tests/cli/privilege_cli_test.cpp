@@ -6,34 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_run.h"
-#include "cli/json_tree.h"
-#include "core/test_folder.h"
+#include "cli/demo_cli_fixture.h"
 
 namespace zelvo {
 namespace {
 
 using test::Json;
-using test::JsonReader;
 
-const std::string kToday = "2026-12-08";  // report month November 2026: index 10, slot 0
-
-class PrivilegeCli : public ::testing::Test {
+class PrivilegeCli : public test::DemoCliTest {
 protected:
-    test::TestFolder folder;
-
-    void SetUp() override {
-        ASSERT_EQ(run({"demo", folder.str(), "--people", "40", "--seed", "7"}).code, 0);
-    }
-    static test::CliRun run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--today", kToday});
-        return test::cli(args);
-    }
-    Json dump() const {
-        const test::CliRun r = run({"dump", folder.str()});
-        EXPECT_EQ(r.code, 0) << r.err;
-        return JsonReader::parse(r.out).value_or(Json{});
-    }
     // An active person of that sex (privileges bit) with a complete baptism date, no servant or
     // elder.
     std::string personWith(int sexBit) const {
