@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "records/publisher_table.h"
+#include "records/reactivation.h"
 #include "resources/strings.h"
 #include "store/publisher_status.h"
 #include "store/zelvo_doc.h"
@@ -39,11 +40,6 @@ void clearRemarkAndCredit(PublisherRecord& r, int m, int s) {
     r.setMonthWord(MonthWord::RemarkIndex, m, s, 0);
     r.setMonthWord(MonthWord::CreditHours, m, s, 0);
     r.setMonthByte(MonthByte::CountedInMonth, m, s, 0);
-}
-
-// The year kept in statusFlags2 of an inactive (or deleted) person.
-int listYear(std::uint8_t code) {
-    return code < 201 ? 2000 + code : 1744 + code;
 }
 
 void agePublishers(CZelvoDoc& doc, int month, int slot, int prev, int prevSlot) {
@@ -167,7 +163,7 @@ void thinOutList(CZelvoDoc& doc, int kind) {
         int oldestMonth = 0;
         for (const IndexEntry& e : list) {
             const PublisherRecord& r = doc.publishers[e.recordIndex];
-            const int year = listYear(r.statusFlags2());
+            const int year = inactiveYear(r.statusFlags2());
             const int month = statusMonth(r.statusFlags());
             if (year >= thisYear) continue;
             if (!oldest || year < oldestYear || (year == oldestYear && month < oldestMonth)) {
