@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "records/appointments.h"
 #include "resources/strings.h"
 #include "store/bytes.h"
 #include "store/zelvo_doc.h"
@@ -15,21 +16,6 @@ constexpr int kYearsBack = 98;
 
 std::uint16_t kindOf(int row) {
     return static_cast<std::uint16_t>(row + 1);
-}
-
-AppointmentRecord* appointmentOf(CZelvoDoc& doc, std::uint16_t id, std::uint16_t kind) {
-    for (AppointmentRecord& a : doc.appointments)
-        if (a.publisherId() == id && a.appointmentKind() == kind) return &a;
-    return nullptr;
-}
-
-// A record for a new appointment: a removed one's place first, then a new one while the table
-// has room.
-AppointmentRecord* freeAppointment(CZelvoDoc& doc) {
-    for (AppointmentRecord& a : doc.appointments)
-        if (a.appointmentKind() == 0 || a.publisherId() == 0) return &a;
-    if (doc.appointments.size() >= CZelvoDoc::kMaxAppointments) return nullptr;
-    return &doc.appointments.emplace_back();
 }
 
 std::string dateText(const DateLists& date) {

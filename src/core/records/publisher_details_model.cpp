@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "records/appointments.h"
 #include "records/group_caption.h"
 #include "records/new_information.h"
 #include "records/person_lists.h"
@@ -51,13 +52,6 @@ std::string utf8(std::string_view text) {
 std::string limited(std::string_view text, std::size_t limit) {
     const std::string_view t = trimmed(text);
     return std::string(trimmed(t.substr(0, std::min(limit, t.size()))));
-}
-
-// The first appointment of the person of that kind: the one a save keeps.
-AppointmentRecord* appointmentOf(CZelvoDoc& doc, std::uint16_t id, std::uint16_t kind) {
-    for (AppointmentRecord& a : doc.appointments)
-        if (a.publisherId() == id && a.appointmentKind() == kind) return &a;
-    return nullptr;
 }
 
 // The privilege and pioneer ticks whose start dates the appointments keep.
@@ -747,21 +741,11 @@ void PublisherDetailsModel::storeConsent(std::uint16_t id) {
         if (a != nullptr && loadedConsent_) a->setWord(2, 0);  // kind 0: no longer written
         return;
     }
+    if (a == nullptr) a = freeAppointment(doc_);
     if (a == nullptr) {
-        // A removed appointment's place is taken first.
-        for (AppointmentRecord& free : doc_.appointments)
-            if (free.appointmentKind() == 0 || free.publisherId() == 0) {
-                a = &free;
-                break;
-            }
-    }
-    if (a == nullptr) {
-        if (doc_.appointments.size() >= CZelvoDoc::kMaxAppointments) {
-            prompts_.showMessage(
-                res::format(res::kAppointmentsFull, std::to_string(CZelvoDoc::kMaxAppointments)));
-            return;
-        }
-        a = &doc_.appointments.emplace_back();
+        prompts_.showMessage(
+            res::format(res::kAppointmentsFull, std::to_string(CZelvoDoc::kMaxAppointments)));
+        return;
     }
     *a = AppointmentRecord{};
     a->setWord(0, id);

@@ -1,0 +1,20 @@
+#include "records/appointments.h"
+
+#include "store/zelvo_doc.h"
+
+namespace zelvo::records {
+
+AppointmentRecord* appointmentOf(CZelvoDoc& doc, std::uint16_t id, std::uint16_t kind) {
+    for (AppointmentRecord& a : doc.appointments)
+        if (a.publisherId() == id && a.appointmentKind() == kind) return &a;
+    return nullptr;
+}
+
+AppointmentRecord* freeAppointment(CZelvoDoc& doc) {
+    for (AppointmentRecord& a : doc.appointments)
+        if (a.appointmentKind() == 0 || a.publisherId() == 0) return &a;
+    if (doc.appointments.size() >= CZelvoDoc::kMaxAppointments) return nullptr;
+    return &doc.appointments.emplace_back();
+}
+
+}  // namespace zelvo::records
