@@ -1,13 +1,10 @@
 #include "gui/records/group_editor_dialog.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <vector>
@@ -15,51 +12,13 @@
 #include "gui/records/group_assignment_dialog.h"
 #include "gui/records/group_details_dialog.h"
 #include "gui/records/steady_form.h"
+#include "gui/records/tab_stops_delegate.h"
 #include "gui/shell/dialog_buttons.h"
 #include "gui/shell/qt_text.h"
 
 namespace zelvo::gui {
 
 namespace {
-
-// Draws the parts of a row between its tabs, each at its own stop (pixels from the left).
-class TabStopsDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    void setStops(std::vector<int> stops) { stops_ = std::move(stops); }
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        QStyleOptionViewItem item = option;
-        initStyleOption(&item, index);
-        const QStringList parts = item.text.split(QLatin1Char('\t'));
-        item.text.clear();
-        const QWidget* widget = item.widget;
-        QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
-        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
-
-        const QRect area =
-            style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget).adjusted(2, 0, -2, 0);
-        const bool selected = (item.state & QStyle::State_Selected) != 0;
-        painter->save();
-        painter->setFont(item.font);
-        painter->setPen(item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
-        for (qsizetype i = 0; i < parts.size(); ++i) {
-            const int left = i == 0 ? 0 : stopAt(i - 1);
-            const int right =
-                static_cast<std::size_t>(i) < stops_.size() ? stopAt(i) : area.width();
-            const QRect cell(area.left() + left, area.top(), std::max(0, right - left - 4),
-                             area.height());
-            painter->drawText(cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                              item.fontMetrics.elidedText(parts[i], Qt::ElideRight, cell.width()));
-        }
-        painter->restore();
-    }
-
-private:
-    std::vector<int> stops_;
-    int stopAt(qsizetype i) const { return stops_[static_cast<std::size_t>(i)]; }
-};
 
 // The list's stops in pixels: the editor's stops in dialog units (a quarter of the average
 // character width), moved right where a column's widest text needs more room, so that no name is
