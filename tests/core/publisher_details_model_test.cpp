@@ -11,6 +11,7 @@
 #include "records/date_lists.h"
 #include "records/household_model.h"
 #include "records/person_lists.h"
+#include "records/privileges_model.h"
 #include "records/publisher_details_model.h"
 #include "store/cp1253.h"
 #include "store/user_prompts.h"
@@ -674,6 +675,34 @@ TEST_F(DetailsModel, AddingTakesTheFirstFreeIdAndInsertsInOrder) {
               (std::vector<std::string>{"Alexiou", "Bakas", "Bouras", "Christou", "Dimou"}));
     EXPECT_EQ(byId(100).kind(), kPublisher);
     EXPECT_EQ(doc.emailOf(doc.findById(100).value()), "eleni@example.org");
+}
+
+// The privileges dialog of a person being added has no records to write its dates to: they wait
+// in the details until the person is stored, and the dialog opened again shows them.
+TEST_F(DetailsModel, PrivilegeDatesChosenWhileAddingAreWrittenWithThePerson) {
+    auto model = open(0);
+    model.setFirstName("Eleni");
+    model.setLastName("Bouras");
+    model.setMale(true);
+    PrivilegesModel dialog(doc, 0, "Eleni Bouras", true, model.privilegeTicks(), kYear,
+                           &model.heldPrivilegeDates());
+    dialog.setTicked(kElderRow, true);
+    dialog.setStart(kElderRow, PrivilegesModel::DatePart::Month, 3);
+    dialog.setStart(kElderRow, PrivilegesModel::DatePart::Day, 15);
+    dialog.setStart(kElderRow, PrivilegesModel::DatePart::Year, 2010);
+    const auto accepted = dialog.accept();
+    EXPECT_TRUE(doc.appointments.empty());
+    model.takePrivileges(accepted.ticks);
+    model.holdPrivilegeDates(accepted.dates);
+
+    const PrivilegesModel again(doc, 0, "Eleni Bouras", true, model.privilegeTicks(), kYear,
+                                &model.heldPrivilegeDates());
+    EXPECT_EQ(again.start(kElderRow).storedText(), "03152010");
+
+    ASSERT_EQ(model.store(), Outcome::Stored);
+    ASSERT_NE(appointmentOf(100, kElderStart), nullptr);
+    EXPECT_EQ(appointmentOf(100, kElderStart)->appointmentText().substr(0, 8), "03152010");
+    EXPECT_EQ(appointmentOf(100, kServantStart), nullptr) << "blank rows make no record";
 }
 
 TEST_F(DetailsModel, AddingTheNameOfAPublisherAsksAndNoGoesBackToTheTyping) {

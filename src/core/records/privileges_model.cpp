@@ -27,7 +27,8 @@ std::string dateText(const DateLists& date) {
 }  // namespace
 
 PrivilegesModel::PrivilegesModel(CZelvoDoc& doc, std::uint16_t id, std::string displayName,
-                                 bool male, const PrivilegeTicks& ticks, int currentYear)
+                                 bool male, const PrivilegeTicks& ticks, int currentYear,
+                                 const PrivilegeDateTexts* held)
     : doc_(doc),
       id_(id),
       displayName_(std::move(displayName)),
@@ -40,7 +41,11 @@ PrivilegesModel::PrivilegesModel(CZelvoDoc& doc, std::uint16_t id, std::string d
         start = DateLists(currentYear);
         end = DateLists(currentYear);
         const AppointmentRecord* a = id == 0 ? nullptr : appointmentOf(doc, id, kindOf(row));
-        const std::string text = a != nullptr ? a->appointmentText() : std::string();
+        std::string text;
+        if (a != nullptr)
+            text = a->appointmentText();
+        else if (id == 0 && held != nullptr)
+            text = (*held)[static_cast<std::size_t>(row)];
         start.load(text.substr(0, std::min(text.size(), kDateLength)));
         end.load(text.size() > kDateLength ? text.substr(kDateLength, kDateLength) : "");
     }
@@ -151,32 +156,41 @@ void PrivilegesModel::enforceEndRule(int row) {
 }
 
 PrivilegesModel::Accepted PrivilegesModel::accept() {
-    Accepted result{ticks_, std::nullopt};
-    if (id_ == 0) return result;
+    Accepted result{ticks_, {}, std::nullopt};
+    for (int row = 0; row < kPrivilegeRows; ++row)
+        result.dates[static_cast<std::size_t>(row)] = dateText(start(row)) + dateText(end(row));
+    if (id_ != 0) result.problem = writePrivilegeDates(doc_, id_, result.dates);
+    return result;
+}
+
+std::optional<std::string> writePrivilegeDates(CZelvoDoc& doc, std::uint16_t id,
+                                               const PrivilegeDateTexts& dates, bool keepBlank) {
+    std::optional<std::string> problem;
     for (int row = 0; row < kPrivilegeRows; ++row) {
-        const std::string dates = dateText(start(row)) + dateText(end(row));
-        AppointmentRecord* a = appointmentOf(doc_, id_, kindOf(row));
+        const std::string& rowDates = dates[static_cast<std::size_t>(row)];
+        const bool blank = trimmed(rowDates).empty();
+        AppointmentRecord* a = appointmentOf(doc, id, kindOf(row));
+        if (blank && (a == nullptr || keepBlank)) continue;
         if (a == nullptr) {
-            if (trimmed(dates).empty()) continue;
-            a = freeAppointment(doc_);
+            a = freeAppointment(doc);
             if (a == nullptr) {
-                result.problem = res::format(res::kPrivilegeDatesFull,
-                                             std::to_string(CZelvoDoc::kMaxAppointments));
+                problem = res::format(res::kPrivilegeDatesFull,
+                                      std::to_string(CZelvoDoc::kMaxAppointments));
                 continue;
             }
             *a = AppointmentRecord{};
-            a->setWord(0, id_);
+            a->setWord(0, id);
             a->setWord(2, kindOf(row));
         }
         // Whatever the record holds after the two dates stays.
         std::string text = a->appointmentText();
-        text.resize(std::max(text.size(), dates.size()), ' ');
-        text.replace(0, dates.size(), dates);
+        text.resize(std::max(text.size(), rowDates.size()), ' ');
+        text.replace(0, rowDates.size(), rowDates);
         if (text == a->appointmentText()) continue;
         a->setText(AppointmentRecord::kText, text);
-        doc_.markModified();
+        doc.markModified();
     }
-    return result;
+    return problem;
 }
 
 }  // namespace zelvo::records

@@ -29,15 +29,29 @@ struct PrivilegeTicks {
     bool operator==(const PrivilegeTicks&) const = default;
 };
 
+// Each row's dates as the appointment record stores them: the start date's eight characters,
+// then the end date's.
+using PrivilegeDateTexts = std::array<std::string, kPrivilegeRows>;
+
+// Writes the rows' dates into person `id`'s appointment records (a record is created only for a
+// date to keep) and marks the data modified when anything changed. With `keepBlank`, a blank row
+// leaves the person's record as it is. Returns the reason (UTF-8) when the appointment table has
+// no room for a date; the rows that fit are written.
+std::optional<std::string> writePrivilegeDates(CZelvoDoc& doc, std::uint16_t id,
+                                               const PrivilegeDateTexts& dates,
+                                               bool keepBlank = false);
+
 class PrivilegesModel {
 public:
     enum class DatePart { Month, Day, Year };
 
-    // The person `id` (0 while being added: nothing has dates yet), shown as `displayName`
-    // (UTF-8). A person who is not `male` cannot change the servant and elder rows.
+    // The person `id`, shown as `displayName` (UTF-8). While a person is being added `id` is 0:
+    // the dates are then those `held` for the person until it is stored, and OK only carries
+    // them back. A person who is not `male` cannot change the servant and elder rows.
     // `currentYear` (from the clock) bounds the year lists.
     PrivilegesModel(CZelvoDoc& doc, std::uint16_t id, std::string displayName, bool male,
-                    const PrivilegeTicks& ticks, int currentYear);
+                    const PrivilegeTicks& ticks, int currentYear,
+                    const PrivilegeDateTexts* held = nullptr);
 
     std::string title() const;            // UTF-8
     static std::string rowText(int row);  // the row's tick, UTF-8
@@ -67,11 +81,12 @@ public:
     // year + 1; a year a record holds outside them is listed too, so OK does not lose it.
     std::vector<int> yearEntries(int row) const;
 
-    // OK: every row's dates written to the appointment records (blank when incomplete; a record
-    // is created only for a date to keep), the data marked modified. Returns the ticks for the
-    // details dialog, or the reason (UTF-8) when the appointment table has no room for a date.
+    // OK: every row's dates written to the appointment records (blank when incomplete) of a
+    // stored person. Returns the ticks and the dates for the details dialog, and the reason
+    // (UTF-8) when the appointment table has no room for a date.
     struct Accepted {
         PrivilegeTicks ticks;
+        PrivilegeDateTexts dates;
         std::optional<std::string> problem;
     };
     Accepted accept();

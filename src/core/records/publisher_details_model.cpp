@@ -174,6 +174,7 @@ void PublisherDetailsModel::openNew() {
 
 void PublisherDetailsModel::loadFields() {
     fromPrivileges_ = {};
+    heldDates_ = {};
     const PublisherRecord& r = working_;
     firstName = r.firstName();
     lastName = r.lastName();
@@ -693,6 +694,18 @@ void PublisherDetailsModel::storeSideRecords(int row) {
     storeExtra(row);
     if (!student()) blankStartsSetHere(id);
     storeConsent(id);
+    storeHeldDates(id);
+}
+
+void PublisherDetailsModel::holdPrivilegeDates(const PrivilegeDateTexts& dates) {
+    if (adding()) heldDates_ = dates;
+}
+
+// A person replaced through the duplicate question keeps the dates left blank here.
+void PublisherDetailsModel::storeHeldDates(std::uint16_t id) {
+    if (const auto problem = writePrivilegeDates(doc_, id, heldDates_, true))
+        prompts_.showMessage(*problem);
+    heldDates_ = {};
 }
 
 bool PublisherDetailsModel::storeExtra(int row) {

@@ -168,6 +168,10 @@ public:
     // the start dates chosen there when the record is stored.
     PrivilegeTicks privilegeTicks() const;
     void takePrivileges(const PrivilegeTicks& ticks);
+    // While a person is being added the privileges dialog's dates wait here (the person has no
+    // appointment records yet) and are written when the record is stored.
+    const PrivilegeDateTexts& heldPrivilegeDates() const { return heldDates_; }
+    void holdPrivilegeDates(const PrivilegeDateTexts& dates);
     // The student's Bible study conductor: the publisher at `row`, or none.
     void setConductor(int row);
     void clearConductor();
@@ -234,6 +238,7 @@ private:
     bool head_ = false;
     // Ticks set through the privileges dialog: their start dates are not blanked on storing.
     PrivilegeTicks fromPrivileges_{};
+    PrivilegeDateTexts heldDates_{};
 
     // What the dialog would store right after opening, to tell what the user changed.
     PublisherRecord opened_{};
@@ -261,6 +266,7 @@ private:
     void linkNewMembers(std::uint16_t headId);
     void blankStartsSetHere(std::uint16_t personId);
     void storeConsent(std::uint16_t personId);
+    void storeHeldDates(std::uint16_t personId);
     bool storeExtra(int row);
     void warnRepairedTexts() const;
 };

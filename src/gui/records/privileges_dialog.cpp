@@ -183,16 +183,15 @@ void PrivilegesDialog::onOk() {
     const PrivilegesModel::Accepted result = model_.accept();
     // Dates the table had no room for are told; the ticks still go back to the details.
     if (result.problem) prompts_.showMessage(*result.problem);
-    accepted_ = result.ticks;
+    accepted_ = result;
     accept();
 }
 
-std::optional<records::PrivilegeTicks> runPrivilegesDialog(QWidget* parent, CZelvoDoc& doc,
-                                                           UserPrompts& prompts, std::uint16_t id,
-                                                           const std::string& displayNameUtf8,
-                                                           bool male,
-                                                           const records::PrivilegeTicks& ticks) {
-    PrivilegesModel model(doc, id, displayNameUtf8, male, ticks, todayFromEnvironment().year);
+std::optional<records::PrivilegesModel::Accepted> runPrivilegesDialog(
+    QWidget* parent, CZelvoDoc& doc, UserPrompts& prompts, std::uint16_t id,
+    const std::string& displayNameUtf8, bool male, const records::PrivilegeTicks& ticks,
+    const records::PrivilegeDateTexts* held) {
+    PrivilegesModel model(doc, id, displayNameUtf8, male, ticks, todayFromEnvironment().year, held);
     PrivilegesDialog dialog(model, prompts, parent);
     dialog.exec();
     return dialog.accepted();

@@ -25,7 +25,7 @@ public:
                      QWidget* parent = nullptr);
 
     // What OK carried back to the details dialog; nothing after Cancel.
-    const std::optional<records::PrivilegeTicks>& accepted() const { return accepted_; }
+    const std::optional<records::PrivilegesModel::Accepted>& accepted() const { return accepted_; }
 
 protected:
     // Enter moves to the next control unless the focus is on OK.
@@ -48,7 +48,7 @@ private:
     QCheckBox* fieldMissionary_;
     QCheckBox* fullTimeServant_;
     QPushButton* ok_;
-    std::optional<records::PrivilegeTicks> accepted_;
+    std::optional<records::PrivilegesModel::Accepted> accepted_;
 
     DateRow dateLists(int row, const char* prefix, bool end);
     void refresh();
@@ -56,12 +56,12 @@ private:
     void onOk();
 };
 
-// Opens the privileges of the person the details dialog shows. OK writes the dates and returns
-// the ticks to carry back; Cancel returns nothing.
-std::optional<records::PrivilegeTicks> runPrivilegesDialog(QWidget* parent, CZelvoDoc& doc,
-                                                           UserPrompts& prompts, std::uint16_t id,
-                                                           const std::string& displayNameUtf8,
-                                                           bool male,
-                                                           const records::PrivilegeTicks& ticks);
+// Opens the privileges of the person the details dialog shows (id 0 while adding, with the dates
+// `held` for it). OK writes the dates of a stored person and returns the ticks and dates to carry
+// back; Cancel returns nothing.
+std::optional<records::PrivilegesModel::Accepted> runPrivilegesDialog(
+    QWidget* parent, CZelvoDoc& doc, UserPrompts& prompts, std::uint16_t id,
+    const std::string& displayNameUtf8, bool male, const records::PrivilegeTicks& ticks,
+    const records::PrivilegeDateTexts* held);
 
 }  // namespace zelvo::gui

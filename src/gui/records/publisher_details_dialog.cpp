@@ -601,16 +601,17 @@ void PublisherDetailsDialog::onStatus() {
     refresh();
 }
 
-// The dates are written on the privileges dialog's OK; its ticks come back here and are stored
-// with the record.
+// The dates of a stored person are written on the privileges dialog's OK, those of a person being
+// added when it is stored; the ticks come back here and are stored with the record.
 void PublisherDetailsDialog::onPrivileges() {
     const std::string name =
         cp1253::toUtf8(model_.firstName) + " " + cp1253::toUtf8(model_.lastName);
-    const auto ticks = runPrivilegesDialog(
+    const auto accepted = runPrivilegesDialog(
         this, doc_, prompts_, static_cast<std::uint16_t>(model_.adding() ? 0 : model_.id()), name,
-        model_.male(), model_.privilegeTicks());
-    if (ticks) {
-        model_.takePrivileges(*ticks);
+        model_.male(), model_.privilegeTicks(), &model_.heldPrivilegeDates());
+    if (accepted) {
+        model_.takePrivileges(accepted->ticks);
+        model_.holdPrivilegeDates(accepted->dates);
         sideChanges_ = true;
     }
     refresh();
