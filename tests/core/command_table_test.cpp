@@ -255,7 +255,8 @@ TEST(EnablingRules, EachRuleAtItsBoundaries) {
 TEST(EnablingRules, AMonthCopyIsNeverChanged) {
     for (const CommandId id :
          {C::Save, C::EditPublishers, C::EditStudents, C::EnterReports, C::EnterAttendance,
-          C::ChangePassword, C::Restore, C::ImportXml, C::EditHistory, C::CustomCategory}) {
+          C::ChangePassword, C::Restore, C::ImportXml, C::EditHistory, C::CustomCategory,
+          C::ReportLayoutOptions, C::RecordCardOptions, C::EditCircuitOverseer}) {
         EXPECT_FALSE(rule(id, copyOpen())) << idNumber(id);
         EXPECT_TRUE(rule(id, livePeople())) << idNumber(id);
     }

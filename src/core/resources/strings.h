@@ -6,13 +6,19 @@
 #include <string>
 #include <string_view>
 
+#include "resources/strings_attendance.h"
+#include "resources/strings_averages.h"
+#include "resources/strings_backup.h"
 #include "resources/strings_collection_dialogs.h"
+#include "resources/strings_hours.h"
+#include "resources/strings_history.h"
 #include "resources/strings_options.h"
 #include "resources/strings_privileges.h"
 #include "resources/strings_records.h"
 #include "resources/strings_reporting.h"
 #include "resources/strings_reports.h"
 #include "resources/strings_shell.h"
+#include "resources/strings_status_lists.h"
 #include "resources/strings_store.h"
 
 namespace zelvo::res {

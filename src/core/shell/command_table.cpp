@@ -47,7 +47,7 @@ constexpr Command kCommands[] = {
     {C::ChangePassword, "Κωδικός Εισόδου", R::LiveData, kBuilt},
     {C::EditRegularPioneers, "&Τακτικοί Σκαπανείς", R::PeopleLive, kBuilt},
     {C::EditHistory, "Ιστορικό", R::LiveData, kLater},
-    {C::EditCircuitOverseer, "Επίσκοπος περιοχής", R::People, kBuilt},
+    {C::EditCircuitOverseer, "Επίσκοπος περιοχής", R::PeopleLive, kBuilt},
     // Entry
     {C::EnterReports, "Δελτία Έργου", R::PeopleLive, kBuilt},
     {C::EnterAttendance, "Παρόντες Συναθροίσεων", R::LiveData, kLater},
@@ -141,8 +141,9 @@ constexpr Command kCommands[] = {
     {C::SmallTextFont, "Μικρό Κείμενο", R::Always, kBuilt},
     {C::DefaultFonts, "Προεπιλογές", R::Always, kBuilt},
     // Options
-    {C::ReportLayoutOptions, "Διάρθρωση Έκθεσης", R::Always, kBuilt},
-    {C::RecordCardOptions, "Αρχεία Ευαγγελιζομένων", R::Always, kBuilt},
+    // The options are stored with the data, which a month copy never writes.
+    {C::ReportLayoutOptions, "Διάρθρωση Έκθεσης", R::LiveData, kBuilt},
+    {C::RecordCardOptions, "Αρχεία Ευαγγελιζομένων", R::LiveData, kBuilt},
     {C::ToggleStartupNotice, "Προειδοποιητικό Μήνυμα στην Έναρξη", R::Always, kBuilt,
      CheckRule::NoticeOff},
     {C::CustomCategory, "&Προσαρμοσμένη Κατηγορία", R::LiveData, kBuilt,
