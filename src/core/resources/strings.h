@@ -7,11 +7,7 @@
 #include <string_view>
 
 #include "resources/strings_attendance.h"
-#include "resources/strings_averages.h"
-#include "resources/strings_backup.h"
-#include "resources/strings_attendance.h"
 #include "resources/strings_collection_dialogs.h"
-#include "resources/strings_hours.h"
 #include "resources/strings_history.h"
 #include "resources/strings_options.h"
 #include "resources/strings_privileges.h"
@@ -19,7 +15,6 @@
 #include "resources/strings_reporting.h"
 #include "resources/strings_reports.h"
 #include "resources/strings_shell.h"
-#include "resources/strings_status_lists.h"
 #include "resources/strings_store.h"
 
 namespace zelvo::res {
