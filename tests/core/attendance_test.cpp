@@ -9,6 +9,9 @@
 #include "reporting/attendance_export.h"
 #include "reporting/attendance_model.h"
 #include "reporting/attendance_record.h"
+#include "reports/attendance_page.h"
+#include "reports/recording_surface.h"
+#include "reports/report_font.h"
 #include "store/data_files.h"
 
 namespace zelvo {
@@ -184,6 +187,35 @@ TEST(Attendance, ExportHasFortyEightMonthsOldestFirst) {
     EXPECT_EQ(lines[1], "\"Πε.\",\"2024-12\",\"3\",\"265\",\"88.33\",\"\"");
     EXPECT_EQ(lines[24], "\"Πε.\",\"2026-11\",\"0\",\"0\",\"0.00\",\"40\"");
     EXPECT_EQ(lines[48], "\"Επ.\",\"2026-11\",\"1\",\"100\",\"100.00\",\"40\"");
+}
+
+TEST(Attendance, MeetingsReportAndRecordPagePrintBothMeetingsOnOnePage) {
+    ReportDoc d(kDecember);
+    d.add("Alpha", "One");
+    setMonth(d.doc, 0, d.month(0), {80, 0, 95, 90, 0});
+    reports::ReportFonts fonts;
+    fonts.resetToDefaults("greek");
+    for (const bool alone : {false, true}) {
+        reports::RecordingSurface surface(300, 300);
+        reports::ReportContext context = reports::reportContextFor(d.doc, fonts, kDecember);
+        if (alone)
+            reports::drawAttendanceRecordPage(d.doc, surface, context);
+        else
+            ASSERT_TRUE(reports::drawReport(d.doc, surface, 4, 0, context));
+        EXPECT_EQ(context.pageCount, 1);
+        std::vector<std::string> texts;
+        for (const auto& t : surface.pages().front().texts) {
+            EXPECT_LT(t.y, 300 * 10) << t.text;  // above the foot of the first page
+            texts.push_back(t.text);
+        }
+        const auto count = [&](std::string_view text) {
+            return std::count(texts.begin(), texts.end(), text);
+        };
+        EXPECT_EQ(count("ΑΡΙΘΜΟΣ ΠΑΡΟΝΤΩΝ ΣΤΙΣ ΣΥΝΑΘΡΟΙΣΕΙΣ"), 1);
+        EXPECT_EQ(count("Υπηρεσιακό Έτος 2026 - 2027"), 2);
+        EXPECT_EQ(count("88.33"), 2) << "November and the midweek year's average";
+        EXPECT_EQ(count("Συναθροίσεων"), 4);
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "records/group_caption.h"
+#include "reports/attendance_page.h"
 #include "reports/branch_block.h"
 #include "reports/hours_averages.h"
 #include "reports/meeting_block.h"
@@ -150,7 +151,7 @@ public:
 
         if (args_.mode == CongregationMode::Meetings) {
             startPage(0, false);
-            drawMeetingBlock(doc_, surface_, page_, context_, 2);
+            drawAttendanceBody(drawMeetingBlock(doc_, surface_, page_, context_, 2) + 1);
             return;
         }
         const std::vector<AnalysisSection> sections =
@@ -192,6 +193,18 @@ public:
     int pagesDrawn() const { return pageIndex_ + 1; }
 
 private:
+    // The attendance record of both meetings; a table that does not fit goes on the next page.
+    void drawAttendanceBody(int line) {
+        line = drawAttendanceTitle(surface_, page_, context_, line);
+        for (int meeting = 0; meeting < 2; ++meeting) {
+            if (line + kAttendanceTableLines > page_.linesPerPage) {
+                startPage(pageIndex_ + 1, false);
+                line = 2;
+            }
+            line = drawAttendanceTable(doc_, surface_, page_, context_, meeting, line);
+        }
+    }
+
     bool forGroup() const { return args_.group >= 1; }
     int startCount() const { return forGroup() ? kGroupStartLine : kCongregationStartLine; }
 
