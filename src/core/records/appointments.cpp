@@ -1,13 +1,19 @@
 #include "records/appointments.h"
 
+#include <utility>
+
 #include "store/zelvo_doc.h"
 
 namespace zelvo::records {
 
-AppointmentRecord* appointmentOf(CZelvoDoc& doc, std::uint16_t id, std::uint16_t kind) {
-    for (AppointmentRecord& a : doc.appointments)
+const AppointmentRecord* appointmentOf(const CZelvoDoc& doc, std::uint16_t id, std::uint16_t kind) {
+    for (const AppointmentRecord& a : doc.appointments)
         if (a.publisherId() == id && a.appointmentKind() == kind) return &a;
     return nullptr;
+}
+
+AppointmentRecord* appointmentOf(CZelvoDoc& doc, std::uint16_t id, std::uint16_t kind) {
+    return const_cast<AppointmentRecord*>(appointmentOf(std::as_const(doc), id, kind));
 }
 
 AppointmentRecord* freeAppointment(CZelvoDoc& doc) {

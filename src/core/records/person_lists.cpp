@@ -123,6 +123,14 @@ std::string periodText(int period) {
 
 }  // namespace
 
+bool inactivePeriodShown(const CalendarState& cal, const PublisherRecord& r, int period) {
+    return inactiveShown(cal, r, period);
+}
+
+bool movedPeriodShown(const CalendarState& cal, const PublisherRecord& r, int period) {
+    return movedShown(cal, r, period);
+}
+
 // ------------------------------------------------------------------ the inactive dialog
 
 InactiveListsModel::InactiveListsModel(const CZelvoDoc& doc, Form form) : doc_(doc), form_(form) {}

@@ -9,9 +9,16 @@
 
 namespace zelvo {
 class CZelvoDoc;
+struct CalendarState;
+struct PublisherRecord;
 }  // namespace zelvo
 
 namespace zelvo::records {
+
+// The period filters of the inactive list (1-5) and of the moved list (1-3), which the status
+// lists apply too.
+bool inactivePeriodShown(const CalendarState& cal, const PublisherRecord& r, int period);
+bool movedPeriodShown(const CalendarState& cal, const PublisherRecord& r, int period);
 
 struct PersonRow {
     int row = 0;

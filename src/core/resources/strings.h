@@ -15,6 +15,7 @@
 #include "resources/strings_reporting.h"
 #include "resources/strings_reports.h"
 #include "resources/strings_shell.h"
+#include "resources/strings_status_lists.h"
 #include "resources/strings_store.h"
 
 namespace zelvo::res {
