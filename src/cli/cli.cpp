@@ -49,7 +49,12 @@ constexpr const char* kUsage =
     "                                        προνόμιο ή διορισμός σκαπανέα (ΚΩΔΙΚΟΣ 1-5), η\n"
     "                                        έναρξη ή το τέλος του\n"
     "  pioneer ΦΑΚΕΛΟΣ --id N --month ΜΗΝΑΣ (--aux | --regular | --special | --none)\n"
-    "                                        σκαπανέας ενός μήνα, όπως στις λίστες σκαπανέων\n";
+    "                                        σκαπανέας ενός μήνα, όπως στις λίστες σκαπανέων\n"
+    "  history ΦΑΚΕΛΟΣ (--id N | --totals) --month M --year ΕΕΕΕ [--hours H] [--studies S]\n"
+    "      [--placements P] [--videos V] [--return-visits R] [--credit C] [--participated]\n"
+    "      [--pioneer ΚΩΔΙΚΟΣ] [--late-mark 0|1] [--reports N] [--active N]\n"
+    "                                        διόρθωση ενός περασμένου μήνα ή των συνόλων του\n"
+    "                                        (ΚΩΔΙΚΟΣ 0-3: κανένας έως ειδικός σκαπανέας)\n";
 
 // How many positionals a command that reads its own arguments takes before the folder; nothing
 // for the commands parsed here.
@@ -291,6 +296,7 @@ constexpr CommandEntry kCommands[] = {
     {"person", commandPerson, 0},       {"collection", commandCollection, 0},
     {"enter", commandEnter, 0},         {"group", commandGroup, 0},
     {"privilege", commandPrivilege, 0}, {"pioneer", commandPioneer, 0},
+    {"history", commandHistory, 0},
 };
 
 const CommandEntry* findCommand(const std::string& name) {

@@ -27,5 +27,8 @@ int commandPrivilege(const Options& o, std::ostream& out, std::ostream& err);
 // pioneer FOLDER --id N --month M (--aux | --regular | --special | --none): a month's pioneer
 // code set as the monthly pioneer lists set it, then saved.
 int commandPioneer(const Options& o, std::ostream& out, std::ostream& err);
+// history FOLDER (--id N | --totals) --month M --year YYYY [fields]: a past month's stored values
+// or the congregation's totals set as the history editor sets them, then saved.
+int commandHistory(const Options& o, std::ostream& out, std::ostream& err);
 
 }  // namespace zelvo::cli
