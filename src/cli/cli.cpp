@@ -50,6 +50,9 @@ constexpr const char* kUsage =
     "                                        έναρξη ή το τέλος του\n"
     "  pioneer ΦΑΚΕΛΟΣ --id N --month ΜΗΝΑΣ (--aux | --regular | --special | --none)\n"
     "                                        σκαπανέας ενός μήνα, όπως στις λίστες σκαπανέων\n"
+    "  attendance ΦΑΚΕΛΟΣ (--month ΜΗΝΑΣ | --next) [--midweek N,N,N,N[,N]]\n"
+    "      [--weekend N,N,N,N[,N]]           παρόντες των εβδομάδων ενός μήνα, όπως στην\n"
+    "                                        καταχώρηση (--next: ο επόμενος μήνας)\n"
     "  history ΦΑΚΕΛΟΣ (--id N | --totals) --month M --year ΕΕΕΕ [--hours H] [--studies S]\n"
     "      [--placements P] [--videos V] [--return-visits R] [--credit C] [--participated]\n"
     "      [--pioneer ΚΩΔΙΚΟΣ] [--late-mark 0|1] [--reports N] [--active N]\n"
@@ -290,12 +293,19 @@ struct CommandEntry {
 };
 
 constexpr CommandEntry kCommands[] = {
-    {"check", commandCheck, {}},        {"dump", commandDump, {}},
-    {"save", commandSave, {}},          {"demo", commandDemo, {}},
-    {"status", commandStatus, {}},      {"report", commandReport, {}},
-    {"person", commandPerson, 0},       {"collection", commandCollection, 0},
-    {"enter", commandEnter, 0},         {"group", commandGroup, 0},
-    {"privilege", commandPrivilege, 0}, {"pioneer", commandPioneer, 0},
+    {"check", commandCheck, {}},
+    {"dump", commandDump, {}},
+    {"save", commandSave, {}},
+    {"demo", commandDemo, {}},
+    {"status", commandStatus, {}},
+    {"report", commandReport, {}},
+    {"person", commandPerson, 0},
+    {"collection", commandCollection, 0},
+    {"enter", commandEnter, 0},
+    {"group", commandGroup, 0},
+    {"privilege", commandPrivilege, 0},
+    {"pioneer", commandPioneer, 0},
+    {"attendance", commandAttendance, 0},
     {"history", commandHistory, 0},
 };
 

@@ -30,5 +30,8 @@ int commandPioneer(const Options& o, std::ostream& out, std::ostream& err);
 // history FOLDER (--id N | --totals) --month M --year YYYY [fields]: a past month's stored values
 // or the congregation's totals set as the history editor sets them, then saved.
 int commandHistory(const Options& o, std::ostream& out, std::ostream& err);
+// attendance FOLDER (--month M | --next) [--midweek N,...] [--weekend N,...]: a month's weekly
+// attendance entered as the entry dialog enters it, then saved.
+int commandAttendance(const Options& o, std::ostream& out, std::ostream& err);
 
 }  // namespace zelvo::cli
