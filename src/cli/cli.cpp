@@ -34,6 +34,8 @@ constexpr const char* kUsage =
     "  demo ΦΑΚΕΛΟΣ [--people N] [--seed S]  δημιουργία δοκιμαστικής εκκλησίας\n"
     "  report ΕΙΔΟΣ ΦΑΚΕΛΟΣ [--group N] [--a4] (--pdf ΑΡΧΕΙΟ | --text | --json)\n"
     "                                        μία αναφορά σε 300 dpi (μόνο ανάγνωση)\n"
+    "  list ΚΩΔΙΚΟΣ ΦΑΚΕΛΟΣ [--filter N] [--group ΟΜΙΛΟΣ] [--json]\n"
+    "                                        μία λίστα κατάστασης (ΚΩΔΙΚΟΣ 0-15, μόνο ανάγνωση)\n"
     "  person ΦΑΚΕΛΟΣ --id N ΕΝΕΡΓΕΙΑ         μεταφορά ατόμου μεταξύ των λιστών, ΕΝΕΡΓΕΙΑ μία από\n"
     "      --to-inactive ΜΗΝΑΣ ΕΤΟΣ, --reactivate ΜΗΝΑΣ, --move ΜΗΝΑΣ, --undo-move [ΜΗΝΑΣ\n"
     "      [--regular]], --delete, --delete-temporary ΜΗΝΑΣ ΕΤΟΣ, --restore ΜΗΝΑΣ\n"
@@ -307,6 +309,7 @@ constexpr CommandEntry kCommands[] = {
     {"pioneer", commandPioneer, 0},
     {"attendance", commandAttendance, 0},
     {"history", commandHistory, 0},
+    {"list", commandList, 1},
 };
 
 const CommandEntry* findCommand(const std::string& name) {

@@ -34,4 +34,7 @@ int commandHistory(const Options& o, std::ostream& out, std::ostream& err);
 // attendance entered as the entry dialog enters it, then saved.
 int commandAttendance(const Options& o, std::ostream& out, std::ostream& err);
 
+// list CODE FOLDER [--filter N] [--group G] [--json]: the rows of a status list as the dialog
+// fills them (read-only).
+int commandList(const Options& o, std::ostream& out, std::ostream& err);
 }  // namespace zelvo::cli
