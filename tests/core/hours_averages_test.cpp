@@ -23,6 +23,10 @@ TEST(PublisherAverages, AMonthWithoutReportCountsAsZero) {
     const ThreeSix avg = publisherAverages(d.doc, row, kHours);
     EXPECT_DOUBLE_EQ(avg.three, 8.0);
     EXPECT_DOUBLE_EQ(avg.six, 10.0);
+    // Placements in a month without a report are not counted either.
+    d.values(row, 0, 3, 0, 0);
+    d.values(row, 1, 6, 0, 0);
+    EXPECT_DOUBLE_EQ(publisherAverages(d.doc, row, ReportColumn::Placements).three, 1.0);
 }
 
 TEST(PublisherAverages, ANewPublisherIsAveragedOverTheMonthsSinceTheStart) {
@@ -85,7 +89,8 @@ TEST(ReportAverage, FiltersByCategoryGroupAndPrivilege) {
     EXPECT_DOUBLE_EQ(reportAverage(d.doc, {0, 0, 0}, 3, kHours), (30 + 8 + 4) / 3.0);
     EXPECT_DOUBLE_EQ(reportAverage(d.doc, {kAnyCategory, 2, 0}, 3, kHours), 45.0);
     EXPECT_DOUBLE_EQ(reportAverage(d.doc, {kAnyCategory, 0, 2}, 3, kHours), 8.0);
-    EXPECT_DOUBLE_EQ(reportAverage(d.doc, {kAnyCategory, 0, 3}, 3, kHours), 4.0);
+    EXPECT_DOUBLE_EQ(reportAverage(d.doc, {kAnyCategory, 0, 3}, 3, kHours), 6.0)
+        << "an elder is a baptized brother too";
     EXPECT_DOUBLE_EQ(reportAverage(d.doc, {kAnyCategory, 0, 0x10}, 3, kHours), 4.0);
     EXPECT_DOUBLE_EQ(reportAverage(d.doc, {3, 0, 0}, 6, kHours), 0.0) << "no reports: 0";
 }

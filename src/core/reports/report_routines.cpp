@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "reports/averages_report.h"
 #include "reports/congregation_report.h"
 #include "reports/group_lists.h"
 #include "reports/report_kind.h"
@@ -46,6 +47,10 @@ bool drawReport(CZelvoDoc& doc, Surface& surface, int kind, int group, ReportCon
     context.pagesUsed = 0;
     if (const auto selection = groupListSelection(kind)) {
         drawGroupLists(doc, surface, *selection, context);
+        return true;
+    }
+    if (const auto averages = averagesArgsFor(kind, group)) {
+        drawAveragesReport(doc, surface, *averages, context);
         return true;
     }
     CongregationArgs args;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "resources/strings_attendance.h"
+#include "resources/strings_averages.h"
 #include "resources/strings_backup.h"
 #include "resources/strings_collection_dialogs.h"
 #include "resources/strings_history.h"
