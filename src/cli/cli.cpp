@@ -31,6 +31,10 @@ constexpr const char* kUsage =
     "  status ΦΑΚΕΛΟΣ                        κατάσταση κάθε ευαγγελιζομένου ως JSON (μόνο "
     "ανάγνωση)\n"
     "  save ΦΑΚΕΛΟΣ                          φόρτωση και αποθήκευση όπως το πρόγραμμα\n"
+    "  backup ΦΑΚΕΛΟΣ [--to ΘΕΣΗ] [--all-months] [--time ΩΩ:ΛΛ]\n"
+    "                                        αντίγραφο ασφαλείας σε φάκελο Zv9_ της ώρας\n"
+    "  restore ΦΑΚΕΛΟΣ (--last | --from ΑΝΤΙΓΡΑΦΟ | --undo)\n"
+    "                                        επαναφορά αντιγράφου ή αναίρεση της τελευταίας\n"
     "  demo ΦΑΚΕΛΟΣ [--people N] [--seed S]  δημιουργία δοκιμαστικής εκκλησίας\n"
     "  report ΕΙΔΟΣ ΦΑΚΕΛΟΣ [--group N] [--a4] (--pdf ΑΡΧΕΙΟ | --text | --json)\n"
     "                                        μία αναφορά σε 300 dpi (μόνο ανάγνωση)\n"
@@ -309,6 +313,8 @@ constexpr CommandEntry kCommands[] = {
     {"pioneer", commandPioneer, 0},
     {"attendance", commandAttendance, 0},
     {"history", commandHistory, 0},
+    {"backup", commandBackup, 0},
+    {"restore", commandRestore, 0},
     {"list", commandList, 1},
 };
 

@@ -37,4 +37,10 @@ int commandAttendance(const Options& o, std::ostream& out, std::ostream& err);
 // list CODE FOLDER [--filter N] [--group G] [--json]: the rows of a status list as the dialog
 // fills them (read-only).
 int commandList(const Options& o, std::ostream& out, std::ostream& err);
+// backup FOLDER [--to LOCATION] [--all-months] [--time HH:MM]: the data folder copied into a
+// backup folder named from the time and entered in the backup history.
+int commandBackup(const Options& o, std::ostream& out, std::ostream& err);
+// restore FOLDER (--last | --from BACKUP | --undo): a backup copied back into the folder, the
+// data as they were kept in the undo folder.
+int commandRestore(const Options& o, std::ostream& out, std::ostream& err);
 }  // namespace zelvo::cli

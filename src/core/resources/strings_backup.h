@@ -47,6 +47,9 @@ inline constexpr std::string_view kRestorePressOk =
     "Πατήστε OK για επαναφορά από αντίγραφο ασφαλείας: %1";
 inline constexpr std::string_view kRestoringFile = "Επαναφορά αρχείου %1";
 inline constexpr std::string_view kRestoreNotBackup = "Ο φάκελος %1 δεν είναι αντίγραφο ασφαλείας.";
+inline constexpr std::string_view kRestoreNoBackup =
+    "Δεν υπάρχει αντίγραφο ασφαλείας για επαναφορά.";
+inline constexpr std::string_view kRestoreNoUndo = "Δεν υπάρχει επαναφορά για αναίρεση.";
 inline constexpr std::string_view kRestoreAfterFailedSave =
     "Η αποθήκευση δεν ολοκληρώθηκε· η επαναφορά δεν ξεκινά, για να μη χαθούν οι αλλαγές σου.";
 inline constexpr std::string_view kRestoreUndoNotMade =

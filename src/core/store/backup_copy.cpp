@@ -13,12 +13,13 @@ bool copyFileSafely(const fs::path& from, const fs::path& to) {
 
 const std::vector<std::string_view>& backupFileNames() {
     static const std::vector<std::string_view> names = {
-        files::kPublishers,   files::kContactExtras,    files::kRemarks,
-        files::kAppointments, files::kEmergency,        files::kMeetings,
-        files::kUnderHour,    files::kMonthTotals,      files::kSpecialNeeds,
-        files::kSettings,     files::kGroups,           files::kOldPublishers,
-        files::kOldRemarks,   files::kOldLateReports,   files::kOldInactive,
-        files::kOldMoved,     files::kOldNonPublishers, files::kOldDeleted};
+        files::kPublishers,    files::kContactExtras, files::kRemarks,
+        files::kAppointments,  files::kEmergency,     files::kMeetings,
+        files::kUnderHour,     files::kMonthTotals,   files::kSpecialNeeds,
+        files::kSettings,      files::kGroups,        files::kDisplayConfig,
+        files::kOldPublishers, files::kOldRemarks,    files::kOldLateReports,
+        files::kOldInactive,   files::kOldMoved,      files::kOldNonPublishers,
+        files::kOldDeleted};
     return names;
 }
 

@@ -27,7 +27,8 @@ struct Progress {
 };
 using ProgressFn = std::function<void(const Progress&)>;
 
-// The data files a backup holds, the previous generation's included.
+// The data files a backup holds, the previous generation's included. zvxcfg.cfg goes along too:
+// a restore would otherwise keep the display settings of the data it replaced.
 const std::vector<std::string_view>& backupFileNames();
 // The relative names of the data files present in `folder`.
 std::vector<std::string> dataFilesIn(const fs::path& folder);
