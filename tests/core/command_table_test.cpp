@@ -368,7 +368,7 @@ TEST(CommandRules, StatusTextsNameTheCommandAndWhatIsNotThereYet) {
     EXPECT_EQ(commandStatusText(command(C::Save), s), "Αποθήκευση") << "built, even disabled";
     EXPECT_EQ(commandStatusText(command(C::ExportMonthFile), s),
               "Εξαγωγή Μηνιαίου Αρχείου: δεν είναι ακόμη διαθέσιμο");
-    EXPECT_EQ(commandStatusText(command(C::HoursEldersAndServants), s),
+    EXPECT_EQ(commandStatusText(command(C::PhonesEldersAndServants), s),
               "Πρεσβυτέρων & Διακ. Υπηρετών: δεν είναι "
               "ακόμη διαθέσιμο");
     s.customCategoryEnabled = true;

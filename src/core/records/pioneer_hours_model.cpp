@@ -46,6 +46,35 @@ int monthlyHoursGoal(int serviceYear) {
     return serviceYear < 2023 ? 70 : 50;
 }
 
+int PioneerYear::remaining() const {
+    return std::max(0, requirement() - hours - credit);
+}
+
+PioneerYear pioneerYear(const CZelvoDoc& doc, int row) {
+    const auto& cal = doc.calendar;
+    const int sy = serviceYearOf(2000 + cal.reportYear, cal.reportMonth);
+    const int reportPosition = positionOf(cal.reportMonth);
+    const bool someone = row > 0 && row < doc.recordCount();
+    const PublisherRecord* p = someone ? &doc.publishers[static_cast<std::size_t>(row)] : nullptr;
+    const auto slotAt = [sy](int position) { return yearSlot(calendarYearAt(sy, position) % 100); };
+    int position = reportPosition;
+    while (p != nullptr && position >= 0 &&
+           p->pioneerKind(monthAt(position), slotAt(position)) == kRegular)
+        --position;
+    PioneerYear y;
+    const int start = position + 1;
+    y.startMonth = monthAt(start);
+    y.monthsToServe = kMonths - start;
+    y.monthsElapsed = reportPosition - start + 1;
+    y.monthsLeft = kMonths - 1 - reportPosition;
+    y.goal = monthlyHoursGoal(sy);
+    for (int pos = start; p != nullptr && pos <= reportPosition; ++pos) {
+        y.hours += p->hours(monthAt(pos), slotAt(pos));
+        y.credit += p->monthWord(MonthWord::CreditHours, monthAt(pos), slotAt(pos));
+    }
+    return y;
+}
+
 PioneerHoursModel::PioneerHoursModel(const CZelvoDoc& doc) : doc_(doc) {
     const auto& cal = doc.calendar;
     for (int r = 1; r < doc.recordCount(); ++r) {
@@ -70,46 +99,6 @@ int PioneerHoursModel::serviceYear() const {
 
 int PioneerHoursModel::shownServiceYear() const {
     return previousYear_ ? serviceYear() - 1 : serviceYear();
-}
-
-int PioneerHoursModel::startMonth() const {
-    const int reportPosition = positionOf(doc_.calendar.reportMonth);
-    int position = reportPosition;
-    if (row() != 0) {
-        const PublisherRecord& p = doc_.publishers[static_cast<std::size_t>(row())];
-        const int sy = serviceYear();
-        while (position >= 0) {
-            const int year = calendarYearAt(sy, position) % 100;
-            if (p.pioneerKind(monthAt(position), yearSlot(year)) != kRegular) break;
-            --position;
-        }
-    }
-    return monthAt(position + 1);
-}
-
-int PioneerHoursModel::monthsToServe() const {
-    return kMonths - positionOf(startMonth());
-}
-
-int PioneerHoursModel::hoursDone() const {
-    if (row() == 0) return 0;
-    const PublisherRecord& p = doc_.publishers[static_cast<std::size_t>(row())];
-    const int sy = serviceYear();
-    int done = 0;
-    for (int pos = positionOf(startMonth()); pos <= positionOf(doc_.calendar.reportMonth); ++pos) {
-        const int slot = yearSlot(calendarYearAt(sy, pos) % 100);
-        done +=
-            p.hours(monthAt(pos), slot) + p.monthWord(MonthWord::CreditHours, monthAt(pos), slot);
-    }
-    return done;
-}
-
-int PioneerHoursModel::remaining() const {
-    return std::max(0, monthsToServe() * goal() - hoursDone());
-}
-
-int PioneerHoursModel::monthsLeft() const {
-    return kMonths - 1 - positionOf(doc_.calendar.reportMonth);
 }
 
 std::string PioneerHoursModel::startLine() const {

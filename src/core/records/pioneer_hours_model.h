@@ -16,6 +16,22 @@ int serviceYearOf(int year, int monthIndex);
 // Monthly hours goal of a regular pioneer: 70 before the service year 2023, 50 from it on.
 int monthlyHoursGoal(int serviceYear);
 
+// A regular pioneer's service year up to the report month, as the hours dialog and the pioneer
+// hours report both count it.
+struct PioneerYear {
+    int startMonth = 8;     // month index the run of regular months began; September at most back
+    int monthsToServe = 0;  // start month through August
+    int monthsElapsed = 0;  // start month through the report month
+    int monthsLeft = 0;     // after the report month up to August
+    int hours = 0;          // reported, start month through the report month
+    int credit = 0;         // pioneer credit hours, the same months
+    int goal = 0;           // monthly
+    int requirement() const { return monthsToServe * goal; }
+    int remaining() const;  // never below 0
+};
+// For row 0 (nobody) the run is empty: it starts after the report month.
+PioneerYear pioneerYear(const CZelvoDoc& doc, int row);
+
 class PioneerHoursModel {
 public:
     struct Pioneer {
@@ -48,11 +64,12 @@ public:
     int goal() const { return monthlyHoursGoal(serviceYear()); }
     // Walking back from the report month, the month after the last one that was not regular;
     // September when the run goes back that far.
-    int startMonth() const;
-    int monthsToServe() const;  // start month through August
-    int hoursDone() const;      // reported plus credit hours, start month to report month
-    int remaining() const;      // never below 0
-    int monthsLeft() const;     // months after the report month up to August
+    int startMonth() const { return year().startMonth; }
+    int monthsToServe() const { return year().monthsToServe; }
+    // Reported plus credit hours, start month to report month.
+    int hoursDone() const { return year().hours + year().credit; }
+    int remaining() const { return year().remaining(); }
+    int monthsLeft() const { return year().monthsLeft; }
 
     // The lines of the dialog (UTF-8); empty where nothing is shown.
     std::string startLine() const;
@@ -79,6 +96,7 @@ private:
 
     int row() const;
     int shownServiceYear() const;
+    PioneerYear year() const { return pioneerYear(doc_, row()); }
 };
 
 }  // namespace zelvo::records

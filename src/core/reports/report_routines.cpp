@@ -5,7 +5,10 @@
 #include "reports/averages_report.h"
 #include "reports/congregation_report.h"
 #include "reports/group_lists.h"
+#include "reports/hours_report.h"
+#include "reports/pioneer_hours_report.h"
 #include "reports/report_kind.h"
+#include "reports/year_totals_report.h"
 #include "store/zelvo_doc.h"
 
 namespace zelvo::reports {
@@ -51,6 +54,18 @@ bool drawReport(CZelvoDoc& doc, Surface& surface, int kind, int group, ReportCon
     }
     if (const auto averages = averagesArgsFor(kind, group)) {
         drawAveragesReport(doc, surface, *averages, context);
+        return true;
+    }
+    if (const auto hours = hoursReportArgsFor(kind, group)) {
+        drawHoursReport(doc, surface, *hours, context);
+        return true;
+    }
+    if (const auto totals = yearTotalsArgsFor(kind)) {
+        drawYearTotalsReport(doc, surface, *totals, context);
+        return true;
+    }
+    if (kind == kindNumber(ReportKind::PioneerHours)) {
+        drawPioneerHoursReport(doc, surface, context);
         return true;
     }
     CongregationArgs args;

@@ -10,6 +10,7 @@
 #include "resources/strings_averages.h"
 #include "resources/strings_backup.h"
 #include "resources/strings_collection_dialogs.h"
+#include "resources/strings_hours.h"
 #include "resources/strings_history.h"
 #include "resources/strings_options.h"
 #include "resources/strings_privileges.h"
