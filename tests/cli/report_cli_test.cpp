@@ -144,6 +144,21 @@ TEST_F(ReportCli, APdfPrintsTheDateOfToday) {
     fs::remove_all(dated);
 }
 
+TEST_F(ReportCli, EveryAveragesKindDrawsItsRowsAndSummary) {
+    for (const char* kind : {"5", "6", "7", "8", "9", "10", "11"}) {
+        std::vector<std::string> args{kind, folder.string(), "--text"};
+        if (std::string(kind) == "6") args.insert(args.end(), {"--group", "1"});
+        const CliRun run = report(args);
+        ASSERT_EQ(run.code, 0) << kind << run.err;
+        const std::vector<std::string> lines = linesOf(run.out);
+        EXPECT_EQ(lines[1], "Μέσος όρος για 3 / 6μήνες που τελειώνουν το Αύγουστο") << kind;
+        EXPECT_TRUE(hasLine(lines, "Όνομα\tΕκδ.\tΒίντεο\tΏρες\tΕπαν.\tΓρ.Μελ")) << kind;
+        int summaries = 0;
+        for (const std::string& l : lines) summaries += l.starts_with("Σύνολο Ευαγγελιζομένων\t");
+        EXPECT_EQ(summaries, 1) << kind;
+    }
+}
+
 TEST_F(ReportCli, ClearErrors) {
     const std::string f = folder.string();
     EXPECT_EQ(report({"99", f, "--text"}).code, 2) << "unknown kind";

@@ -61,9 +61,9 @@ std::string subtitleOf(const CZelvoDoc& doc, const AveragesArgs& a) {
         s = res::kAveragesServants;
     else if ((a.privilegeFilter & privilege::kCodeMask) == privilege::kBaptizedBrother)
         s = res::kAveragesBaptizedBrothers;
-    if (!doc.settings.congregationName.empty())
-        s += std::string(res::kNameJoin) + cp1253::toUtf8(doc.settings.congregationName);
-    return s;
+    if (doc.settings.congregationName.empty()) return s;
+    if (!s.empty()) s += res::kNameJoin;
+    return s + cp1253::toUtf8(doc.settings.congregationName);
 }
 
 // What the drawing pass adds up: per category the rows, the irregular rows and the sums of the
