@@ -1,6 +1,7 @@
 #include "reports/hours_lists.h"
 
 #include "records/group_caption.h"
+#include "reports/hours_averages.h"
 #include "resources/strings.h"
 #include "store/cp1253.h"
 #include "store/zelvo_doc.h"
@@ -34,7 +35,7 @@ bool listed(const CZelvoDoc& doc, int row, const HoursListArgs& args) {
         case HoursList::EldersAndServants:
             return code == privilege::kServant || code == privilege::kElder;
         case HoursList::BaptizedBrothers:
-            return code != 0;
+            return privilegesMatch(privilege::kBaptizedBrother, r.privileges());
         case HoursList::CustomCategory:
             return (r.privileges() & privilege::kCustomCategory) != 0;
     }
@@ -78,9 +79,9 @@ std::string hoursListSubtitle(const CZelvoDoc& doc, const HoursListArgs& args) {
             subtitle = cp1253::toUtf8(doc.settings.customCategoryName);
             break;
     }
-    if (!doc.settings.congregationName.empty())
-        subtitle += std::string(res::kNameJoin) + cp1253::toUtf8(doc.settings.congregationName);
-    return subtitle;
+    if (doc.settings.congregationName.empty()) return subtitle;
+    if (!subtitle.empty()) subtitle += res::kNameJoin;
+    return subtitle + cp1253::toUtf8(doc.settings.congregationName);
 }
 
 }  // namespace zelvo::reports

@@ -106,9 +106,7 @@ PioneerHoursDialog::PioneerHoursDialog(PioneerHoursModel& model, Print print, QW
         refresh();
     });
     connect(printButton_, &QPushButton::clicked, this, [this] {
-        if (model_.selected() < 0) return;
-        print_(model_.pioneers().at(static_cast<std::size_t>(model_.selected())).row,
-               model_.previousYear());
+        if (model_.selected() >= 0) print_();
     });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     refresh();

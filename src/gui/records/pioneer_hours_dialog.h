@@ -19,8 +19,9 @@ namespace zelvo::gui {
 class PioneerHoursDialog : public QDialog {
     Q_OBJECT
 public:
-    // `print` prints the chosen pioneer's hours; without it the print button stays disabled.
-    using Print = std::function<void(int row, bool previousYear)>;
+    // `print` prints the hours of every regular pioneer, as the pioneer hours report does;
+    // without it the print button stays disabled.
+    using Print = std::function<void()>;
     PioneerHoursDialog(records::PioneerHoursModel& model, Print print, QWidget* parent = nullptr);
 
 private:

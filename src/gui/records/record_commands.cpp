@@ -10,6 +10,7 @@
 #include "gui/records/publisher_picker.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/zelvo_view.h"
+#include "reports/report_kind.h"
 #include "shell/command_ids.h"
 
 namespace zelvo::gui {
@@ -53,8 +54,13 @@ void installRecordCommands(CMainFrame& frame) {
             afterChange(runPioneerLists(&frame, frame.document(), mode));
         });
     }
-    frame.setCommandHandler(CommandId::ViewRegularPioneers,
-                            [&frame] { runPioneerHours(&frame, frame.document()); });
+    // Its print button prints the pioneer hours report, a document named "PioProg".
+    frame.setCommandHandler(CommandId::ViewRegularPioneers, [&frame] {
+        runPioneerHours(&frame, frame.document(), [&frame] {
+            frame.view()->showReport(reports::kindNumber(reports::ReportKind::PioneerHours));
+            frame.view()->print(QLatin1String(records::PioneerHoursModel::kDocumentName));
+        });
+    });
 }
 
 }  // namespace zelvo::gui

@@ -81,10 +81,11 @@ void PrintJobs::setPrinter(std::unique_ptr<QPrinter> printer) {
     printer_ = std::move(printer);
 }
 
-void PrintJobs::print() {
+void PrintJobs::print(const QString& documentName) {
     if (!ready() || !source_.state->reportShown()) return;
     reports::ViewState& state = *source_.state;
     QPrinter& target = printer();
+    target.setDocName(documentName);
     if (!printerUsable(target)) {
         if (prompts_->askYesNo(res::kNoPrinterSavePdf)) writePdf(state.kind, {state.group});
         return;

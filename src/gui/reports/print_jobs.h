@@ -34,8 +34,9 @@ public:
     // The printer of every job, made when first needed.
     QPrinter& printer();
 
-    // The shown report through the print dialog; with no printer, the PDF is offered instead.
-    void print();
+    // The shown report through the print dialog, as a job named `documentName`; with no
+    // printer, the PDF is offered instead.
+    void print(const QString& documentName = {});
     // The report of `kind` once per group, straight to the printer (or into one PDF file when
     // there is none). The state is left on the dashboard.
     void printGroups(int kind, const std::vector<int>& groups, bool allGroups);

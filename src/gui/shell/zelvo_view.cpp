@@ -300,8 +300,8 @@ void CZelvoView::printerSetup() {
     redraw();
 }
 
-void CZelvoView::print() {
-    jobs_->print();
+void CZelvoView::print(const QString& documentName) {
+    jobs_->print(documentName);
 }
 
 void CZelvoView::printGroups(int kind, const std::vector<int>& groups, bool allGroups) {

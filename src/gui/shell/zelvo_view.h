@@ -65,8 +65,9 @@ public:
 
     // --- printing ---
     void printerSetup();
-    // With no printer, printing offers the PDF instead (gui/reports/print_jobs.h).
-    void print();
+    // With no printer, printing offers the PDF instead (gui/reports/print_jobs.h). The job is
+    // named `documentName` in the printer's queue and the PDF's title.
+    void print(const QString& documentName = {});
     void printPreview();
     // Prints the report once per group, straight to the printer, then shows the dashboard.
     void printGroups(int kind, const std::vector<int>& groups, bool allGroups);
