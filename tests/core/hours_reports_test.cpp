@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "report_fixture.h"
 #include "reports/hours_report.h"
@@ -228,6 +229,7 @@ TEST(HoursReportPages, RowsStayOnTheirPagesAndNamesBeforeTheNumbers) {
                             "Παπαχριστοδουλοπούλου-Ευαγγελοπούλου");
         d.steady(row, 30, 2);
         d.report(row, 0, 12, 1);
+        d.report(row, 1, 12, 2);
         d.pioneer(row, 0, i % 9 == 0 ? 0 : 2);
     }
     for (const ReportKind kind : {ReportKind::HoursCongregation, ReportKind::YearTotalsCongregation,
@@ -252,12 +254,15 @@ TEST(HoursReportPages, RowsStayOnTheirPagesAndNamesBeforeTheNumbers) {
                     };
                     int firstNumber = 1 << 30;
                     int widestName = 0;
+                    std::map<int, std::vector<std::pair<int, int>>> numbers;  // by line
                     for (const RecordedText& t : drawn.surface.pages().front().texts) {
                         EXPECT_TRUE(inside(t.y, t.y + std::abs(t.fontHeight)))
                             << where(t.y) << t.text;
-                        if (t.align == Align::Right && t.font == FontRole::Text)
-                            firstNumber =
-                                std::min(firstNumber, t.x - drawn.surface.textWidth(t.text));
+                        if (t.align == Align::Right && t.font == FontRole::Text) {
+                            const int left = t.x - drawn.surface.textWidth(t.text);
+                            firstNumber = std::min(firstNumber, left);
+                            numbers[t.y].emplace_back(left, t.x);
+                        }
                         if (t.align == Align::Left && t.text.rfind("Κωνσταντίνα", 0) == 0) {
                             EXPECT_NE(t.text.find(kEllipsis), std::string::npos) << t.text;
                             widestName =
@@ -268,6 +273,12 @@ TEST(HoursReportPages, RowsStayOnTheirPagesAndNamesBeforeTheNumbers) {
                         EXPECT_TRUE(inside(std::min(l.y1, l.y2), std::max(l.y1, l.y2)))
                             << where(l.y1);
                     EXPECT_LT(widestName, firstNumber) << where(0);
+                    for (auto& [y, spans] : numbers) {
+                        std::sort(spans.begin(), spans.end());
+                        for (std::size_t i = 1; i < spans.size(); ++i)
+                            EXPECT_GT(spans[i].first, spans[i - 1].second)
+                                << where(y) << ": a number runs into its neighbour";
+                    }
                     EXPECT_EQ(lastPage + 1, drawn.context.pageCount) << where(0);
                     EXPECT_GE(drawn.context.pageCount, 3);
                 }

@@ -97,11 +97,12 @@ public:
     }
 
 private:
-    int monthEdge(int k) const {
-        return page_.left + 25 * (page_.dpiX / 10) + page_.dpiX / 3 + k * (page_.dpiX / 3);
-    }
-    int averageEdge() const { return monthEdge(kMonths - 1) + page_.dpiX / 2; }
-    int nameEdge() const { return monthEdge(0) - page_.dpiX / 3; }
+    // The names take 1.75 inches and each month 0.4 inch, room for hours with a quarter suffix
+    // ("20.25") without running into the next month; the average ends seven inches right of
+    // the margin.
+    int nameEdge() const { return page_.left + page_.dpiX * 7 / 4; }
+    int monthEdge(int k) const { return nameEdge() + (k + 1) * (page_.dpiX * 2 / 5); }
+    int averageEdge() const { return monthEdge(kMonths - 1) + page_.dpiX * 9 / 20; }
     int y(int line) const { return rowY(page_, line); }
 
     void startPage(int index) {
