@@ -46,7 +46,7 @@ constexpr Command kCommands[] = {
     {C::EditDeleted, "Διαγραμμένα", R::DeletedLive, kBuilt},
     {C::ChangePassword, "Κωδικός Εισόδου", R::LiveData, kBuilt},
     {C::EditRegularPioneers, "&Τακτικοί Σκαπανείς", R::PeopleLive, kBuilt},
-    {C::EditHistory, "Ιστορικό", R::LiveData, kLater},
+    {C::EditHistory, "Ιστορικό", R::LiveData, kBuilt},
     {C::EditCircuitOverseer, "Επίσκοπος περιοχής", R::PeopleLive, kBuilt},
     // Entry
     {C::EnterReports, "Δελτία Έργου", R::PeopleLive, kBuilt},

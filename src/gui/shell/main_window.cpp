@@ -14,6 +14,7 @@
 #include "gui/records/option_dialogs.h"
 #include "gui/records/record_commands.h"
 #include "gui/reporting/collection_commands.h"
+#include "gui/reporting/history_commands.h"
 #include "gui/reporting/late_report_commands.h"
 #include "gui/reports/report_commands.h"
 #include "gui/shell/command_actions.h"
@@ -94,6 +95,7 @@ CMainFrame::CMainFrame(CZelvoDoc& doc, UserPrompts& prompts, QWidget* parent)
     installOptionCommands(*this);
     installCollectionCommands(*this);
     installLateReportCommands(*this);
+    installHistoryCommands(*this);
     updateCommands();
     // Sized to the dashboard, within the screen.
     QSize size = sizeHint().expandedTo(QSize(960, 680));
