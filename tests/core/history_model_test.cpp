@@ -193,6 +193,14 @@ TEST(HistoryEditor, EnterMovesOnByMonthOrByPerson) {
     HistoryModel one(d.doc, prompts, HistoryPreset{b, false, {}});
     EXPECT_FALSE(one.visible(F::List) || one.visible(F::PersonAdvance));
     EXPECT_EQ(one.row(), b);
+    // A student's months hold the conductor's name: nobody is edited.
+    const int student = d.add("Gamma", "Gamma", kNonPublisher);
+    d.at(student).setText(PublisherRecord::kConductor, "Anna Alpha");
+    HistoryModel none(d.doc, prompts, HistoryPreset{student, false, {}});
+    none.type(F::Hours, "5");
+    none.finish();
+    EXPECT_EQ(none.row(), 0);
+    EXPECT_EQ(d.at(student).conductor(), "Anna Alpha");
 }
 
 TEST(HistoryEditor, AnInactivePersonsYearsCountFromTheYearOfBecomingInactive) {

@@ -82,18 +82,24 @@ HistoryModel::HistoryModel(CZelvoDoc& doc, UserPrompts& prompts, HistoryPreset p
     baseMonth_ = cal.reportMonth;
     lastThisYear_ = baseMonth_ - 1;  // the report month itself belongs to the report form
     oldBaseMonth_ = doc.header().collectionState(baseMonth_) == 0;
-    if (preset.row > 0 && preset.row < doc.recordCount()) {
+    const auto rowKind = [&doc](int row) {
+        return row < doc.recordCount() ? doc.publishers[static_cast<std::size_t>(row)].kind() : -1;
+    };
+    if (preset.row == 0) {
+        for (const IndexEntry& e : doc.kindLists[kPublisher]) people_.push_back(e.recordIndex);
+    } else if (preset.row > 0 && rowKind(preset.row) >= 0 && rowKind(preset.row) != kNonPublisher) {
         people_ = {preset.row};
-        const PublisherRecord& r = doc.publishers[static_cast<std::size_t>(preset.row)];
         if (preset.inactive) {
             // The months kept are those up to the month the person became inactive.
+            const PublisherRecord& r = doc.publishers[static_cast<std::size_t>(preset.row)];
             baseYear_ = inactiveYear(r.statusFlags2());
             baseMonth_ = std::clamp((r.statusFlags() >> 4) - 1, 0, 11);
             lastThisYear_ = baseMonth_;
             oldBaseMonth_ = false;
         }
     } else {
-        for (const IndexEntry& e : doc.kindLists[kPublisher]) people_.push_back(e.recordIndex);
+        // Nobody, and no list: a student's row holds the conductor's name where months would be.
+        preset_.row = -1;
     }
     if (!people_.empty()) {
         row_ = people_.front();
