@@ -49,7 +49,8 @@ enum class HistoryField {
 // The categories of the totals mode, in the order of its list.
 enum class TotalsCategory { Publishers, Auxiliary, Pioneers, Active };
 
-// How the record card opens the editor: on one person (the list hidden), or in totals mode.
+// How the record card opens the editor: on one person (the list hidden; a student, whose month
+// bytes hold the conductor's name, is never edited), or in totals mode.
 struct HistoryPreset {
     int row = 0;            // 0: the active list, on its first person
     bool inactive = false;  // the row's years count from the year it became inactive
