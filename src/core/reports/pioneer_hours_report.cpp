@@ -69,10 +69,10 @@ public:
     }
 
 private:
-    // The name takes 1.6 inches; the values follow 3/4 inch apart, the last, under the widest
+    // The name takes 2.2 inches; the values follow 0.65 inch apart, the last, under the widest
     // heading, 0.9 inch after its neighbour, ending seven inches right of the margin.
     int column(int k) const {
-        const int x = page_.left + page_.dpiX * 8 / 5 + std::min(k, 6) * (page_.dpiX * 3 / 4);
+        const int x = page_.left + page_.dpiX * 11 / 5 + std::min(k, 6) * (page_.dpiX * 13 / 20);
         return k < kValueColumns ? x : x + page_.dpiX * 9 / 10;
     }
 
