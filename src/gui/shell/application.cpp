@@ -13,6 +13,7 @@
 #include "gui/shell/qt_text.h"
 #include "gui/shell/single_instance.h"
 #include "gui/shell/toolbar_icons.h"
+#include "gui/store/backup_commands.h"
 #include "resources/strings.h"
 #include "store/clock.h"
 #include "store/folder_lock.h"
@@ -118,6 +119,9 @@ int runZelvo(QApplication& app, QtPrompts& prompts) {
     CMainFrame* window = zelvo.mainWindow();
     prompts.setParentWidget(window);
     QObject::connect(&instance, &SingleInstance::raiseRequested, window, &CMainFrame::bringToFront);
+    // The backup offered on exit is the secretary's, not a measured start's.
+    if (qEnvironmentVariableIntValue("ZELVO_EXIT_AFTER_SHOWN") != 1)
+        window->setClosingStep([window] { offerBackupOnExit(*window); });
     if (qEnvironmentVariableIntValue("ZELVO_EXIT_AFTER_SHOWN") == 1) {
         QWindow* handle = window->windowHandle();
         if (handle != nullptr && !handle->isExposed())

@@ -24,6 +24,7 @@
 #include "gui/shell/qt_text.h"
 #include "gui/shell/toolbar_icons.h"
 #include "gui/shell/zelvo_view.h"
+#include "gui/store/backup_commands.h"
 #include "resources/strings.h"
 #include "shell/command_table.h"
 #include "store/cp1253.h"
@@ -95,6 +96,7 @@ CMainFrame::CMainFrame(CZelvoDoc& doc, UserPrompts& prompts, QWidget* parent)
     installOptionCommands(*this);
     installCollectionCommands(*this);
     installLateReportCommands(*this);
+    installBackupCommands(*this);
     installHistoryCommands(*this);
     updateCommands();
     // Sized to the dashboard, within the screen.
@@ -281,8 +283,8 @@ void CMainFrame::returnToLiveData() {
     postDashboardRefresh();
 }
 
-// The document is empty now: working on, or saving it, would put an empty table in place of
-// the congregation's data. The program ends as it does when the password is refused at start.
+// Working on, or saving, an empty document would put an empty table in place of the
+// congregation's data.
 void CMainFrame::leaveAfterLostData() {
     abandoned_ = true;
     close();
@@ -327,6 +329,7 @@ bool CMainFrame::closeDocument() {
                 return false;
         }
     }
+    if (!abandoned_ && closingStep_) closingStep_();
     doc_.closeDocument();
     documentClosed_ = true;
     return true;

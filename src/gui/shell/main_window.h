@@ -57,6 +57,13 @@ public:
     // installRecordCommands). A handler runs only when the command's rule allows it.
     using CommandHandler = std::function<void()>;
     void setCommandHandler(shell::CommandId id, CommandHandler handler);
+    // A step of closing that runs after the save question, before the document closes (the backup
+    // offered on exit). It cannot keep the window open.
+    using ClosingStep = std::function<void()>;
+    void setClosingStep(ClosingStep step) { closingStep_ = std::move(step); }
+    // The document is empty (the live data could not be loaded again): the program ends without
+    // a question, as when the password is refused at start.
+    void leaveAfterLostData();
     CZelvoDoc& document() const { return doc_; }
     UserPrompts& prompts() { return prompts_; }
 
@@ -85,6 +92,7 @@ private:
     UrlOpener openUrl_;
     ClockSource now_;
     std::map<shell::CommandId, CommandHandler> handlers_;
+    ClosingStep closingStep_;
     shell::FramePlacement placement_;
     shell::ViewMode placedMode_ = shell::ViewMode::Dashboard;
     bool documentClosed_ = false;
@@ -108,7 +116,6 @@ private:
     void toggleAutoCapitalize();
     void openPreviousReport(int monthsBack);
     void returnToLiveData();
-    void leaveAfterLostData();
     void openUserGuide();
 };
 
