@@ -3,6 +3,7 @@
 // of two service years and the 24-month export.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <sstream>
 
 #include "report_fixture.h"
@@ -20,6 +21,7 @@ namespace {
 using namespace reporting;
 using A = MeetingAttendance;
 using test::ReportDoc;
+namespace fs = std::filesystem;
 
 constexpr Date kDecember{2026, 12, 8};  // report month November 2026, slot 0
 constexpr Date kFebruary{2027, 2, 8};   // report month January 2027, slot 1
@@ -187,6 +189,38 @@ TEST(Attendance, ExportHasFortyEightMonthsOldestFirst) {
     EXPECT_EQ(lines[1], "\"Πε.\",\"2024-12\",\"3\",\"265\",\"88.33\",\"\"");
     EXPECT_EQ(lines[24], "\"Πε.\",\"2026-11\",\"0\",\"0\",\"0.00\",\"40\"");
     EXPECT_EQ(lines[48], "\"Επ.\",\"2026-11\",\"1\",\"100\",\"100.00\",\"40\"");
+}
+
+// The file the export command writes, read back by Python's csv module as a spreadsheet would.
+TEST(Attendance, ExportFileReadsBackWithGreekIntact) {
+    ReportDoc d(kDecember);
+    test::TestFolder folder;
+    d.doc.dataFolder = folder.str();
+    setMonth(d.doc, 1, d.month(0), {100, 0, 0, 0, 0});
+    ScriptedPrompts prompts;
+    const fs::path file = attendanceExportPath(d.doc);
+    prompts.savePaths = {file.string()};
+    prompts.answers = {Answer::Yes};
+    EXPECT_EQ(exportAttendance(d.doc, prompts), folder.path() / "Exports");
+    ASSERT_EQ(prompts.savesOffered, (std::vector<std::string>{file.string()}));
+    EXPECT_EQ(prompts.questions.at(0), "Εξαγωγή Παρόντες Συναθροίσεων.csv\nΕμφάνιση σε φάκελο?");
+
+    const std::string script =
+        "import csv,sys\n"
+        "rows=list(csv.reader(open(sys.argv[1],encoding='utf-8-sig',newline='')))\n"
+        "print(len(rows),'|'.join(rows[0]),'|'.join(rows[48]),sep='\\n')\n";
+    FILE* pipe = popen(("python3 -c \"" + script + "\" '" + file.string() + "'").c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string out;
+    for (char buf[256]; std::fgets(buf, sizeof buf, pipe) != nullptr;) out += buf;
+    ASSERT_EQ(pclose(pipe), 0) << out;
+    EXPECT_EQ(out, "49\nΣυνάθροιση|Μήνας|Αρ.|Σύν|Μ.Ο.|Δραστήριοι\nΕπ.|2026-11|1|100|100.00|\n");
+
+    prompts.savePaths = {(folder.path() / "missing" / "x" / "a.csv").string()};
+    fs::create_directories(folder.path() / "missing");
+    folder.writeText("missing/x", "a file where the folder should be");
+    EXPECT_EQ(exportAttendance(d.doc, prompts), fs::path());
+    EXPECT_EQ(prompts.messages.size(), 1u) << "cannot create the file";
 }
 
 TEST(Attendance, MeetingsReportAndRecordPagePrintBothMeetingsOnOnePage) {

@@ -8,6 +8,7 @@
 #include "reporting/attendance_record.h"
 #include "resources/strings.h"
 #include "store/file_io.h"
+#include "store/user_prompts.h"
 #include "store/zelvo_doc.h"
 
 namespace zelvo::reporting {
@@ -63,6 +64,22 @@ bool writeAttendanceExport(const CZelvoDoc& doc, const std::filesystem::path& fi
     std::error_code ec;
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
     return writeFileAtomic(file, attendanceExportText(doc));
+}
+
+std::filesystem::path exportAttendance(const CZelvoDoc& doc, UserPrompts& prompts) {
+    const std::filesystem::path offered = attendanceExportPath(doc);
+    std::error_code ec;
+    std::filesystem::create_directories(offered.parent_path(), ec);
+    const std::string chosen =
+        prompts.chooseSaveFile(res::kExportAttendanceTitle, offered.string(), res::kCsvFileFilter);
+    if (chosen.empty()) return {};
+    const std::filesystem::path file(chosen);
+    if (!writeAttendanceExport(doc, file)) {
+        prompts.showMessage(res::format(res::kCannotCreateFile, file.string()));
+        return {};
+    }
+    if (!prompts.askYesNo(res::format(res::kExportShowFolder, file.filename().string()))) return {};
+    return file.parent_path();
 }
 
 }  // namespace zelvo::reporting

@@ -6,7 +6,8 @@
 
 namespace zelvo {
 class CZelvoDoc;
-}
+class UserPrompts;
+}  // namespace zelvo
 
 namespace zelvo::reporting {
 
@@ -21,5 +22,10 @@ std::filesystem::path attendanceExportPath(const CZelvoDoc& doc);
 // Writes the export to `file`, creating its folder when missing. False when the file could not
 // be written (nothing is left half written).
 [[nodiscard]] bool writeAttendanceExport(const CZelvoDoc& doc, const std::filesystem::path& file);
+
+// The export command: the save dialog offers the file in the exports folder; a file that cannot
+// be written is told; otherwise the question whether to show the folder. The folder to show
+// (empty when none: cancelled, failed, or No).
+std::filesystem::path exportAttendance(const CZelvoDoc& doc, UserPrompts& prompts);
 
 }  // namespace zelvo::reporting

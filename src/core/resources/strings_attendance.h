@@ -30,6 +30,8 @@ inline constexpr std::string_view kExportMeetingHeading = "Συνάθροιση"
 inline constexpr std::string_view kExportMonthHeading = "Μήνας";
 inline constexpr std::string_view kMidweekShort = "Πε.";
 inline constexpr std::string_view kWeekendShort = "Επ.";
+inline constexpr std::string_view kExportAttendanceTitle = "Εξαγωγή Παρόντων Συναθροίσεων";
+inline constexpr std::string_view kCsvFileFilter = "Αρχεία CSV (*.csv)";
 inline constexpr std::string_view kExportShowFolder = "Εξαγωγή %1\nΕμφάνιση σε φάκελο?";
 
 // zelvo-cli attendance.

@@ -31,7 +31,7 @@ constexpr Command kCommands[] = {
     {C::ExportEmergencyContacts, "Εξαγωγή Επαφών Έκτακτης Ανάγκης", R::Always, kLater},
     {C::ExportCardHeadings, "Εξαγωγή Επικεφαλίδων των Καρτών", R::Always, kLater},
     {C::ExportActivitySummary, "Εξαγωγή Περίληψης Δραστηριότητας", R::LiveData, kLater},
-    {C::ExportAttendance, "Εξαγωγή Παρόντων Συναθροίσεων", R::LiveData, kLater},
+    {C::ExportAttendance, "Εξαγωγή Παρόντων Συναθροίσεων", R::LiveData, kBuilt},
     {C::ExportXml, "Εξαγωγή σε XML", R::Always, kLater},
     {C::ImportXml, "Εισαγωγή από XML", R::LiveData, kLater},
     {C::ReturnToDashboard, "Επιστροφή στον Πίνακα Εργασίας", R::ReportShown, kBuilt},
@@ -50,12 +50,12 @@ constexpr Command kCommands[] = {
     {C::EditCircuitOverseer, "Επίσκοπος περιοχής", R::PeopleLive, kBuilt},
     // Entry
     {C::EnterReports, "Δελτία Έργου", R::PeopleLive, kBuilt},
-    {C::EnterAttendance, "Παρόντες Συναθροίσεων", R::LiveData, kLater},
+    {C::EnterAttendance, "Παρόντες Συναθροίσεων", R::LiveData, kBuilt},
     // View
     {C::ViewRecordCards, "Αρχεία Ευαγγελιζομένων", R::Always, kLater},
     {C::ViewQuickReview, "Γρήγορη Ανασκόπηση", R::Always, kLater},
     {C::ViewActivitySummary, "Περίληψη Δραστηριότητας", R::Always, kLater},
-    {C::ViewAttendance, "Παρόντες Συναθροίσεων", R::Always, kLater},
+    {C::ViewAttendance, "Παρόντες Συναθροίσεων", R::Always, kBuilt},
     {C::ViewRegularPioneers, "Τακτικοί Σκαπανείς", R::Always, kBuilt},
     {C::ListNoReport, "Χωρίς Έκθεση", R::Always, kLater},
     {C::ListIrregular, "Μη Τακτικοί", R::Always, kLater},

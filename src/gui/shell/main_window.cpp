@@ -13,6 +13,7 @@
 
 #include "gui/records/option_dialogs.h"
 #include "gui/records/record_commands.h"
+#include "gui/reporting/attendance_commands.h"
 #include "gui/reporting/collection_commands.h"
 #include "gui/reporting/history_commands.h"
 #include "gui/reporting/late_report_commands.h"
@@ -95,6 +96,7 @@ CMainFrame::CMainFrame(CZelvoDoc& doc, UserPrompts& prompts, QWidget* parent)
     installRecordCommands(*this);
     installOptionCommands(*this);
     installCollectionCommands(*this);
+    installAttendanceCommands(*this);
     installLateReportCommands(*this);
     installBackupCommands(*this);
     installHistoryCommands(*this);
