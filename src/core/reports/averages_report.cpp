@@ -169,6 +169,7 @@ private:
             edges.push_back(columns_[v + 1]);
         }
         drawColumnHeadings(surface_, page_, *context_.fonts, context_.page, names, edges);
+        select(FontRole::Small);  // the rows' font, chosen once a page
     }
 
     // The grid of the page's rows, from the headings' line to `endLine`.
@@ -193,7 +194,6 @@ private:
     }
 
     void drawRow(int row, int line) {
-        select(FontRole::Small);
         const CalendarState& cal = doc_.calendar;
         const auto category =
             static_cast<std::size_t>(doc_.pioneerKindOf(row, cal.reportMonth, cal.reportSlot()));
