@@ -94,6 +94,7 @@ private slots:
                                 [&](QWidget*, const QString&) { return data.path(); });
             dialog.show();
             QCOMPARE(dialog.windowTitle(), text("Επαναφορά"));
+            zelvo::test::saveScreenshot(&dialog, "restore-dialog.png");
             QCOMPARE(child<QListWidget>(&dialog, "backupList")->count(), 1);
             QVERIFY(child<QRadioButton>(&dialog, "lastChoice")->isChecked());
             QVERIFY(child<QRadioButton>(&dialog, "undoChoice")->isHidden());
