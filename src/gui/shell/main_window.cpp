@@ -18,6 +18,7 @@
 #include "gui/reporting/history_commands.h"
 #include "gui/reporting/late_report_commands.h"
 #include "gui/reports/report_commands.h"
+#include "gui/reports/status_list_commands.h"
 #include "gui/shell/command_actions.h"
 #include "gui/shell/dashboard.h"
 #include "gui/shell/help_commands.h"
@@ -96,6 +97,7 @@ CMainFrame::CMainFrame(CZelvoDoc& doc, UserPrompts& prompts, QWidget* parent)
     installRecordCommands(*this);
     installOptionCommands(*this);
     installCollectionCommands(*this);
+    installStatusListCommands(*this);
     installAttendanceCommands(*this);
     installLateReportCommands(*this);
     installBackupCommands(*this);
