@@ -13,7 +13,6 @@ namespace zelvo::res {
 
 // The title: %1 the person (or the totals), %2 the month, %3 the year.
 inline constexpr std::string_view kHistoryTitle = "%1 - %2 %3";
-inline constexpr std::string_view kHistoryDialogTitle = "Επεξεργασία Ιστορικού";
 inline constexpr std::string_view kHistoryCredit = "Πίστωση Σκαπανέα";
 inline constexpr std::string_view kHistoryAuxiliary = "Βοηθητικός Σκαπανέας";
 inline constexpr std::string_view kHistoryRegular = "Τακτικός σκαπανέας";
