@@ -4,15 +4,19 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPrinterInfo>
 #include <QTableWidget>
 #include <QtTest>
 
 #include "gui/modal_script.h"
 #include "gui/reporting/attendance_entry_dialog.h"
+#include "gui/reporting/attendance_printing.h"
 #include "gui/reporting/attendance_record_dialog.h"
 #include "gui/shell_fixture.h"
 #include "gui/typing.h"
 #include "gui/widget_lookup.h"
+#include "reports/report_font.h"
+#include "reports/view_state.h"
 #include "store/zelvo_doc.h"
 
 using namespace zelvo;
@@ -142,6 +146,24 @@ private slots:
         QCOMPARE(current->item(3, 1), nullptr);                         // December not yet
         QCOMPARE(current->verticalHeaderItem(12)->text(), QStringLiteral("Συνάθροιση Υπηρεσίας"));
         test::saveScreenshot(&dialog, "attendance-record.png");
+    }
+
+    // Without a printer the page goes into the PDF file chosen, whole.
+    void thePrintedPageWithoutAPrinter() {
+        if (!QPrinterInfo::defaultPrinter().isNull()) QSKIP("a printer is installed");
+        Desk d;
+        reports::ReportFonts fonts;
+        fonts.resetToDefaults("greek");
+        const reports::ViewState state(96, 96, 300, 300);
+        const QString pdf = d.folder.file(QStringLiteral("record.pdf"));
+        d.prompts.answers = {Answer::Yes};
+        d.prompts.savePaths = {pdf.toStdString()};
+        gui::printAttendanceRecord(nullptr, d.doc, fonts, state, d.prompts);
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5) == "%PDF-");
+        QVERIFY(!QFile::exists(pdf + QStringLiteral(".tmp~")));
+        QVERIFY(d.prompts.messages.empty());
     }
 };
 
