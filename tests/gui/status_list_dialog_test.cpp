@@ -143,6 +143,7 @@ private slots:
         demo.prompts.savePaths = {pdf.toStdString()};
         zelvo::test::click(d.get(), "secondButton");
         QCOMPARE(demo.prompts.questions.size(), std::size_t{1});
+        QVERIFY(demo.prompts.questions.front().starts_with("Δεν υπάρχει εκτυπωτής."));
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString bytes = QString::fromLatin1(file.readAll());

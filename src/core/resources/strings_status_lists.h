@@ -56,8 +56,8 @@ inline constexpr std::string_view kNoEmailFor = "Δεν Υπάρχει Ηλ. Δ�
 inline constexpr std::string_view kNoPrinterInstalled =
     "Δεν υπάρχει εκτυπωτής. Βεβαιωθείτε ότι υπάρχει εγκατεστημένος εκτυπωτής και προσπαθείστε "
     "ξανά.";
-inline constexpr std::string_view kListPdfOffer =
-    "Δεν βρέθηκε εκτυπωτής. Να αποθηκευτεί η λίστα ως PDF;";
+// After kNoPrinterInstalled and a blank line.
+inline constexpr std::string_view kListPdfOffer = "Να αποθηκευτεί η λίστα ως PDF;";
 
 // The printed list.
 inline constexpr std::string_view kListHeadingMonth = "Μήνας";

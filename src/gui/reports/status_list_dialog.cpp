@@ -212,7 +212,9 @@ void StatusListDialog::onSecond() {
 void StatusListDialog::print(const std::vector<reporting::StatusPrintout>& lists) {
     if (lists.empty()) return;
     if (!hasPrinter_()) {
-        if (!prompts_.askYesNo(res::kListPdfOffer)) return;
+        const std::string offer =
+            std::string(res::kNoPrinterInstalled) + "\n\n" + std::string(res::kListPdfOffer);
+        if (!prompts_.askYesNo(offer)) return;
         const std::string suggested =
             QDir(QString::fromStdString(doc_.dataFolder))
                 .filePath(qtText(lists.front().title).trimmed() + QStringLiteral(".pdf"))
