@@ -21,6 +21,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 #include <memory>
 
 #include "gui/reports/print_preview_window.h"
@@ -34,6 +35,7 @@
 #include "render/report_pdf.h"
 #include "reports/recording_surface.h"
 #include "reports/report_font.h"
+#include "reports/report_kind.h"
 #include "reports/report_routines.h"
 #include "resources/strings.h"
 #include "shell/command_table.h"
@@ -759,11 +761,16 @@ private slots:
         std::string error;
         QVERIFY(!render::writeReportPdf(s.doc, request, error));
         QVERIFY(gui::qtText(error).startsWith(QStringLiteral("Το αρχείο PDF δεν μπόρεσε")));
-        request.kind = 5;  // no routine yet
-        request.path = folder.file(QStringLiteral("averages.pdf")).toStdString();
+        // A kind whose routine is not there yet.
+        const auto kinds = reports::reportKinds();
+        const auto unbuilt = std::find_if(
+            kinds.begin(), kinds.end(), [](const reports::ReportKindInfo& k) { return !k.built; });
+        QVERIFY(unbuilt != kinds.end());
+        request.kind = reports::kindNumber(unbuilt->kind);
+        request.path = folder.file(QStringLiteral("unbuilt.pdf")).toStdString();
         QVERIFY(!render::writeReportPdf(s.doc, request, error));
         QCOMPARE(error, std::string(res::kPdfNoReport));
-        QVERIFY(!folder.exists(QStringLiteral("averages.pdf")));
+        QVERIFY(!folder.exists(QStringLiteral("unbuilt.pdf")));
     }
 };
 
