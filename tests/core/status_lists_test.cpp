@@ -276,6 +276,11 @@ TEST_F(StatusListDialog, TitleButtonsAndStatusLineFollowTheChoices) {
     EXPECT_TRUE(m.comboEntries().empty());
     EXPECT_EQ(m.listEntries().size(), 5u);
     EXPECT_FALSE(m.contactShown());
+    m.setListEntry(1);
+    EXPECT_EQ(m.printout().title, "Προνόμια υπηρεσίας - Πρεσβύτεροι");
+    m.setList(L::Baptized);
+    m.setListEntry(6);
+    EXPECT_EQ(m.printout().title, "Έτη Βάφτισματος - 40 - 49 χρονών");
 }
 
 TEST_F(StatusListDialog, ContactLineStepsThroughTheNumbersAndFallsBackToTheOverseer) {

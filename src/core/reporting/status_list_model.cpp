@@ -234,7 +234,17 @@ std::string StatusListModel::secondCaption() const {
 
 StatusPrintout StatusListModel::printout() const {
     StatusPrintout p;
+    // On paper the title names the period, band or privilege chosen, as the dialog shows it.
     p.title = listTitle();
+    const FilterKind k = filterKind(list_);
+    const std::vector<std::string> entries = k == FilterKind::Period ? comboEntries()
+                                             : k == FilterKind::Bands || k == FilterKind::Privileges
+                                                 ? listEntries()
+                                                 : std::vector<std::string>{};
+    const std::size_t chosen =
+        static_cast<std::size_t>(k == FilterKind::Period ? combo_ : listEntry_);
+    if (chosen < entries.size())
+        p.title += std::string(res::kNameJoin) + std::string(trimmed(entries[chosen]));
     const int g = group();
     if (g > 0) {
         p.heading = groupHeading(g);
