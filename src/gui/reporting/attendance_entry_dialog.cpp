@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -38,6 +39,10 @@ QLineEdit* readOnlyField(QWidget* parent, const QString& name) {
 
 WeekEdit::WeekEdit(QWidget* parent) : QLineEdit(parent) {
     setMaximumWidth(80);
+    // What does not come through the keys (a paste) keeps to digits and a point too.
+    setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]{0,3}")), this));
+    connect(this, &QLineEdit::textEdited, this, &WeekEdit::typed);
 }
 
 void WeekEdit::keyPressEvent(QKeyEvent* event) {
