@@ -15,15 +15,8 @@ namespace {
 using namespace zelvo;
 namespace fs = std::filesystem;
 
-// A folder of its own: the backups write into it and its settings.
 const std::string& ownFolder() {
-    static const std::string folder = [] {
-        const fs::path to =
-            fs::temp_directory_path() / ("zelvo_bench_backup_" + std::to_string(::getpid()));
-        fs::remove_all(to);
-        fs::copy(bench::CapacityFolder::path(), to, fs::copy_options::recursive);
-        return to.string();
-    }();
+    static const std::string folder = bench::ownCapacityCopy("backup");
     return folder;
 }
 

@@ -50,6 +50,17 @@ private:
     std::string path_;
 };
 
+// A copy of the capacity congregation of its own (named after `name`, made on the first call),
+// for a benchmark that changes its folder: the others read the shared one.
+inline std::string ownCapacityCopy(const std::string& name) {
+    namespace fs = std::filesystem;
+    const fs::path to =
+        fs::temp_directory_path() / ("zelvo_bench_" + name + "_" + std::to_string(::getpid()));
+    fs::remove_all(to);
+    fs::copy(CapacityFolder::path(), to, fs::copy_options::recursive);
+    return to.string();
+}
+
 // The capacity congregation loaded read-only once, for the benchmarks that only read it.
 inline CZelvoDoc& capacityDoc() {
     static CZelvoDoc doc;

@@ -17,15 +17,8 @@ namespace {
 using namespace zelvo;
 namespace fs = std::filesystem;
 
-// A folder of its own: the other benchmarks read the shared one, which this one would change.
 const std::string& ownFolder() {
-    static const std::string folder = [] {
-        const fs::path to =
-            fs::temp_directory_path() / ("zelvo_bench_init_" + std::to_string(::getpid()));
-        fs::remove_all(to);
-        fs::copy(bench::CapacityFolder::path(), to, fs::copy_options::recursive);
-        return to.string();
-    }();
+    static const std::string folder = bench::ownCapacityCopy("init");
     return folder;
 }
 
