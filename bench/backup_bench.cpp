@@ -16,8 +16,8 @@ using namespace zelvo;
 namespace fs = std::filesystem;
 
 const std::string& ownFolder() {
-    static const std::string folder = bench::ownCapacityCopy("backup");
-    return folder;
+    static const bench::CapacityCopy copy("backup");
+    return copy.path();
 }
 
 void BM_BackupCapacity(benchmark::State& state) {

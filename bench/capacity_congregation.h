@@ -50,16 +50,29 @@ private:
     std::string path_;
 };
 
-// A copy of the capacity congregation of its own (named after `name`, made on the first call),
-// for a benchmark that changes its folder: the others read the shared one.
-inline std::string ownCapacityCopy(const std::string& name) {
-    namespace fs = std::filesystem;
-    const fs::path to =
-        fs::temp_directory_path() / ("zelvo_bench_" + name + "_" + std::to_string(::getpid()));
-    fs::remove_all(to);
-    fs::copy(CapacityFolder::path(), to, fs::copy_options::recursive);
-    return to.string();
-}
+// A copy of the capacity congregation of its own (named after `name`), removed at exit, for a
+// benchmark that changes its folder: the others read the shared one.
+class CapacityCopy {
+public:
+    explicit CapacityCopy(const std::string& name) {
+        namespace fs = std::filesystem;
+        path_ =
+            (fs::temp_directory_path() / ("zelvo_bench_" + name + "_" + std::to_string(::getpid())))
+                .string();
+        fs::remove_all(path_);
+        fs::copy(CapacityFolder::path(), path_, fs::copy_options::recursive);
+    }
+    ~CapacityCopy() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    CapacityCopy(const CapacityCopy&) = delete;
+    CapacityCopy& operator=(const CapacityCopy&) = delete;
+    const std::string& path() const { return path_; }
+
+private:
+    std::string path_;
+};
 
 // The capacity congregation loaded read-only once, for the benchmarks that only read it.
 inline CZelvoDoc& capacityDoc() {

@@ -18,8 +18,8 @@ using namespace zelvo;
 namespace fs = std::filesystem;
 
 const std::string& ownFolder() {
-    static const std::string folder = bench::ownCapacityCopy("init");
-    return folder;
+    static const bench::CapacityCopy copy("init");
+    return copy.path();
 }
 
 void BM_InitializeMonthWithCopy(benchmark::State& state) {
