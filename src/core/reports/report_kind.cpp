@@ -35,7 +35,7 @@ constexpr std::array kKinds{
     ReportKindInfo{K::AveragesBaptizedBrothers, kAverages, false, true},
     ReportKindInfo{K::AveragesCustomCategory, kAverages, false, true},
     ReportKindInfo{K::Statistics, "statistics"},
-    ReportKindInfo{K::Labels, "record-file labels"},
+    ReportKindInfo{K::Labels, "record-file labels", false, true},
     ReportKindInfo{K::HoursCustomCategory, kHours, false, true},
     ReportKindInfo{K::HoursAuxiliaryPioneers, kHours, false, true},
     ReportKindInfo{K::HoursCongregation, kHours, false, true},

@@ -6,6 +6,7 @@
 #include "reports/congregation_report.h"
 #include "reports/group_lists.h"
 #include "reports/hours_report.h"
+#include "reports/labels_report.h"
 #include "reports/pioneer_hours_report.h"
 #include "reports/report_kind.h"
 #include "reports/year_totals_report.h"
@@ -62,6 +63,10 @@ bool drawReport(CZelvoDoc& doc, Surface& surface, int kind, int group, ReportCon
     }
     if (const auto totals = yearTotalsArgsFor(kind)) {
         drawYearTotalsReport(doc, surface, *totals, context);
+        return true;
+    }
+    if (kind == kindNumber(ReportKind::Labels)) {
+        drawLabelsReport(doc, surface, context);
         return true;
     }
     if (kind == kindNumber(ReportKind::PioneerHours)) {

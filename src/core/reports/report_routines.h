@@ -2,6 +2,8 @@
 // the drawing routine of a report kind and hands it the document, the surface and the context.
 #pragma once
 
+#include <vector>
+
 #include "reports/page_header.h"
 #include "reports/page_model.h"
 #include "reports/report_font.h"
@@ -13,12 +15,20 @@ class CZelvoDoc;
 
 namespace zelvo::reports {
 
+// The labels' job: the first label position (1-20) and the rows chosen for it; no rows: every
+// active publisher.
+struct LabelJob {
+    int firstPosition = 1;
+    std::vector<int> rows;
+};
+
 // What a drawing routine needs besides the document and the surface.
 struct ReportContext {
     const ReportFonts* fonts = nullptr;
     PageSettings page;     // resolutions, page length, grid lines, top margin
     HeaderOptions header;  // the print-date option, today, the language word
     bool isA4 = false;     // the job prints on A4 paper
+    LabelJob labels;       // the labels report only
     int pageCount = 1;     // set by the routine on every draw
     // The pages that hold anything; the count may foresee a last page the drawing never needed.
     // A job of the whole report stops there. 0: the same as pageCount.

@@ -13,6 +13,7 @@
 #include "resources/strings_collection_dialogs.h"
 #include "resources/strings_hours.h"
 #include "resources/strings_history.h"
+#include "resources/strings_labels.h"
 #include "resources/strings_options.h"
 #include "resources/strings_privileges.h"
 #include "resources/strings_records.h"

@@ -1,0 +1,140 @@
+#include "reports/labels_report.h"
+
+#include <algorithm>
+
+#include "resources/strings.h"
+#include "store/cp1253.h"
+#include "store/zelvo_doc.h"
+
+namespace zelvo::reports {
+
+namespace {
+
+constexpr int kSheetRows = kLabelsPerSheet / kLabelColumns;
+constexpr int kMaxLabelMargin = 99;  // hundredths of an inch
+constexpr std::uint8_t kAnointed = 'A';
+constexpr std::size_t kBaptismDateLength = 5;  // a shorter text is no date
+
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string crossed(std::string_view text) {
+    return std::string(res::kLabelCrossed) + " " + std::string(text);
+}
+
+std::string sexOf(const PublisherRecord& r) {
+    if ((r.privileges() & privilege::kMale) != 0)
+        return std::string(res::kTickMale) + " " + std::string(res::kLabelCrossed);
+    if ((r.privileges() & privilege::kFemale) != 0)
+        return std::string(res::kTickFemale) + " " + std::string(res::kLabelCrossed);
+    return {};
+}
+
+std::string hopeOf(const PublisherRecord& r) {
+    if (trimmed(r.baptismDate()).size() < kBaptismDateLength)
+        return std::string(res::kLabelUnbaptized);
+    return std::string(r.hope() == kAnointed ? res::kTickAnointed : res::kLabelOtherSheep);
+}
+
+std::string privilegeOf(const PublisherRecord& r) {
+    switch (r.privileges() & privilege::kCodeMask) {
+        case privilege::kElder:
+            return crossed(res::kTickElder);
+        case privilege::kServant:
+            return crossed(res::kLabelServant);
+        default:
+            return {};
+    }
+}
+
+std::string pioneerOf(const CZelvoDoc& doc, int row) {
+    switch (doc.pioneerKindOf(row, doc.calendar.reportMonth, doc.calendar.reportSlot())) {
+        case 2:
+            return crossed(res::kTickRegular);
+        case 3:
+            return crossed(res::kTickSpecial);
+        default:
+            return {};
+    }
+}
+
+}  // namespace
+
+LabelPlace labelPlace(int first, int index) {
+    const int slot = std::clamp(first, 1, kLabelsPerSheet) - 1 + std::max(index, 0);
+    const int onSheet = slot % kLabelsPerSheet;
+    return {slot / kLabelsPerSheet, onSheet / kLabelColumns, onSheet % kLabelColumns};
+}
+
+int labelPageCount(int first, int count) {
+    return count <= 0 ? 1 : labelPlace(first, count - 1).page + 1;
+}
+
+std::vector<LabelLine> labelLines(const CZelvoDoc& doc, int row) {
+    const PublisherRecord& r = doc.publishers[static_cast<std::size_t>(row)];
+    const std::string name = cp1253::toUtf8(doc.displayName(row));
+    const std::string birthText = trimmed(cp1253::toUtf8(r.birthDate()));
+    const bool alternative = doc.settings.labelAlternative != 0;
+    // The alternative form always carries the birth date.
+    const bool withBirth = (alternative || doc.settings.labelBirthDate != 0) && !birthText.empty();
+    const std::string birth =
+        withBirth ? std::string(res::kLabelBirthDate) + ": " + birthText : std::string();
+    std::vector<LabelLine> lines;
+    if (alternative) {
+        lines = {{name, sexOf(r)}, {hopeOf(r), birth}, {privilegeOf(r), pioneerOf(doc, row)}};
+    } else {
+        lines = {
+            {name, {}}, {birth, {}}, {hopeOf(r), sexOf(r)}, {privilegeOf(r), pioneerOf(doc, row)}};
+    }
+    std::erase_if(lines, [](const LabelLine& l) { return l.left.empty() && l.right.empty(); });
+    return lines;
+}
+
+std::vector<int> labelRows(const CZelvoDoc& doc, const LabelJob& job) {
+    if (!job.rows.empty()) return job.rows;
+    std::vector<int> rows;
+    for (const IndexEntry& e : doc.kindLists[static_cast<std::size_t>(kPublisher)])
+        rows.push_back(e.recordIndex);
+    return rows;
+}
+
+void drawLabelsReport(const CZelvoDoc& doc, Surface& surface, ReportContext& context) {
+    context.pageCount = 1;
+    if (context.fonts == nullptr) return;
+    const ReportPage page = beginReport(surface, *context.fonts, context.page);
+    const std::vector<int> rows = labelRows(doc, context.labels);
+    const int first = context.labels.firstPosition;
+    context.pageCount = labelPageCount(first, static_cast<int>(rows.size()));
+    context.pagesUsed = context.pageCount;
+
+    const int dpiX = page.dpiX;
+    const int dpiY = page.dpiY;
+    const int margin = std::clamp(doc.settings.labelLeftMargin, 0, kMaxLabelMargin) * dpiX / 100;
+    const int left = page.printing ? margin : margin / 2;
+    const int option = context.page.topMarginOption;
+    const int top = option > 100 ? dpiY / 2 : option * dpiY / 100;
+    const int columnPitch = dpiX * 4 + (context.isA4 ? dpiX / 20 : dpiX / 5);
+    // Labels are about four inches wide; the second item of a line ends a quarter inch short.
+    const int rightEnd = dpiX * 4 - dpiX / 4;
+    const int lineStep = dpiY / 5;
+
+    selectReportFont(surface, FontRole::Text, *context.fonts, page, context.page);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const LabelPlace at = labelPlace(first, static_cast<int>(i));
+        const int x = left + at.column * columnPitch;
+        const int y = bandTop(at.page, context.page.pageLength, dpiY) + top + at.row * dpiY;
+        const std::vector<LabelLine> lines = labelLines(doc, rows[i]);
+        for (std::size_t k = 0; k < lines.size(); ++k) {
+            const int baseline = y + static_cast<int>(k + 1) * lineStep;
+            surface.drawText(x, baseline, lines[k].left, Align::Left, VAlign::Baseline);
+            if (!lines[k].right.empty())
+                surface.drawText(x + rightEnd, baseline, lines[k].right, Align::Right,
+                                 VAlign::Baseline);
+        }
+    }
+}
+
+}  // namespace zelvo::reports
