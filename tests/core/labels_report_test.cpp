@@ -82,7 +82,7 @@ TEST(LabelsReport, BothFormsCarryHopeSexPrivilegeAndPioneer) {
     const int elder = add(d, "Άλφα", "Α");
     const int student = add(d, "Βήτα", "Β");
     d.at(elder).setByte(PublisherRecord::kPrivileges, privilege::kElder | privilege::kMale);
-    d.at(elder).setText(PublisherRecord::kBirthDate, "02/03/60");
+    d.at(elder).setText(PublisherRecord::kBirthDate, "03021960");  // stored month first
     d.pioneer(elder, 0, 2);
     d.at(student).setText(PublisherRecord::kBaptismDate, "1/1");  // too short to be a date
     d.at(student).setByte(PublisherRecord::kPrivileges, privilege::kFemale);
@@ -101,14 +101,14 @@ TEST(LabelsReport, BothFormsCarryHopeSexPrivilegeAndPioneer) {
     EXPECT_EQ(text(labelLines(d.doc, student)),
               (std::vector<std::string>{"Βήτα Β|", "Αβάφτιστοι Ευαγ/μενοι|Γυναίκα [X]"}));
     d.doc.settings.labelBirthDate = 1;
-    EXPECT_EQ(text(labelLines(d.doc, elder))[1], "Ημερομηνία Γέννησης: 02/03/60|");
+    EXPECT_EQ(text(labelLines(d.doc, elder))[1], "Ημερομηνία Γέννησης: 02/03/1960|");
 
     d.doc.settings.labelBirthDate = 0;  // the alternative form carries the birth date anyway
     d.doc.settings.labelAlternative = 1;
-    EXPECT_EQ(
-        text(labelLines(d.doc, elder)),
-        (std::vector<std::string>{"Άλφα Α|Άντρας [X]", "Άλλα Πρόβατα|Ημερομηνία Γέννησης: 02/03/60",
-                                  "[X] Πρεσβύτερος|[X] Τακτικός Σκαπανέας"}));
+    EXPECT_EQ(text(labelLines(d.doc, elder)),
+              (std::vector<std::string>{"Άλφα Α|Άντρας [X]",
+                                        "Άλλα Πρόβατα|Ημερομηνία Γέννησης: 02/03/1960",
+                                        "[X] Πρεσβύτερος|[X] Τακτικός Σκαπανέας"}));
     d.doc.settings.labelAlternative = 0;
     d.at(elder).setByte(PublisherRecord::kPrivileges, privilege::kServant);
     d.pioneer(elder, 0, 3);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "reporting/status_list_rules.h"
 #include "resources/strings.h"
 #include "store/cp1253.h"
 #include "store/zelvo_doc.h"
@@ -76,7 +77,7 @@ int labelPageCount(int first, int count) {
 std::vector<LabelLine> labelLines(const CZelvoDoc& doc, int row) {
     const PublisherRecord& r = doc.publishers[static_cast<std::size_t>(row)];
     const std::string name = cp1253::toUtf8(doc.displayName(row));
-    const std::string birthText = trimmed(cp1253::toUtf8(r.birthDate()));
+    const std::string birthText = cp1253::toUtf8(reporting::dateShown(r.birthDate()));
     const bool alternative = doc.settings.labelAlternative != 0;
     // The alternative form always carries the birth date.
     const bool withBirth = (alternative || doc.settings.labelBirthDate != 0) && !birthText.empty();
@@ -117,8 +118,10 @@ void drawLabelsReport(const CZelvoDoc& doc, Surface& surface, ReportContext& con
     const int option = context.page.topMarginOption;
     const int top = option > 100 ? dpiY / 2 : option * dpiY / 100;
     const int columnPitch = dpiX * 4 + (context.isA4 ? dpiX / 20 : dpiX / 5);
-    // Labels are about four inches wide; the second item of a line ends a quarter inch short.
-    const int rightEnd = dpiX * 4 - dpiX / 4;
+    // The second item of a line ends three and a half inches right of the label's edge, and
+    // inside the page's eight inches whatever the margin.
+    const int rightEnd = dpiX * 7 / 2;
+    const int pageRight = dpiX * kPageWidth / 10 - dpiX / 10;
     const int lineStep = dpiY / 5;
 
     selectReportFont(surface, FontRole::Text, *context.fonts, page, context.page);
@@ -131,8 +134,8 @@ void drawLabelsReport(const CZelvoDoc& doc, Surface& surface, ReportContext& con
             const int baseline = y + static_cast<int>(k + 1) * lineStep;
             surface.drawText(x, baseline, lines[k].left, Align::Left, VAlign::Baseline);
             if (!lines[k].right.empty())
-                surface.drawText(x + rightEnd, baseline, lines[k].right, Align::Right,
-                                 VAlign::Baseline);
+                surface.drawText(std::min(x + rightEnd, pageRight), baseline, lines[k].right,
+                                 Align::Right, VAlign::Baseline);
         }
     }
 }
