@@ -18,6 +18,7 @@ reports::ReportContext contextFor(const ReportSource& source, int surfaceDpiX, i
     // The screen behind a running preview keeps its 11-inch pages.
     c.page.pageLength = paper ? state.pageLength : reports::kLetterPageLength;
     c.isA4 = state.isA4;
+    c.labels = state.labels;
     c.pageCount = state.pageCount;
     return c;
 }

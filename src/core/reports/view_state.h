@@ -8,6 +8,7 @@
 
 #include "reports/page_model.h"
 #include "reports/report_kind.h"
+#include "reports/report_routines.h"
 
 namespace zelvo {
 class CZelvoDoc;
@@ -41,6 +42,7 @@ public:
     ViewMode mode = ViewMode::Dashboard;
     int kind = 1;
     int group = 0;
+    LabelJob labels;  // the labels report's first position and people
     int pageCount = 1;
     int pageLength = kLetterPageLength;
     int pageWidth = kPageWidth;

@@ -90,7 +90,7 @@ constexpr Command kCommands[] = {
     {C::AveragesCustomCategory, "Προσαρμοσμένο", R::CustomCategory, kBuilt, CheckRule::None,
      TextRule::CustomCategoryName},
     // Reports: labels, hours, service-year totals
-    {C::LabelsAll, "Όλοι οι Ευαγγελιζόμενοι", R::Always, kLater},
+    {C::LabelsAll, "Όλοι οι Ευαγγελιζόμενοι", R::Always, kBuilt},
     {C::LabelsChosen, "Επιλεγμένοι Ευαγγελιζόμενοι", R::Always, kLater},
     {C::HoursCongregation, "Εκκλησίας", R::Always, kBuilt},
     {C::HoursGroup, "Ομίλου Υπηρεσίας", R::Always, kBuilt},

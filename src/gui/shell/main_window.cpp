@@ -17,6 +17,7 @@
 #include "gui/reporting/collection_commands.h"
 #include "gui/reporting/history_commands.h"
 #include "gui/reporting/late_report_commands.h"
+#include "gui/reports/label_commands.h"
 #include "gui/reports/report_commands.h"
 #include "gui/reports/status_list_commands.h"
 #include "gui/shell/command_actions.h"
@@ -100,6 +101,7 @@ CMainFrame::CMainFrame(CZelvoDoc& doc, UserPrompts& prompts, QWidget* parent)
     installStatusListCommands(*this);
     installAttendanceCommands(*this);
     installLateReportCommands(*this);
+    installLabelCommands(*this);
     installBackupCommands(*this);
     installHistoryCommands(*this);
     updateCommands();

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QStackedLayout>
 #include <QTimer>
+#include <utility>
 
 #include "gui/reports/print_jobs.h"
 #include "gui/reports/print_preview_window.h"
@@ -134,6 +135,11 @@ void CZelvoView::showReport(int kind, int group) {
     canvas_->update();
     applyGroupTitle();
     setFocus();
+}
+
+void CZelvoView::showLabels(reports::LabelJob job) {
+    state_.labels = std::move(job);
+    showReport(reports::kindNumber(reports::ReportKind::Labels));
 }
 
 void CZelvoView::showDashboard() {

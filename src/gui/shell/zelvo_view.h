@@ -49,6 +49,8 @@ public:
 
     // Hides the dashboard and shows the report of `kind` (of `group` for a group report).
     void showReport(int kind, int group = 0);
+    // Shows the labels report for `job`.
+    void showLabels(reports::LabelJob job);
     void showDashboard();
     // Draws the report again (the data or the fonts changed).
     void redraw();

@@ -1,0 +1,56 @@
+// The labels command from the keyboard: the first-label dialog's buttons stand as the labels on
+// the sheet, Tab walks them in the sheet's order, Enter takes one and Escape shows nothing.
+#include <QPushButton>
+#include <QtTest>
+
+#include "gui/modal_script.h"
+#include "gui/shell/main_window.h"
+#include "gui/shell/zelvo_view.h"
+#include "gui/shell_fixture.h"
+#include "gui/widget_lookup.h"
+#include "reports/report_kind.h"
+#include "shell/command_ids.h"
+
+using namespace zelvo;
+
+class FirstLabelDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theChosenPositionReachesTheLabelsReport() {
+        test::DataFolder folder(40);
+        test::WindowSession s(folder);
+        QVERIFY(s.loaded);
+        gui::CZelvoView& view = *s.window->view();
+        const int labels = reports::kindNumber(reports::ReportKind::Labels);
+
+        test::ModalScript script;
+        script.then([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+        script.then([](QWidget* dialog) {
+            dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QPushButton* first = test::button(dialog, "labelButton1");
+            QPushButton* second = test::button(dialog, "labelButton2");
+            QPushButton* third = test::button(dialog, "labelButton3");
+            // The sheet's layout: 2 beside 1, 3 under 1.
+            QCOMPARE(second->y(), first->y());
+            QVERIFY(second->x() > first->x());
+            QCOMPARE(third->x(), first->x());
+            QVERIFY(third->y() > first->y());
+            QVERIFY(first->hasFocus());
+            for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY(test::button(dialog, "labelButton4")->hasFocus());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        s.window->runCommand(shell::CommandId::LabelsAll);
+        QVERIFY(view.reportKind() != labels);  // cancelled: nothing shown
+        s.window->runCommand(shell::CommandId::LabelsAll);
+        QVERIFY(script.done());
+        QCOMPARE(view.reportKind(), labels);
+        QCOMPARE(view.state().labels.firstPosition, 4);
+        QVERIFY(view.state().labels.rows.empty());  // every active publisher
+    }
+};
+
+QTEST_MAIN(FirstLabelDialogTest)
+#include "first_label_dialog_test.moc"
