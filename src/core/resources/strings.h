@@ -9,6 +9,7 @@
 #include "resources/strings_attendance.h"
 #include "resources/strings_averages.h"
 #include "resources/strings_backup.h"
+#include "resources/strings_card.h"
 #include "resources/strings_chooser.h"
 #include "resources/strings_collection_dialogs.h"
 #include "resources/strings_hours.h"
