@@ -1,0 +1,31 @@
+// The printed publisher record card: the header with name, dates and check boxes, and one or two
+// service-year tables, drawn on a report Surface so the screen, the printer and a PDF file
+// share it.
+#pragma once
+
+#include "reports/surface.h"
+
+namespace zelvo {
+class CZelvoDoc;
+}
+
+namespace zelvo::reports {
+
+// The card preferences and the dialog's switches that change the printed card.
+struct CardOptions {
+    bool a4 = false;            // the card is a quarter inch narrower on the long page
+    bool previousYear = false;  // the single table shows the previous service year
+    bool onePerPage = false;    // one service year per page, else the previous follows
+    bool hideBirthDayMonth = false;
+    bool printGroups = false;
+    int hidden = 0;  // averages current 1, previous 2; totals current 4, previous 8
+};
+
+// The preferences as the settings keep them.
+CardOptions cardOptions(const CZelvoDoc& doc);
+
+// Draws publisher `row`'s card on one page whose top is at `pageTop` on the surface.
+void drawRecordCard(const CZelvoDoc& doc, int row, const CardOptions& options, Surface& surface,
+                    int pageTop = 0);
+
+}  // namespace zelvo::reports
