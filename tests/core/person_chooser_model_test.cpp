@@ -165,6 +165,16 @@ TEST_F(PersonChooserTest, ImportCountsDuplicatesAndRefusesPastTheListsLimit) {
     students.setSelected(2, true);
     EXPECT_TRUE(students.tooMany());
     EXPECT_EQ(students.totalsLine(), "Μη-ευαγγελιζόμενοι (Σπουδαστές) 90 + 10 = 100");
+
+    // Past 300 chosen, nobody is dropped: 301 names on file, all updated.
+    setup.importList = 1;
+    setup.existingCount = 299;
+    setup.importNames.assign(301, "Name *");
+    PersonChooserModel many(doc, setup);
+    many.selectChosen();
+    EXPECT_TRUE(many.okVisible());
+    EXPECT_EQ(many.chosen().size(), 301u);
+    EXPECT_EQ(many.chosen().back(), 300);
 }
 
 }  // namespace
