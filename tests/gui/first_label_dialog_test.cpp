@@ -1,5 +1,6 @@
 // The labels command from the keyboard: the first-label dialog's buttons stand as the labels on
 // the sheet, Tab walks them in the sheet's order, Enter takes one and Escape shows nothing.
+#include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
 
@@ -49,6 +50,38 @@ private slots:
         QCOMPARE(view.reportKind(), labels);
         QCOMPARE(view.state().labels.firstPosition, 4);
         QVERIFY(view.state().labels.rows.empty());  // every active publisher
+    }
+
+    void chosenPeopleGetLabelsAndNoChoiceShowsNothing() {
+        test::DataFolder folder(40);
+        test::WindowSession s(folder);
+        QVERIFY(s.loaded);
+        gui::CZelvoView& view = *s.window->view();
+        const int labels = reports::kindNumber(reports::ReportKind::Labels);
+
+        int listed = 0;
+        test::ModalScript script;
+        // OK with no one chosen: no first-label question, no labels.
+        script.then([](QWidget* chooser) { test::button(chooser, "okButton")->click(); });
+        script.then([&](QWidget* chooser) {
+            auto* people = test::child<QListWidget>(chooser, "personList");
+            listed = people->count();
+            people->setFocus();
+            QTest::keyClick(people, Qt::Key_Home);
+            QTest::keyClick(people, Qt::Key_End);
+            QTest::keyClick(people, Qt::Key_Space);
+            test::button(chooser, "okButton")->click();
+        });
+        script.then([](QWidget* dialog) { test::button(dialog, "labelButton2")->click(); });
+        s.window->runCommand(shell::CommandId::LabelsChosen);
+        QVERIFY(view.reportKind() != labels);
+        s.window->runCommand(shell::CommandId::LabelsChosen);
+        QVERIFY(script.done());
+        QCOMPARE(view.reportKind(), labels);
+        QCOMPARE(view.state().labels.firstPosition, 2);
+        const auto& active = s.doc.kindLists[static_cast<std::size_t>(kPublisher)];
+        QCOMPARE(listed, static_cast<int>(active.size()));
+        QCOMPARE(view.state().labels.rows, std::vector<int>{active.back().recordIndex});
     }
 };
 

@@ -91,7 +91,7 @@ constexpr Command kCommands[] = {
      TextRule::CustomCategoryName},
     // Reports: labels, hours, service-year totals
     {C::LabelsAll, "Όλοι οι Ευαγγελιζόμενοι", R::Always, kBuilt},
-    {C::LabelsChosen, "Επιλεγμένοι Ευαγγελιζόμενοι", R::Always, kLater},
+    {C::LabelsChosen, "Επιλεγμένοι Ευαγγελιζόμενοι", R::Always, kBuilt},
     {C::HoursCongregation, "Εκκλησίας", R::Always, kBuilt},
     {C::HoursGroup, "Ομίλου Υπηρεσίας", R::Always, kBuilt},
     {C::HoursRegularPioneers, "Τακτικών Σκαπανέων", R::Always, kBuilt},
