@@ -41,6 +41,7 @@ private slots:
             QVERIFY(first->hasFocus());
             for (int i = 0; i < 3; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QVERIFY(test::button(dialog, "labelButton4")->hasFocus());
+            test::saveScreenshot(dialog, "first-label.png");
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         });
         s.window->runCommand(shell::CommandId::LabelsAll);
@@ -50,6 +51,7 @@ private slots:
         QCOMPARE(view.reportKind(), labels);
         QCOMPARE(view.state().labels.firstPosition, 4);
         QVERIFY(view.state().labels.rows.empty());  // every active publisher
+        test::saveScreenshot(s.window.get(), "labels-view.png");
     }
 
     void chosenPeopleGetLabelsAndNoChoiceShowsNothing() {
