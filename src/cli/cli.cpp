@@ -39,6 +39,8 @@ constexpr const char* kUsage =
     "  report ΕΙΔΟΣ ΦΑΚΕΛΟΣ [--group N] [--a4] (--pdf ΑΡΧΕΙΟ | --text | --json)\n"
     "                                        μία αναφορά σε 300 dpi (μόνο ανάγνωση)\n"
     "  list ΚΩΔΙΚΟΣ ΦΑΚΕΛΟΣ [--filter N] [--group ΟΜΙΛΟΣ] [--json]\n"
+    "  cards ΦΑΚΕΛΟΣ (--all | --inactive | --id N ...) [--previous-year] [--a4]\n"
+    "      (--pdf ΑΡΧΕΙΟ | --text | --json)\n"
     "                                        μία λίστα κατάστασης (ΚΩΔΙΚΟΣ 0-15, μόνο ανάγνωση)\n"
     "  person ΦΑΚΕΛΟΣ --id N ΕΝΕΡΓΕΙΑ         μεταφορά ατόμου μεταξύ των λιστών, ΕΝΕΡΓΕΙΑ μία από\n"
     "      --to-inactive ΜΗΝΑΣ ΕΤΟΣ, --reactivate ΜΗΝΑΣ, --move ΜΗΝΑΣ, --undo-move [ΜΗΝΑΣ\n"
@@ -316,6 +318,7 @@ constexpr CommandEntry kCommands[] = {
     {"backup", commandBackup, 0},
     {"restore", commandRestore, 0},
     {"list", commandList, 1},
+    {"cards", commandCards, 0},
 };
 
 const CommandEntry* findCommand(const std::string& name) {

@@ -34,6 +34,9 @@ int commandHistory(const Options& o, std::ostream& out, std::ostream& err);
 // attendance entered as the entry dialog enters it, then saved.
 int commandAttendance(const Options& o, std::ostream& out, std::ostream& err);
 
+// cards FOLDER (--all | --inactive | --id N ...) [--previous-year] [--a4] (--pdf FILE | --text |
+// --json): publisher record cards, one page each (read-only).
+int commandCards(const Options& o, std::ostream& out, std::ostream& err);
 // list CODE FOLDER [--filter N] [--group G] [--json]: the rows of a status list as the dialog
 // fills them (read-only).
 int commandList(const Options& o, std::ostream& out, std::ostream& err);

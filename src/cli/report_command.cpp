@@ -16,6 +16,7 @@
 
 #include "cli/cli.h"
 #include "cli/json_writer.h"
+#include "cli/print_output.h"
 #include "render/report_pdf.h"
 #include "reports/recording_surface.h"
 #include "reports/report_font.h"
@@ -79,24 +80,8 @@ void printText(const std::vector<PageItem>& items, int pages, std::ostream& out)
     }
 }
 
-double inches(int units, int dpi) {
-    return std::round(units * 100.0 / dpi) / 100.0;
-}
-
-std::string_view alignName(reports::Align a) {
-    switch (a) {
-        case reports::Align::Right:
-            return "right";
-        case reports::Align::Centre:
-            return "centre";
-        case reports::Align::Left:
-            break;
-    }
-    return "left";
-}
-
 void printJson(const ReportRequest& request, const std::vector<PageItem>& items, int pages,
-               const reports::RecordingSurface& surface, std::ostream& out) {
+               const reports::RecordingSurface& surface, int pageLength, std::ostream& out) {
     const std::string fixedFace = reports::dateStampFont(0).faceName;
     JsonWriter json;
     json.beginObject().field("kind", request.kind).field("group", request.group);
@@ -113,29 +98,14 @@ void printJson(const ReportRequest& request, const std::vector<PageItem>& items,
             .field("text", std::string_view(t.text))
             .endObject();
     }
-    json.endArray().endObject();
+    json.endArray();
+    writeLines(json, surface, surface.dpiY() * (pageLength / 10));
+    json.endObject();
     out << json.text() << "\n";
 }
 
 int writePdf(CZelvoDoc& doc, const ReportRequest& request, std::ostream& err) {
-    // The PDF writer draws through Qt's printing path, which needs an application object; a
-    // machine without a display draws offscreen.
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Qt warns on every run without a runtime folder; a private one in the temporary folder (which
-    // Qt would pick anyway) keeps the command's output to what the user asked for.
-    if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR")) {
-        const QString runtime =
-            QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(::getuid());
-        if (QDir().mkpath(runtime))
-            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
-    }
-    static int argc = 1;
-    static char name[] = "zelvo-cli";
-    static char* argv[] = {name, nullptr};
-    std::unique_ptr<QGuiApplication> app;
-    if (QCoreApplication::instance() == nullptr)
-        app = std::make_unique<QGuiApplication>(argc, argv);
+    const std::unique_ptr<QGuiApplication> app = guiApplicationForPdf();
     std::string error;
     const render::ReportPdfRequest pdf{request.kind, request.group, request.a4, request.pdfFile,
                                        request.today};
@@ -210,7 +180,7 @@ int printReport(CZelvoDoc& doc, const ReportRequest& request, std::ostream& out,
     if (request.output == ReportOutput::Text)
         printText(items, pages, out);
     else
-        printJson(request, items, pages, surface, out);
+        printJson(request, items, pages, surface, context.page.pageLength, out);
     return kExitOk;
 }
 

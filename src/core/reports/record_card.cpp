@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "reporting/status_list_rules.h"
 #include "reports/record_card_year.h"
 #include "reports/text_fit.h"
 #include "resources/language_table.h"
@@ -80,19 +82,24 @@ private:
         s_.drawText((left_ + right_) / 2, top_ - dpiY_ * 5 / 8, res::kCardTitle, Align::Centre,
                     VAlign::Baseline);
         selectFont(FontRole::Heading, 125, true);
-        lineHeight_ = s_.charHeight() * 3 / 2;
+        lineHeight_ = s_.charHeight() * 5 / 4;
         const int datesEnd = atPercent(kMalePos) - dpiX_ / 10;
-        std::string birth = cp1253::toUtf8(p_.birthDate());
-        // Only the year: the last four characters of the date as typed.
+        std::string birth = cp1253::toUtf8(reporting::dateShown(p_.birthDate()));
+        // Only the year: the date ends with it.
         if (options_.hideBirthDayMonth && birth.size() > 4) birth = birth.substr(birth.size() - 4);
         std::string group;
         const int groupNumber = doc_.groupOf(row_, false);
         if (options_.printGroups && groupNumber > 0) group = std::to_string(groupNumber);
         drawField(0, res::kCardName, cp1253::toUtf8(doc_.displayName(row_)), right_, group);
         drawField(1, res::kCardBirthDate, birth, datesEnd, {});
-        drawField(2, res::kCardBaptismDate, cp1253::toUtf8(p_.baptismDate()), datesEnd, {});
+        drawField(2, res::kCardBaptismDate, cp1253::toUtf8(reporting::dateShown(p_.baptismDate())),
+                  datesEnd, {});
 
-        selectFont(FontRole::Text, 100, false);
+        // The labels of a row end before the next box, on any printer's face.
+        const int room = atPercent(kThirdRow[2] - kThirdRow[1]) - left_ - boxSide() * 2;
+        selectFitting(FontRole::Text, 100, false, room,
+                      {res::kTickElder, res::kPrivilegeServant, res::kTickRegular,
+                       res::kTickSpecial, res::kCardOtherSheep});
         const std::uint8_t privileges = p_.privileges();
         const bool baptized = cardBaptized(p_.baptismDate());
         const bool anointed = p_.hope() == 'A';
@@ -165,7 +172,8 @@ private:
         edges.push_back(right_);
 
         pen(1);
-        for (int i = 0; i < rows; ++i)
+        // The headings take the band from the frame to the first month: no line crosses it.
+        for (int i = 1; i < rows; ++i)
             if (i != 13) s_.drawLine(left_, top + i * rowHeight, right_, top + i * rowHeight);
         for (std::size_t k = 1; k + 1 < edges.size(); ++k)
             s_.drawLine(edges[k], frameTop, edges[k],
@@ -176,8 +184,9 @@ private:
         s_.drawRect({left_, frameTop, right_, bottom});
         pen(1);
 
-        selectFont(FontRole::Heading, 100, true);
         const int firstCentre = (edges[0] + edges[1]) / 2;
+        selectFitting(FontRole::Heading, 100, true, edges[1] - edges[0] - dpiX_ / 20,
+                      {res::kCardServiceYear});
         s_.drawText(firstCentre, top - 58 * dpiY_ / 300, res::kCardServiceYear, Align::Centre,
                     VAlign::Baseline);
         s_.drawText(firstCentre, top - 19 * dpiY_ / 300, std::to_string(year.serviceYear),
@@ -190,7 +199,8 @@ private:
             res::kCardReturnVisits, res::kCardStudies, res::kPioneerRemarksColumn};
         for (std::size_t k = 1; k + 1 <= edges.size() - 1; ++k)
             heading(year.newForm ? kNewHeadings[k - 1] : kOldHeadings[k - 1], edges[k],
-                    edges[k + 1], top + rowHeight - rowHeight / 4);
+                    edges[k + 1], top + rowHeight - rowHeight / 4,
+                    top + rowHeight - frameTop - rowHeight / 4);
 
         selectFont(FontRole::Text, 100, false);
         const auto rowBase = [&](int i) { return top + (i + 1) * rowHeight - rowHeight / 4; };
@@ -238,10 +248,22 @@ private:
         return value == 0 ? std::string() : std::to_string(value);
     }
 
-    // A heading centred in its column, broken into lines at blanks and after hyphens, its last
-    // line on `lastBaseline`.
-    void heading(std::string_view text, int x1, int x2, int lastBaseline) {
-        const int room = x2 - x1 - dpiX_ / 20;
+    // The largest size up to `tenths` of a point, and not below six points, at which every
+    // text is at most `room` wide.
+    void selectFitting(FontRole role, int tenths, bool bold, int room,
+                       std::initializer_list<std::string_view> texts) {
+        for (; tenths > 60; tenths -= 5) {
+            selectFont(role, tenths, bold);
+            if (std::all_of(texts.begin(), texts.end(),
+                            [&](std::string_view t) { return s_.textWidth(t) <= room; }))
+                return;
+        }
+        selectFont(role, tenths, bold);
+    }
+
+    // `text` broken into lines at blanks and after hyphens, each at most `room` wide where a
+    // word allows it.
+    std::vector<std::string> wrap(std::string_view text, int room) const {
         std::vector<std::string> lines{std::string()};
         std::size_t start = 0;
         while (start < text.size()) {
@@ -256,10 +278,27 @@ private:
             else
                 lines.back() += word;
         }
+        for (std::string& line : lines)
+            while (!line.empty() && line.back() == ' ') line.pop_back();
+        return lines;
+    }
+
+    // A heading centred in its column, its last line on `lastBaseline`, the font made smaller
+    // until its lines fit the column and `band` above that baseline.
+    void heading(std::string_view text, int x1, int x2, int lastBaseline, int band) {
+        const int room = x2 - x1 - dpiX_ / 20;
+        std::vector<std::string> lines;
+        for (int tenths = 100; tenths >= 60; tenths -= 5) {
+            selectFont(FontRole::Heading, tenths, true);
+            lines = wrap(text, room);
+            const bool narrow = std::all_of(lines.begin(), lines.end(), [&](const std::string& l) {
+                return s_.textWidth(l) <= room;
+            });
+            if (narrow && static_cast<int>(lines.size()) * s_.charHeight() <= band) break;
+        }
         const int step = s_.charHeight();
         int y = lastBaseline - static_cast<int>(lines.size() - 1) * step;
-        for (std::string& line : lines) {
-            while (!line.empty() && line.back() == ' ') line.pop_back();
+        for (const std::string& line : lines) {
             s_.drawText((x1 + x2) / 2, y, line, Align::Centre, VAlign::Baseline);
             y += step;
         }

@@ -1,0 +1,176 @@
+// `zelvo-cli cards FOLDER (--all | --inactive | --id N [--id N ...]) [--previous-year] [--a4]
+// (--pdf FILE | --text | --json)`: publisher record cards, one page each, drawn as the card
+// dialog prints them with the card preferences of the settings; read-only.
+#include <QGuiApplication>
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+#include "cli/cli_prompts.h"
+#include "cli/commands.h"
+#include "cli/json_writer.h"
+#include "cli/print_output.h"
+#include "render/record_card_pdf.h"
+#include "reports/record_card.h"
+#include "reports/recording_surface.h"
+#include "store/zelvo_doc.h"
+
+namespace zelvo::cli {
+
+namespace {
+
+constexpr int kPrinterDpi = 300;
+
+constexpr const char* kCardsUsage =
+    "Χρήση: cards ΦΑΚΕΛΟΣ (--all | --inactive | --id N [--id N ...]) [--previous-year] [--a4] "
+    "(--pdf ΑΡΧΕΙΟ | --text | --json)\n";
+
+struct CardsRequest {
+    bool all = false;
+    bool inactive = false;
+    std::vector<int> ids;
+    bool previousYear = false;
+    bool a4 = false;
+    bool text = false;
+    bool json = false;
+    std::optional<std::string> pdf;
+};
+
+std::optional<CardsRequest> parseRequest(const Options& o, std::ostream& err) {
+    CardsRequest r;
+    bool ok = true;
+    for (std::size_t i = 0; ok && i < o.rest.size(); ++i) {
+        const std::string& a = o.rest[i];
+        const bool hasNext = i + 1 < o.rest.size();
+        if (a == "--all")
+            r.all = true;
+        else if (a == "--inactive")
+            r.inactive = true;
+        else if (a == "--previous-year")
+            r.previousYear = true;
+        else if (a == "--a4")
+            r.a4 = true;
+        else if (a == "--text")
+            r.text = true;
+        else if (a == "--json")
+            r.json = true;
+        else if (a == "--pdf" && hasNext)
+            r.pdf = o.rest[++i];
+        else if (a == "--id" && hasNext) {
+            const auto n = parseNumber(o.rest[++i]);
+            ok = n.has_value();
+            if (ok) r.ids.push_back(*n);
+        } else
+            ok = false;
+    }
+    ok = ok && int{r.all} + int{r.inactive} + int{!r.ids.empty()} == 1 &&
+         int{r.text} + int{r.json} + int{r.pdf.has_value()} == 1;
+    if (!ok) {
+        err << kCardsUsage;
+        return std::nullopt;
+    }
+    return r;
+}
+
+// The rows of the chosen people, in table order for --all and --inactive, as given for --id.
+std::optional<std::vector<int>> chosenRows(const CZelvoDoc& doc, const CardsRequest& r,
+                                           std::ostream& err) {
+    std::vector<int> rows;
+    if (r.ids.empty()) {
+        const std::uint8_t kind = r.all ? kPublisher : kInactive;
+        for (int row = 1; row < doc.recordCount(); ++row)
+            if (doc.publishers[static_cast<std::size_t>(row)].kind() == kind) rows.push_back(row);
+        return rows;
+    }
+    for (int id : r.ids) {
+        const auto row = doc.findById(id);
+        if (!row) {
+            err << "Δεν υπάρχει άτομο με αριθμό " << id << "\n";
+            return std::nullopt;
+        }
+        rows.push_back(*row);
+    }
+    return rows;
+}
+
+void printText(const reports::RecordingSurface& surface, std::ostream& out) {
+    const auto& pages = surface.pages();
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        out << "page " << p + 1 << "\n";
+        std::vector<const reports::RecordedText*> texts;
+        for (const reports::RecordedText& t : pages[p].texts)
+            if (!t.text.empty()) texts.push_back(&t);
+        std::stable_sort(texts.begin(), texts.end(), [](const auto* a, const auto* b) {
+            return a->y != b->y ? a->y < b->y : a->x < b->x;
+        });
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            out << (i > 0 && texts[i - 1]->y == texts[i]->y ? "\t" : (i > 0 ? "\n" : ""))
+                << texts[i]->text;
+        if (!texts.empty()) out << "\n";
+    }
+}
+
+void printJson(const reports::RecordingSurface& surface, std::ostream& out) {
+    JsonWriter json;
+    const auto& pages = surface.pages();
+    json.beginObject().field("pageCount", static_cast<int>(pages.size()));
+    json.key("texts").beginArray();
+    for (std::size_t p = 0; p < pages.size(); ++p)
+        for (const reports::RecordedText& t : pages[p].texts) {
+            if (t.text.empty()) continue;
+            json.beginObject()
+                .field("page", static_cast<int>(p) + 1)
+                .field("x", inches(t.x, surface.dpiX()))
+                .field("y", inches(t.y, surface.dpiY()))
+                .field("align", alignName(t.align))
+                .field("font", reports::roleName(t.font))
+                .field("text", std::string_view(t.text))
+                .endObject();
+        }
+    json.endArray();
+    writeLines(json, surface, 0);
+    json.endObject();
+    out << json.text() << "\n";
+}
+
+}  // namespace
+
+int commandCards(const Options& o, std::ostream& out, std::ostream& err) {
+    const auto request = parseRequest(o, err);
+    if (!request) return kExitUsage;
+    CZelvoDoc doc;
+    CliPrompts prompts(err, o.password);
+    if (const int rc = loadDocument(doc, o, LoadMode::ReadOnly, prompts, err); rc != kExitOk)
+        return rc;
+    const auto rows = chosenRows(doc, *request, err);
+    if (!rows) return kExitUsage;
+    reports::CardOptions options = reports::cardOptions(doc);
+    options.a4 = request->a4;
+    options.previousYear = request->previousYear;
+
+    if (request->pdf) {
+        const std::unique_ptr<QGuiApplication> app = guiApplicationForPdf();
+        std::string error;
+        if (!render::writeRecordCardsPdf(doc, *rows, options, *request->pdf, error)) {
+            err << error << "\n";
+            return kExitFailed;
+        }
+        return kExitOk;
+    }
+    reports::RecordingSurface surface(kPrinterDpi, kPrinterDpi);
+    for (std::size_t i = 0; i < rows->size(); ++i) {
+        if (i > 0) surface.newPage();
+        reports::drawRecordCard(doc, (*rows)[i], options, surface);
+    }
+    if (request->text)
+        printText(surface, out);
+    else
+        printJson(surface, out);
+    return kExitOk;
+}
+
+}  // namespace zelvo::cli

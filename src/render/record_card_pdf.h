@@ -1,0 +1,22 @@
+// Record cards written to a PDF file, one page per card, with no printer.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "reports/record_card.h"
+
+namespace zelvo {
+class CZelvoDoc;
+}
+
+namespace zelvo::render {
+
+// Draws the card of each row in `rows` on a page of its own into `path`. The file appears whole
+// or not at all. False with `error` (Greek, for the user) when it could not be written. Needs a
+// QGuiApplication.
+bool writeRecordCardsPdf(const CZelvoDoc& doc, const std::vector<int>& rows,
+                         const reports::CardOptions& options, const std::string& path,
+                         std::string& error);
+
+}  // namespace zelvo::render

@@ -1,0 +1,68 @@
+// `zelvo-cli cards`: the chosen people's record cards, one page each, with the lines drawn in the
+// JSON; and the lines beside the texts of `report --json`.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "cli/demo_cli_fixture.h"
+
+namespace zelvo::test {
+namespace {
+
+using CardsCliTest = DemoCliTest;
+
+TEST_F(CardsCliTest, CardsOfTheChosenPeopleOnePageEach) {
+    const Json list = JsonReader::parse(run({"list", "0", folder.str(), "--json"}).out).value();
+    ASSERT_GE(list.items.size(), 2u);
+    const std::string first = list.items[0]["id"].text;
+    const std::string second = list.items[1]["id"].text;
+
+    const CliRun two = run({"cards", folder.str(), "--id", first, "--id", second, "--json"});
+    ASSERT_EQ(two.code, 0) << two.err;
+    const Json cards = JsonReader::parse(two.out).value();
+    EXPECT_EQ(cards["pageCount"].number(), 2);
+    int titles = 0;
+    for (const Json& t : cards["texts"].items)
+        if (t["text"].text == "ΑΡΧΕΙΟ ΕΥΑΓΓΕΛΙΖΟΜΕΝΟΥ ΕΚΚΛΗΣΙΑΣ") ++titles;
+    EXPECT_EQ(titles, 2);
+    // Lines and box sides on both pages, inside a letter page.
+    bool secondPage = false;
+    for (const Json& l : cards["lines"].items) {
+        secondPage = secondPage || l["page"].number() == 2;
+        EXPECT_LE(std::stod(l["x2"].text), 8.0) << l.toText();
+        EXPECT_LE(std::stod(l["y2"].text), 11.0) << l.toText();
+    }
+    EXPECT_TRUE(secondPage);
+
+    // --all: a page for each active publisher, none for the others.
+    std::size_t active = 0;
+    const Json table = dump();
+    for (const Json& row : table["rows"].items) active += row["kind"].number() == 0 ? 1 : 0;
+    const CliRun all = run({"cards", folder.str(), "--all", "--text"});
+    ASSERT_EQ(all.code, 0) << all.err;
+    EXPECT_NE(all.out.find("page " + std::to_string(active) + "\n"), std::string::npos);
+    EXPECT_EQ(all.out.find("page " + std::to_string(active + 1) + "\n"), std::string::npos);
+
+    const std::string pdf = folder.str() + "/cards.pdf";
+    ASSERT_EQ(run({"cards", folder.str(), "--id", first, "--a4", "--pdf", pdf}).code, 0);
+    std::ifstream in(pdf, std::ios::binary);
+    std::string head(4, '\0');
+    in.read(head.data(), 4);
+    EXPECT_EQ(head, "%PDF");
+}
+
+TEST_F(CardsCliTest, UsageErrorsAndReportLines) {
+    EXPECT_NE(run({"cards", folder.str(), "--all", "--inactive", "--text"}).code, 0);
+    EXPECT_NE(run({"cards", folder.str(), "--all"}).code, 0);
+    EXPECT_NE(run({"cards", folder.str(), "--id", "9999", "--json"}).code, 0);
+
+    const CliRun report = run({"report", "1", folder.str(), "--json"});
+    ASSERT_EQ(report.code, 0) << report.err;
+    const Json json = JsonReader::parse(report.out).value();
+    ASSERT_NE(json.find("lines"), nullptr);
+    EXPECT_EQ(json["lines"].type, Json::Type::Array);
+}
+
+}  // namespace
+}  // namespace zelvo::test
