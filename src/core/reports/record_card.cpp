@@ -97,9 +97,11 @@ private:
 
         // The labels of a row end before the next box, on any printer's face.
         const int room = atPercent(kThirdRow[2] - kThirdRow[1]) - left_ - boxSide() * 2;
-        selectFitting(FontRole::Text, 100, false, room,
-                      {res::kTickElder, res::kPrivilegeServant, res::kTickRegular,
-                       res::kTickSpecial, res::kCardOtherSheep});
+        const int size = selectFitting(FontRole::Text, 100, false, room,
+                                       {res::kTickElder, res::kPrivilegeServant, res::kTickRegular,
+                                        res::kTickSpecial, res::kCardOtherSheep});
+        selectFitting(FontRole::Text, size, false, right_ - labelX(kThirdRow[4]),
+                      {res::kCardMissionary, res::kCardInTheField});
         const std::uint8_t privileges = p_.privileges();
         const bool baptized = cardBaptized(p_.baptismDate());
         const bool anointed = p_.hope() == 'A';
@@ -248,17 +250,18 @@ private:
         return value == 0 ? std::string() : std::to_string(value);
     }
 
-    // The largest size up to `tenths` of a point, and not below six points, at which every
-    // text is at most `room` wide.
-    void selectFitting(FontRole role, int tenths, bool bold, int room,
-                       std::initializer_list<std::string_view> texts) {
+    // Selects the largest size up to `tenths` of a point, and not below six points, at which
+    // every text is at most `room` wide; returns that size.
+    int selectFitting(FontRole role, int tenths, bool bold, int room,
+                      std::initializer_list<std::string_view> texts) {
         for (; tenths > 60; tenths -= 5) {
             selectFont(role, tenths, bold);
             if (std::all_of(texts.begin(), texts.end(),
                             [&](std::string_view t) { return s_.textWidth(t) <= room; }))
-                return;
+                return tenths;
         }
         selectFont(role, tenths, bold);
+        return tenths;
     }
 
     // `text` broken into lines at blanks and after hyphens, each at most `room` wide where a
