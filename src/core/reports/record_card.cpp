@@ -100,8 +100,6 @@ private:
         const int size = selectFitting(FontRole::Text, 100, false, room,
                                        {res::kTickElder, res::kPrivilegeServant, res::kTickRegular,
                                         res::kTickSpecial, res::kCardOtherSheep});
-        selectFitting(FontRole::Text, size, false, right_ - labelX(kThirdRow[4]),
-                      {res::kCardMissionary, res::kCardInTheField});
         const std::uint8_t privileges = p_.privileges();
         const bool baptized = cardBaptized(p_.baptismDate());
         const bool anointed = p_.hope() == 'A';
@@ -119,8 +117,13 @@ private:
             {res::kTickSpecial, pioneer == 3},
             {res::kCardMissionary, (p_.appointmentBits() & appointment::kFieldMissionary) != 0},
         }};
-        for (std::size_t k = 0; k < third.size(); ++k)
+        for (std::size_t k = 0; k < third.size(); ++k) {
+            // The last label alone gives way to the card's right edge.
+            if (k + 1 == third.size())
+                selectFitting(FontRole::Text, size, false, right_ - labelX(kThirdRow[k]),
+                              {res::kCardMissionary, res::kCardInTheField});
             tick(3, kThirdRow[k], third[k].first, third[k].second);
+        }
         s_.drawText(labelX(kThirdRow[4]), baseline(4), res::kCardInTheField, Align::Left,
                     VAlign::Baseline);
     }
