@@ -1,12 +1,10 @@
 #include "render/report_pdf.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QScreen>
 
+#include "render/memory_pdf.h"
 #include "render/report_pages.h"
 #include "reports/report_kind.h"
 #include "reports/view_state.h"
@@ -20,7 +18,6 @@ namespace zelvo::render {
 
 namespace {
 
-constexpr int kPdfDpi = 300;
 constexpr int kFallbackScreenDpi = 96;
 
 }  // namespace
@@ -48,13 +45,8 @@ bool writeReportPdf(CZelvoDoc& doc, const ReportPdfRequest& request, std::string
     const std::vector<int> groups =
         options.groups.empty() ? std::vector<int>{request.group} : options.groups;
 
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&pdf);
-    writer.setResolution(kPdfDpi);
-    writer.setPageSize(QPageSize(request.a4 ? QPageSize::A4 : QPageSize::Letter));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setCreator(QString::fromUtf8(res::kProgramName.data(), std::ssize(res::kProgramName)));
+    MemoryPdf pdf(request.a4);
+    QPdfWriter& writer = pdf.writer();
 
     reports::PrinterJob job;
     job.a4 = request.a4;
@@ -77,20 +69,11 @@ bool writeReportPdf(CZelvoDoc& doc, const ReportPdfRequest& request, std::string
     }
     if (painter.isActive() && !painter.end() && result == PagesResult::Printed)
         result = PagesResult::DeviceFailed;
-    pdf.close();
-
     if (result == PagesResult::Cancelled) {
         error = res::kPdfCancelled;
         return false;
     }
-    const QByteArray& bytes = pdf.data();
-    if (result != PagesResult::Printed ||
-        !writeFileAtomic(request.path, reinterpret_cast<const Byte*>(bytes.constData()),
-                         static_cast<std::size_t>(bytes.size()))) {
-        error = res::format(res::kPdfNotWritten, request.path);
-        return false;
-    }
-    return true;
+    return pdf.save(request.path, result == PagesResult::Printed, error);
 }
 
 }  // namespace zelvo::render

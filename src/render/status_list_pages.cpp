@@ -1,12 +1,11 @@
 #include "render/status_list_pages.h"
 
-#include <QBuffer>
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QScreen>
 
+#include "render/memory_pdf.h"
 #include "render/painter_surface.h"
 #include "reports/status_list_print.h"
 #include "resources/strings.h"
@@ -19,7 +18,6 @@ namespace zelvo::render {
 
 namespace {
 
-constexpr int kPdfDpi = 300;
 constexpr int kFallbackScreenDpi = 96;
 
 }  // namespace
@@ -65,26 +63,13 @@ bool printStatusList(const CZelvoDoc& doc, const reports::ReportFonts& fonts,
 bool writeStatusListPdf(const CZelvoDoc& doc, const std::vector<reporting::StatusPrintout>& lists,
                         const std::string& path, const Date& today, std::string& error) {
     const reports::ReportFonts fonts = statusListFonts(doc);
-    QBuffer pdf;
-    pdf.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&pdf);
-    writer.setResolution(kPdfDpi);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setCreator(QString::fromUtf8(res::kProgramName.data(), std::ssize(res::kProgramName)));
+    MemoryPdf pdf(true);
     QPainter painter;
-    bool ok = painter.begin(&writer);
+    bool ok = painter.begin(&pdf.writer());
     for (std::size_t i = 0; ok && i < lists.size(); ++i)
-        ok = printStatusList(doc, fonts, lists[i], today, writer, painter, i > 0);
+        ok = printStatusList(doc, fonts, lists[i], today, pdf.writer(), painter, i > 0);
     if (painter.isActive() && !painter.end()) ok = false;
-    pdf.close();
-    const QByteArray& bytes = pdf.data();
-    if (!ok || !writeFileAtomic(path, reinterpret_cast<const Byte*>(bytes.constData()),
-                                static_cast<std::size_t>(bytes.size()))) {
-        error = res::format(res::kPdfNotWritten, path);
-        return false;
-    }
-    return true;
+    return pdf.save(path, ok, error);
 }
 
 }  // namespace zelvo::render
