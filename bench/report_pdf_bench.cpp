@@ -1,7 +1,8 @@
 // The whole congregation analysis (report kind 1), the congregation's averages (kind 5) and its
 // twelve-month hours (kind 40) of the capacity congregation written as a PDF at 300 dots per
 // inch, through the printing path: every page clips one band of the report and draws the report
-// whole. Needs no display (offscreen platform) and no printer.
+// whole; and the record card of every person of the capacity congregation, a page each, into one
+// PDF. Needs no display (offscreen platform) and no printer.
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -12,8 +13,10 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "capacity_congregation.h"
+#include "render/record_card_pdf.h"
 #include "render/report_pdf.h"
 #include "store/user_prompts.h"
 #include "store/zelvo_doc.h"
@@ -56,6 +59,28 @@ BENCHMARK(BM_ReportPdf)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);
+
+// Every active and inactive person's card, one page each, into one file: the secretary's yearly
+// print of the whole congregation's cards.
+void BM_RecordCardsPdf(benchmark::State& state) {
+    const CZelvoDoc& doc = bench::capacityDoc();
+    const std::string pdf = (fs::path(bench::CapacityFolder::path()) / "cards.pdf").string();
+    std::vector<int> rows;
+    for (int row = 1; row < static_cast<int>(doc.publishers.size()); ++row) {
+        const auto kind = doc.publishers[static_cast<std::size_t>(row)].kind();
+        if (kind == kPublisher || kind == kInactive) rows.push_back(row);
+    }
+    const reports::CardOptions options = reports::cardOptions(doc);
+    std::string error;
+    for (auto _ : state) {
+        if (!render::writeRecordCardsPdf(doc, rows, options, pdf, error)) {
+            state.SkipWithError(error.c_str());
+            break;
+        }
+    }
+    state.counters["pages"] = pageObjects(pdf);
+}
+BENCHMARK(BM_RecordCardsPdf)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 
 }  // namespace
 
