@@ -17,6 +17,7 @@
 #include "render/record_card_pdf.h"
 #include "reports/record_card.h"
 #include "reports/recording_surface.h"
+#include "reports/report_font.h"
 #include "store/zelvo_doc.h"
 
 namespace zelvo::cli {
@@ -97,41 +98,10 @@ std::optional<std::vector<int>> chosenRows(const CZelvoDoc& doc, const CardsRequ
     return rows;
 }
 
-void printText(const reports::RecordingSurface& surface, std::ostream& out) {
-    const auto& pages = surface.pages();
-    for (std::size_t p = 0; p < pages.size(); ++p) {
-        out << "page " << p + 1 << "\n";
-        std::vector<const reports::RecordedText*> texts;
-        for (const reports::RecordedText& t : pages[p].texts)
-            if (!t.text.empty()) texts.push_back(&t);
-        std::stable_sort(texts.begin(), texts.end(), [](const auto* a, const auto* b) {
-            return a->y != b->y ? a->y < b->y : a->x < b->x;
-        });
-        for (std::size_t i = 0; i < texts.size(); ++i)
-            out << (i > 0 && texts[i - 1]->y == texts[i]->y ? "\t" : (i > 0 ? "\n" : ""))
-                << texts[i]->text;
-        if (!texts.empty()) out << "\n";
-    }
-}
-
 void printJson(const reports::RecordingSurface& surface, std::ostream& out) {
     JsonWriter json;
-    const auto& pages = surface.pages();
-    json.beginObject().field("pageCount", static_cast<int>(pages.size()));
-    json.key("texts").beginArray();
-    for (std::size_t p = 0; p < pages.size(); ++p)
-        for (const reports::RecordedText& t : pages[p].texts) {
-            if (t.text.empty()) continue;
-            json.beginObject()
-                .field("page", static_cast<int>(p) + 1)
-                .field("x", inches(t.x, surface.dpiX()))
-                .field("y", inches(t.y, surface.dpiY()))
-                .field("align", alignName(t.align))
-                .field("font", reports::roleName(t.font))
-                .field("text", std::string_view(t.text))
-                .endObject();
-        }
-    json.endArray();
+    json.beginObject().field("pageCount", static_cast<int>(surface.pages().size()));
+    writeTexts(json, pageItems(surface, 0), surface, reports::dateStampFont(0).faceName);
     writeLines(json, surface, 0);
     json.endObject();
     out << json.text() << "\n";
@@ -167,7 +137,7 @@ int commandCards(const Options& o, std::ostream& out, std::ostream& err) {
         reports::drawRecordCard(doc, (*rows)[i], options, surface);
     }
     if (request->text)
-        printText(surface, out);
+        writeTextPages(pageItems(surface, 0), static_cast<int>(surface.pages().size()), out);
     else
         printJson(surface, out);
     return kExitOk;

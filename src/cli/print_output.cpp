@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <algorithm>
 #include <cmath>
 
 #include "cli/json_writer.h"
@@ -46,6 +47,57 @@ std::string_view alignName(reports::Align a) {
             break;
     }
     return "left";
+}
+
+std::vector<PageItem> pageItems(const reports::RecordingSurface& surface, int band) {
+    std::vector<PageItem> items;
+    const auto& pages = surface.pages();
+    for (std::size_t p = 0; p < pages.size(); ++p)
+        for (const reports::RecordedText& t : pages[p].texts) {
+            if (t.text.empty()) continue;
+            const int cut = band > 0 && t.y >= 0 ? t.y / band : 0;
+            items.push_back({static_cast<int>(p) + cut, t.y - cut * band, &t});
+        }
+    std::stable_sort(items.begin(), items.end(), [](const PageItem& a, const PageItem& b) {
+        if (a.page != b.page) return a.page < b.page;
+        if (a.y != b.y) return a.y < b.y;
+        return a.text->x < b.text->x;
+    });
+    return items;
+}
+
+void writeTextPages(const std::vector<PageItem>& items, int pages, std::ostream& out) {
+    std::size_t i = 0;
+    for (int page = 0; page < pages; ++page) {
+        out << "page " << page + 1 << "\n";
+        while (i < items.size() && items[i].page == page) {
+            const int y = items[i].y;
+            bool first = true;
+            for (; i < items.size() && items[i].page == page && items[i].y == y; ++i) {
+                out << (first ? "" : "\t") << items[i].text->text;
+                first = false;
+            }
+            out << "\n";
+        }
+    }
+}
+
+void writeTexts(JsonWriter& json, const std::vector<PageItem>& items,
+                const reports::RecordingSurface& surface, std::string_view fixedFace) {
+    json.key("texts").beginArray();
+    for (const PageItem& item : items) {
+        const reports::RecordedText& t = *item.text;
+        json.beginObject()
+            .field("page", item.page + 1)
+            .field("x", inches(t.x, surface.dpiX()))
+            .field("y", inches(item.y, surface.dpiY()))
+            .field("align", alignName(t.align))
+            .field("font",
+                   t.font == reports::FontRole::Fixed ? fixedFace : reports::roleName(t.font))
+            .field("text", std::string_view(t.text))
+            .endObject();
+    }
+    json.endArray();
 }
 
 void writeLines(JsonWriter& json, const reports::RecordingSurface& surface, int band) {

@@ -35,49 +35,8 @@ using reports::RecordedText;
 
 constexpr int kPrinterDpi = 300;
 
-// A text item on its page, y from the page's top.
-struct PageItem {
-    int page = 0;
-    int y = 0;
-    const RecordedText* text = nullptr;
-};
-
-// The drawn texts split into pages by the print bands, in reading order.
-std::vector<PageItem> pageItems(const reports::RecordingSurface& surface, int pageLength) {
-    const int band = surface.dpiY() * (pageLength / 10);
-    std::vector<PageItem> items;
-    for (const reports::RecordedPage& page : surface.pages())
-        for (const RecordedText& t : page.texts) {
-            if (t.text.empty()) continue;
-            const int index = t.y >= 0 ? t.y / band : 0;
-            items.push_back({index, t.y - index * band, &t});
-        }
-    std::stable_sort(items.begin(), items.end(), [](const PageItem& a, const PageItem& b) {
-        if (a.page != b.page) return a.page < b.page;
-        if (a.y != b.y) return a.y < b.y;
-        return a.text->x < b.text->x;
-    });
-    return items;
-}
-
 int pageCountOf(const std::vector<PageItem>& items, int drawnPages) {
     return items.empty() ? drawnPages : std::max(drawnPages, items.back().page + 1);
-}
-
-void printText(const std::vector<PageItem>& items, int pages, std::ostream& out) {
-    std::size_t i = 0;
-    for (int page = 0; page < pages; ++page) {
-        out << "page " << page + 1 << "\n";
-        while (i < items.size() && items[i].page == page) {
-            const int y = items[i].y;
-            bool first = true;
-            for (; i < items.size() && items[i].page == page && items[i].y == y; ++i) {
-                out << (first ? "" : "\t") << items[i].text->text;
-                first = false;
-            }
-            out << "\n";
-        }
-    }
 }
 
 void printJson(const ReportRequest& request, const std::vector<PageItem>& items, int pages,
@@ -85,20 +44,8 @@ void printJson(const ReportRequest& request, const std::vector<PageItem>& items,
     const std::string fixedFace = reports::dateStampFont(0).faceName;
     JsonWriter json;
     json.beginObject().field("kind", request.kind).field("group", request.group);
-    json.field("pageCount", pages).key("texts").beginArray();
-    for (const PageItem& item : items) {
-        const RecordedText& t = *item.text;
-        json.beginObject()
-            .field("page", item.page + 1)
-            .field("x", inches(t.x, surface.dpiX()))
-            .field("y", inches(item.y, surface.dpiY()))
-            .field("align", alignName(t.align))
-            .field("font", t.font == reports::FontRole::Fixed ? std::string_view(fixedFace)
-                                                              : reports::roleName(t.font))
-            .field("text", std::string_view(t.text))
-            .endObject();
-    }
-    json.endArray();
+    json.field("pageCount", pages);
+    writeTexts(json, items, surface, fixedFace);
     writeLines(json, surface, surface.dpiY() * (pageLength / 10));
     json.endObject();
     out << json.text() << "\n";
@@ -175,10 +122,11 @@ int printReport(CZelvoDoc& doc, const ReportRequest& request, std::ostream& out,
         err << "Η αναφορά " << request.kind << " δεν είναι ακόμη διαθέσιμη.\n";
         return kExitUsage;
     }
-    const std::vector<PageItem> items = pageItems(surface, context.page.pageLength);
+    const std::vector<PageItem> items =
+        pageItems(surface, surface.dpiY() * (context.page.pageLength / 10));
     const int pages = pageCountOf(items, context.pageCount);
     if (request.output == ReportOutput::Text)
-        printText(items, pages, out);
+        writeTextPages(items, pages, out);
     else
         printJson(request, items, pages, surface, context.page.pageLength, out);
     return kExitOk;
