@@ -11,8 +11,14 @@ class CZelvoDoc;
 
 namespace zelvo::reports {
 
+// Which card: the service-year record card, or a period card of the months ending with the
+// report month.
+enum class CardKind { ServiceYear, SixMonths, YearSoFar, TwelveMonths, TwentyFourMonths };
+
 // The card preferences and the dialog's switches that change the printed card.
 struct CardOptions {
+    CardKind kind = CardKind::ServiceYear;
+    bool screen = false;        // the dialog's card: the short headings
     bool a4 = false;            // the card is a quarter inch narrower on the long page
     bool previousYear = false;  // the single table shows the previous service year
     bool onePerPage = false;    // one service year per page, else the previous follows
