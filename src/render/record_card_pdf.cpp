@@ -4,22 +4,30 @@
 
 #include "render/memory_pdf.h"
 #include "render/painter_surface.h"
+#include "resources/strings.h"
 
 namespace zelvo::render {
 
 bool writeRecordCardsPdf(const CZelvoDoc& doc, const std::vector<int>& rows,
                          const reports::CardOptions& options, const std::string& path,
-                         std::string& error) {
+                         std::string& error, const CardProgress& progress) {
     MemoryPdf pdf(options.a4);
     QPainter painter;
     bool ok = painter.begin(&pdf.writer());
+    bool cancelled = false;
     if (ok) {
         PainterSurface surface(painter, kPdfDpi, kPdfDpi);
-        for (std::size_t i = 0; i < rows.size() && ok; ++i) {
+        const int cards = static_cast<int>(rows.size());
+        for (int i = 0; i < cards && ok && !cancelled; ++i) {
             if (i > 0) ok = pdf.writer().newPage();
-            reports::drawRecordCard(doc, rows[i], options, surface);
+            reports::drawRecordCard(doc, rows[static_cast<std::size_t>(i)], options, surface);
+            cancelled = progress && !progress(i + 1, cards);
         }
         ok = painter.end() && ok;
+    }
+    if (cancelled) {
+        error = res::kPdfCancelled;
+        return false;
     }
     return pdf.save(path, ok, error);
 }

@@ -1,6 +1,7 @@
 // Record cards written to a PDF file, one page per card, with no printer.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,11 +13,14 @@ class CZelvoDoc;
 
 namespace zelvo::render {
 
+// After each card: how many are drawn of how many. False stops the writing.
+using CardProgress = std::function<bool(int done, int cards)>;
+
 // Draws the card of each row in `rows` on a page of its own into `path`. The file appears whole
-// or not at all. False with `error` (Greek, for the user) when it could not be written. Needs a
-// QGuiApplication.
+// or not at all. False with `error` (Greek, for the user) when it could not be written, or when
+// `progress` stopped it (`res::kPdfCancelled`). Needs a QGuiApplication.
 bool writeRecordCardsPdf(const CZelvoDoc& doc, const std::vector<int>& rows,
                          const reports::CardOptions& options, const std::string& path,
-                         std::string& error);
+                         std::string& error, const CardProgress& progress = {});
 
 }  // namespace zelvo::render

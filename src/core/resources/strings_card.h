@@ -27,4 +27,22 @@ inline constexpr std::string_view kCardAverage = "Μέσος Όρος";
 // The old-form values of a month printed in a new-form table, in its remark cell.
 inline constexpr std::string_view kCardOldValues = "Εκδ. %1 Βίντ. %2 Επαν. %3";
 
+// The card dialog.
+inline constexpr std::string_view kCardDialogTitle = "Αρχειο Ευαγγελιζομένου Εκκλησίας";
+inline constexpr std::string_view kCardKindRecord = "Αρχείο Ευαγγελιζομένου";
+inline constexpr std::string_view kCardPreviousYearSwitch = "Προηγούμενο Υπηρεσιακό Έτος";
+inline constexpr std::string_view kCardPrintShown = "Εκτύπωση αυτού του Αρχείου";
+inline constexpr std::string_view kCardPrintChosen = "Εκτύπωση Επιλεγμένων Αρχείων";
+inline constexpr std::string_view kCardActivePdf = "&Αρχείο Ενεργών (PDF)";
+inline constexpr std::string_view kCardInactivePdf = "&Αδρανείς (PDF)";
+inline constexpr std::string_view kCardPrinterDevice = "Συσκευή Εκτύπωσης ->";
+inline constexpr std::string_view kCardPreferences = "Προτιμήσεις";
+inline constexpr std::string_view kCardEdit = "&Επεξεργασία";
+inline constexpr std::string_view kCardHistory = "Ιστορικό";
+// The printer document of the chosen cards.
+inline constexpr std::string_view kCardJobName = "Pub Records";
+// The file offered for every active or inactive card (".pdf" follows).
+inline constexpr std::string_view kCardActivePdfName = "Αρχεία Ενεργών";
+inline constexpr std::string_view kCardInactivePdfName = "Αρχεία Αδρανών";
+
 }  // namespace zelvo::res

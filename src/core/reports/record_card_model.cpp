@@ -1,0 +1,94 @@
+#include "reports/record_card_model.h"
+
+#include <algorithm>
+
+#include "resources/strings.h"
+#include "store/cp1253.h"
+#include "store/zelvo_doc.h"
+
+namespace zelvo::reports {
+
+RecordCardModel::RecordCardModel(const CZelvoDoc& doc) : doc_(doc) {
+    fill(0, 0);
+}
+
+std::string RecordCardModel::title() const {
+    return std::string(res::kCardDialogTitle);
+}
+
+std::vector<std::string> RecordCardModel::entries() const {
+    std::vector<std::string> out;
+    out.reserve(entries_.size());
+    for (int row : entries_) out.push_back(cp1253::toUtf8(doc_.displayName(row)));
+    return out;
+}
+
+void RecordCardModel::choose(int position) {
+    if (position >= 0 && position < static_cast<int>(entries_.size())) position_ = position;
+}
+
+int RecordCardModel::shownRow() const {
+    return position_ < 0 ? 0 : entries_[static_cast<std::size_t>(position_)];
+}
+
+void RecordCardModel::setInactive(bool on) {
+    if (on == inactive_) return;
+    inactive_ = on;
+    fill(0, 0);
+}
+
+void RecordCardModel::refill() {
+    const int row = shownRow();
+    const int id = row == 0 ? 0 : doc_.publishers[static_cast<std::size_t>(row)].id();
+    fill(id, position_);
+}
+
+void RecordCardModel::fill(int keepId, int keepPosition) {
+    entries_ = jobRows(inactive_);
+    const auto kept = std::find_if(entries_.begin(), entries_.end(), [&](int row) {
+        return keepId != 0 && doc_.publishers[static_cast<std::size_t>(row)].id() == keepId;
+    });
+    const int count = static_cast<int>(entries_.size());
+    if (kept != entries_.end())
+        position_ = static_cast<int>(kept - entries_.begin());
+    else
+        position_ = count == 0 ? -1 : std::clamp(keepPosition, 0, count - 1);
+}
+
+std::vector<std::string> RecordCardModel::kindTexts() {
+    return {std::string(res::kCardKindRecord), std::string(res::kPeriodSixMonths),
+            std::string(res::kPeriodServiceYear), std::string(res::kPeriodTwelveMonths),
+            std::string(res::kPeriodTwentyFourMonths)};
+}
+
+CardOptions RecordCardModel::options(bool screen) const {
+    CardOptions o = cardOptions(doc_);
+    o.kind = kind_;
+    o.screen = screen;
+    o.previousYear = previousYear_ && previousYearEnabled();
+    if (screen) o.onePerPage = true;
+    return o;
+}
+
+std::vector<int> RecordCardModel::jobRows(bool inactiveList) const {
+    std::vector<int> rows;
+    for (const IndexEntry& e : doc_.kindLists[inactiveList ? kInactive : kPublisher])
+        rows.push_back(e.recordIndex);
+    return rows;
+}
+
+std::vector<int> RecordCardModel::rowsOf(const std::vector<int>& ids) const {
+    std::vector<int> rows;
+    for (int id : ids)
+        if (const auto row = doc_.findById(id)) rows.push_back(*row);
+    return rows;
+}
+
+reporting::HistoryPreset RecordCardModel::historyPreset() const {
+    reporting::HistoryPreset preset;
+    preset.row = shownRow();
+    preset.inactive = inactive_;
+    return preset;
+}
+
+}  // namespace zelvo::reports

@@ -1,0 +1,73 @@
+// The card dialog as data: the list (active publishers, or inactive persons), the card shown,
+// its kind and switches, the options handed to the drawing, what each button may do now, and
+// the people of the whole-list jobs.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "reporting/history_model.h"
+#include "reports/record_card.h"
+
+namespace zelvo {
+class CZelvoDoc;
+}
+
+namespace zelvo::reports {
+
+class RecordCardModel {
+public:
+    // Opens on the active list's first person, the service-year card.
+    explicit RecordCardModel(const CZelvoDoc& doc);
+
+    std::string title() const;
+
+    // --- the list ---
+    std::vector<std::string> entries() const;   // display names, UTF-8
+    int position() const { return position_; }  // -1 while the list is empty
+    void choose(int position);
+    int shownRow() const;  // table row of the person shown; 0 when none
+    bool inactive() const { return inactive_; }
+    void setInactive(bool on);
+    // The list again after the person or the lists were edited: the same person while listed,
+    // else the same place.
+    void refill();
+
+    // --- the card ---
+    static std::vector<std::string> kindTexts();  // in the order of CardKind
+    CardKind kind() const { return kind_; }
+    void setKind(CardKind kind) { kind_ = kind; }
+    bool previousYear() const { return previousYear_; }
+    void setPreviousYear(bool on) { previousYear_ = on; }
+    // The previous year is a choice of the service-year card only.
+    bool previousYearEnabled() const { return kind_ == CardKind::ServiceYear; }
+    // The preferences of the settings with the dialog's switches. The screen shows one service
+    // year, the one the switch chooses; paper follows the preferences.
+    CardOptions options(bool screen) const;
+
+    // --- what the buttons may do now (`live`: no month copy is open and the data is writable) ---
+    bool canPrintShown() const { return shownRow() != 0; }
+    bool canPrintChosen() const { return !entries_.empty(); }
+    bool canWriteAll(bool inactiveList) const { return !jobRows(inactiveList).empty(); }
+    bool canEdit(bool live) const { return live && shownRow() != 0; }
+    bool canOpenHistory(bool live) const { return live && shownRow() != 0; }
+
+    // Every person of the active (or inactive) list, in its order.
+    std::vector<int> jobRows(bool inactiveList) const;
+    // The rows of chosen ids, in the order chosen; ids no longer in the table are left out.
+    std::vector<int> rowsOf(const std::vector<int>& ids) const;
+    // The history editor on the person shown.
+    reporting::HistoryPreset historyPreset() const;
+
+private:
+    const CZelvoDoc& doc_;
+    std::vector<int> entries_;  // table rows, in list order
+    int position_ = -1;
+    bool inactive_ = false;
+    CardKind kind_ = CardKind::ServiceYear;
+    bool previousYear_ = false;
+
+    void fill(int keepId, int keepPosition);
+};
+
+}  // namespace zelvo::reports

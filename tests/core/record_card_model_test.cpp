@@ -1,0 +1,111 @@
+// The card dialog's rules: which list it shows and whom, what each button may do, and the
+// options it hands to the drawing.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "report_fixture.h"
+#include "reports/record_card_model.h"
+
+namespace zelvo::reports {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+TEST(RecordCardModel, ListsActiveOrInactivePeopleAndKeepsThePersonShown) {
+    test::ReportDoc d(Date{2026, 12, 8});
+    const int alpha = d.add("Anna", "Alpha");
+    const int beta = d.add("Vasilis", "Beta");
+    const int gone = d.add("Giorgos", "Gamma", kInactive);
+    const int delta = d.add("Dimitris", "Delta");
+
+    RecordCardModel m(d.doc);
+    EXPECT_EQ(m.entries(), (Strings{"Anna Alpha", "Vasilis Beta", "Dimitris Delta"}));
+    EXPECT_EQ(m.shownRow(), alpha);
+    EXPECT_EQ(m.jobRows(false), (std::vector<int>{alpha, beta, delta}));
+    EXPECT_EQ(m.jobRows(true), std::vector<int>{gone});
+    m.choose(2);
+    m.choose(3);  // past the end: stays
+    EXPECT_EQ(m.shownRow(), delta);
+
+    m.setInactive(true);
+    EXPECT_EQ(m.entries(), Strings{"Giorgos Gamma"});
+    EXPECT_EQ(m.shownRow(), gone);
+    EXPECT_TRUE(m.historyPreset().inactive);
+    EXPECT_EQ(m.historyPreset().row, gone);
+    m.setInactive(false);
+    EXPECT_EQ(m.shownRow(), alpha);  // a new list opens on its first person
+
+    // A person before the one shown leaves the list: the card stays on the same person; when
+    // the person shown leaves, the card shown is the one now in that place.
+    m.choose(2);
+    d.at(alpha).setKind(kInactive);
+    d.doc.countAllKinds();
+    d.doc.buildIndexes();
+    m.refill();
+    EXPECT_EQ(m.shownRow(), delta);
+    EXPECT_EQ(m.position(), 1);
+    d.at(delta).setKind(kInactive);
+    d.doc.countAllKinds();
+    d.doc.buildIndexes();
+    m.refill();
+    EXPECT_EQ(m.shownRow(), beta);
+    EXPECT_EQ(m.rowsOf({d.at(beta).id(), 9999, d.at(alpha).id()}), (std::vector<int>{beta, alpha}));
+}
+
+TEST(RecordCardModel, AnEmptyListShowsNoCardAndOffersNothingForIt) {
+    test::ReportDoc d(Date{2026, 12, 8});
+    d.add("Anna", "Alpha");
+    RecordCardModel m(d.doc);
+    EXPECT_TRUE(m.canPrintShown());
+    EXPECT_TRUE(m.canEdit(true));
+    EXPECT_FALSE(m.canEdit(false));  // a month copy or read-only data
+    EXPECT_FALSE(m.canOpenHistory(false));
+    EXPECT_TRUE(m.canWriteAll(false));
+    EXPECT_FALSE(m.canWriteAll(true));
+
+    m.setInactive(true);  // nobody is inactive
+    EXPECT_EQ(m.position(), -1);
+    EXPECT_EQ(m.shownRow(), 0);
+    EXPECT_FALSE(m.canPrintShown());
+    EXPECT_FALSE(m.canPrintChosen());
+    EXPECT_FALSE(m.canEdit(true));
+    EXPECT_FALSE(m.canOpenHistory(true));
+    EXPECT_TRUE(m.canWriteAll(false));  // the other list's job still can
+    m.refill();
+    EXPECT_EQ(m.shownRow(), 0);
+}
+
+TEST(RecordCardModel, OptionsJoinThePreferencesAndTheSwitches) {
+    test::ReportDoc d(Date{2026, 12, 8});
+    d.add("Anna", "Alpha");
+    d.doc.settings.hideAverages = 5;
+    d.doc.settings.onePerPage = 0;
+    RecordCardModel m(d.doc);
+    EXPECT_EQ(m.kindTexts().size(), 5u);
+
+    m.setPreviousYear(true);
+    EXPECT_TRUE(m.previousYearEnabled());
+    CardOptions paper = m.options(false);
+    EXPECT_FALSE(paper.screen);
+    EXPECT_FALSE(paper.onePerPage);  // both years on paper, as preferred
+    EXPECT_TRUE(paper.previousYear);
+    EXPECT_EQ(paper.hidden, 5);
+    const CardOptions screen = m.options(true);
+    EXPECT_TRUE(screen.screen);
+    EXPECT_TRUE(screen.onePerPage);  // the screen shows the year the switch chooses
+    EXPECT_TRUE(screen.previousYear);
+
+    // A period card has no previous year; the switch keeps its tick for the record card.
+    m.setKind(CardKind::TwelveMonths);
+    EXPECT_FALSE(m.previousYearEnabled());
+    paper = m.options(false);
+    EXPECT_EQ(paper.kind, CardKind::TwelveMonths);
+    EXPECT_FALSE(paper.previousYear);
+    m.setKind(CardKind::ServiceYear);
+    EXPECT_TRUE(m.options(false).previousYear);
+}
+
+}  // namespace
+}  // namespace zelvo::reports
