@@ -20,15 +20,34 @@ std::string oneDecimal(double value) {
     return buf;
 }
 
-std::string hoursText(long hours, int quarters) {
+// Whole hours and the quarter suffix; a sum of quarters carries into the hours.
+std::string hoursText(long hours, long quarters) {
+    hours += quarters / 4;
+    quarters %= 4;
     if (hours == 0 && quarters == 0) return {};
-    return std::to_string(hours) + std::string(res::quarterSuffix(quarters));
+    return std::to_string(hours) + std::string(res::quarterSuffix(static_cast<int>(quarters)));
 }
 
 std::string remarkText(const CZelvoDoc& doc, const PublisherRecord& p, int month, int slot) {
     const std::size_t index = p.monthWord(MonthWord::RemarkIndex, month, slot);
     if (index == 0 || index >= doc.remarks.size()) return {};
     return cp1253::toUtf8(doc.remarks[index].remarkText());
+}
+
+int reportAbsolute(const CalendarState& cal) {
+    return absoluteMonth(cal.reportYear, cal.reportMonth);
+}
+
+// "Μαρ 2024": the month abbreviation and the four-digit year of an absolute month.
+std::string monthAndYear(int abs) {
+    return std::string(res::monthAbbrev(abs % 12)) + " " + std::to_string(2000 + abs / 12);
+}
+
+// A period table names its first and last month.
+CardTable periodTable(const CalendarState& cal, int first, int count, const MonthSource& source) {
+    CardTable table = cardTable(cal, first, count, source);
+    table.caption = {monthAndYear(first) + " -", monthAndYear(first + count - 1)};
+    return table;
 }
 
 }  // namespace
@@ -40,46 +59,40 @@ bool cardBaptized(const std::string& baptismDate) {
     return last - first + 1 >= 5;
 }
 
-CardYear cardYear(const CZelvoDoc& doc, int row, bool previous) {
-    const CalendarState& cal = doc.calendar;
-    CardYear year;
-    year.serviceYear = cal.reportYear + 2000 + (cal.reportMonth > 7 ? 1 : 0) - (previous ? 1 : 0);
-    year.newForm = year.serviceYear > kLastOldFormServiceYear;
-    const PublisherRecord& p = doc.publishers[static_cast<std::size_t>(row)];
-    const int reportAbs = absoluteMonth(cal.reportYear, cal.reportMonth);
-    const int september = absoluteMonth(year.serviceYear - 2001, kSeptember);
+CardTable cardTable(const CalendarState& cal, int first, int count, const MonthSource& source) {
+    CardTable table;
+    table.newForm = first + count - 1 > cal.lastOldFormMonth;
+    const int reportAbs = reportAbsolute(cal);
 
     long hours = 0;
     long quarters = 0;
     std::array<long, 5> sums{};
     int shown = 0;
-    for (int i = 0; i < 12; ++i) {
-        const int abs = september + i;
-        CardMonth& m = year.months[static_cast<std::size_t>(i)];
+    for (int abs = first; abs < first + count; ++abs) {
+        CardMonth& m = table.months.emplace_back();
         m.month = abs % 12;
         // The record keeps 24 months ending with the report month; any other month's place
         // holds a year that is not this one.
         m.blank = abs > reportAbs || abs <= reportAbs - 24;
         if (m.blank) continue;
-        const int slot = yearSlot(abs / 12);
+        const MonthFigures f = source(m.month, yearSlot(abs / 12));
         ++shown;
-        m.reported = doc.hasReport(row, m.month, slot);
-        m.auxiliary = p.pioneerKind(m.month, slot) == 1;
-        m.studies = p.studiesAndFlags(m.month, slot) & kStudiesMask;
-        m.hours = hoursText(p.hours(m.month, slot), p.quarters(m.month, slot));
-        m.old = {p.monthWord(MonthWord::Placements, m.month, slot),
-                 p.monthWord(MonthWord::Videos, m.month, slot),
-                 p.monthWord(MonthWord::ReturnVisits, m.month, slot)};
-        m.remark = remarkText(doc, p, m.month, slot);
-        // A month of the old form inside a new-form year keeps its old values in the remark.
-        if (year.newForm && abs <= kLastOldFormMonth && (m.old[0] || m.old[1] || m.old[2])) {
+        m.reported = f.reported;
+        m.auxiliary = f.auxiliary;
+        m.reports = f.reports;
+        m.studies = f.studies;
+        m.hours = hoursText(f.hours, f.quarters);
+        m.old = f.old;
+        m.remark = f.remark;
+        // A month of the old form inside a new-form table keeps its old values in the remark.
+        if (table.newForm && abs <= cal.lastOldFormMonth && (m.old[0] || m.old[1] || m.old[2])) {
             const std::string values =
                 res::format(res::kCardOldValues, std::to_string(m.old[0]), std::to_string(m.old[1]),
                             std::to_string(m.old[2]));
             m.remark = m.remark.empty() ? values : values + " " + m.remark;
         }
-        hours += p.hours(m.month, slot);
-        quarters += p.quarters(m.month, slot);
+        hours += f.hours;
+        quarters += f.quarters;
         // Averages count a month without a report as 0, as the averages report does.
         if (!m.reported) continue;
         sums[0] += m.old[0];
@@ -87,13 +100,84 @@ CardYear cardYear(const CZelvoDoc& doc, int row, bool previous) {
         sums[3] += m.old[2];
         sums[4] += m.studies;
     }
-    year.total = hoursText(hours + quarters / 4, static_cast<int>(quarters % 4));
-    if (year.total.empty()) year.total = "0";
+    table.total = hoursText(hours, quarters);
+    if (table.total.empty()) table.total = "0";
     sums[2] = hoursWithQuarters(hours, quarters);
     if (shown > 0)
         for (std::size_t k = 0; k < sums.size(); ++k)
-            year.averages[k] = oneDecimal(static_cast<double>(sums[k]) / shown);
-    return year;
+            table.averages[k] = oneDecimal(static_cast<double>(sums[k]) / shown);
+    return table;
+}
+
+CardTable serviceYearTable(const CalendarState& cal, bool previous, const MonthSource& source) {
+    const int year = cal.reportYear + 2000 + (cal.reportMonth > 7 ? 1 : 0) - (previous ? 1 : 0);
+    CardTable table = cardTable(cal, absoluteMonth(year - 2001, kSeptember), 12, source);
+    table.serviceYear = year;
+    table.previous = previous;
+    table.caption = {std::string(res::kCardServiceYear), std::to_string(year)};
+    return table;
+}
+
+std::vector<CardTable> cardTables(const CalendarState& cal, const CardOptions& options,
+                                  const MonthSource& source) {
+    const int reportAbs = reportAbsolute(cal);
+    switch (options.kind) {
+        case CardKind::ServiceYear:
+            if (options.onePerPage) return {serviceYearTable(cal, options.previousYear, source)};
+            return {serviceYearTable(cal, false, source), serviceYearTable(cal, true, source)};
+        case CardKind::SixMonths:
+            return {periodTable(cal, reportAbs - 5, 6, source)};
+        case CardKind::YearSoFar: {
+            const int september = reportAbs - (reportAbs - kSeptember + 12) % 12;
+            return {periodTable(cal, september, reportAbs - september + 1, source)};
+        }
+        case CardKind::TwelveMonths:
+            return {periodTable(cal, reportAbs - 11, 12, source)};
+        case CardKind::TwentyFourMonths: {
+            std::vector<CardTable> tables{periodTable(cal, reportAbs - 11, 12, source),
+                                          periodTable(cal, reportAbs - 23, 12, source)};
+            tables[1].previous = true;
+            return tables;
+        }
+    }
+    return {};
+}
+
+std::string_view cardTitle(CardKind kind) {
+    switch (kind) {
+        case CardKind::ServiceYear:
+            return res::kCardTitle;
+        case CardKind::SixMonths:
+            return res::kPeriodSixMonths;
+        case CardKind::YearSoFar:
+            return res::kPeriodServiceYear;
+        case CardKind::TwelveMonths:
+            return res::kPeriodTwelveMonths;
+        case CardKind::TwentyFourMonths:
+            return res::kPeriodTwentyFourMonths;
+    }
+    return {};
+}
+
+MonthSource personMonths(const CZelvoDoc& doc, int row) {
+    return [&doc, row](int month, int slot) {
+        const PublisherRecord& p = doc.publishers[static_cast<std::size_t>(row)];
+        MonthFigures f;
+        f.reported = doc.hasReport(row, month, slot);
+        f.auxiliary = p.pioneerKind(month, slot) == 1;
+        f.studies = p.studiesAndFlags(month, slot) & kStudiesMask;
+        f.hours = p.hours(month, slot);
+        f.quarters = p.quarters(month, slot);
+        f.old = {p.monthWord(MonthWord::Placements, month, slot),
+                 p.monthWord(MonthWord::Videos, month, slot),
+                 p.monthWord(MonthWord::ReturnVisits, month, slot)};
+        f.remark = remarkText(doc, p, month, slot);
+        return f;
+    };
+}
+
+CardTable cardYear(const CZelvoDoc& doc, int row, bool previous) {
+    return serviceYearTable(doc.calendar, previous, personMonths(doc, row));
 }
 
 }  // namespace zelvo::reports

@@ -19,6 +19,8 @@ inline constexpr std::string_view kCardStudies = "Γραφικές Μελέτε�
 inline constexpr std::string_view kCardAuxiliary = "Βοηθητικός Σκαπανέας";
 inline constexpr std::string_view kCardPioneerHours =
     "Ώρες (Αν υπηρετεί ως σκαπανέας ή ως ιεραπόστολος στον αγρό)";
+// The dialog's card: the participation column's short heading.
+inline constexpr std::string_view kCardScreenTookPart = "Διακονία";
 inline constexpr std::string_view kCardPlacements = "Αριθμός Εκδόσεων";
 inline constexpr std::string_view kCardVideos = "Προβολές Βίντεο";
 inline constexpr std::string_view kCardReturnVisits = "Επανεπι-σκέψεις";
