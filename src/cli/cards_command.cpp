@@ -1,6 +1,7 @@
-// `zelvo-cli cards FOLDER (--all | --inactive | --id N [--id N ...]) [--previous-year] [--a4]
-// (--pdf FILE | --text | --json)`: publisher record cards, one page each, drawn as the card
-// dialog prints them with the card preferences of the settings; read-only.
+// `zelvo-cli cards FOLDER (--all | --inactive | --id N [--id N ...]) [--previous-year]
+// [--period 6|year|12|24] [--a4] (--pdf FILE | --text | --json)`: publisher record cards, one
+// page each, drawn as the card dialog prints them with the card preferences of the settings;
+// read-only.
 #include <QGuiApplication>
 #include <algorithm>
 #include <memory>
@@ -27,19 +28,30 @@ namespace {
 constexpr int kPrinterDpi = 300;
 
 constexpr const char* kCardsUsage =
-    "Χρήση: cards ΦΑΚΕΛΟΣ (--all | --inactive | --id N [--id N ...]) [--previous-year] [--a4] "
-    "(--pdf ΑΡΧΕΙΟ | --text | --json)\n";
+    "Χρήση: cards ΦΑΚΕΛΟΣ (--all | --inactive | --id N [--id N ...]) [--previous-year] "
+    "[--period 6|year|12|24] [--a4] (--pdf ΑΡΧΕΙΟ | --text | --json)\n";
 
 struct CardsRequest {
     bool all = false;
     bool inactive = false;
     std::vector<int> ids;
     bool previousYear = false;
+    reports::CardKind kind = reports::CardKind::ServiceYear;
     bool a4 = false;
     bool text = false;
     bool json = false;
     std::optional<std::string> pdf;
 };
+
+// The period card of --period's value.
+std::optional<reports::CardKind> periodKind(const std::string& value) {
+    using reports::CardKind;
+    if (value == "6") return CardKind::SixMonths;
+    if (value == "year") return CardKind::YearSoFar;
+    if (value == "12") return CardKind::TwelveMonths;
+    if (value == "24") return CardKind::TwentyFourMonths;
+    return std::nullopt;
+}
 
 std::optional<CardsRequest> parseRequest(const Options& o, std::ostream& err) {
     CardsRequest r;
@@ -61,7 +73,11 @@ std::optional<CardsRequest> parseRequest(const Options& o, std::ostream& err) {
             r.json = true;
         else if (a == "--pdf" && hasNext)
             r.pdf = o.rest[++i];
-        else if (a == "--id" && hasNext) {
+        else if (a == "--period" && hasNext) {
+            const auto kind = periodKind(o.rest[++i]);
+            ok = kind.has_value();
+            if (ok) r.kind = *kind;
+        } else if (a == "--id" && hasNext) {
             const auto n = parseNumber(o.rest[++i]);
             ok = n.has_value();
             if (ok) r.ids.push_back(*n);
@@ -121,6 +137,7 @@ int commandCards(const Options& o, std::ostream& out, std::ostream& err) {
     reports::CardOptions options = reports::cardOptions(doc);
     options.a4 = request->a4;
     options.previousYear = request->previousYear;
+    options.kind = request->kind;
 
     if (request->pdf) {
         const std::unique_ptr<QGuiApplication> app = guiApplicationForPdf();

@@ -2,8 +2,10 @@
 // JSON; and the lines beside the texts of `report --json`.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "cli/demo_cli_fixture.h"
 
@@ -50,6 +52,40 @@ TEST_F(CardsCliTest, CardsOfTheChosenPeopleOnePageEach) {
     std::string head(4, '\0');
     in.read(head.data(), 4);
     EXPECT_EQ(head, "%PDF");
+}
+
+TEST_F(CardsCliTest, PeriodCardsNameTheirPeriodAndMonths) {
+    const Json list = JsonReader::parse(run({"list", "0", folder.str(), "--json"}).out).value();
+    ASSERT_FALSE(list.items.empty());
+    const std::string id = list.items[0]["id"].text;
+    const auto texts = [&](const std::string& period) {
+        const CliRun r = run({"cards", folder.str(), "--id", id, "--period", period, "--json"});
+        EXPECT_EQ(r.code, 0) << r.err;
+        const Json json = JsonReader::parse(r.out).value();
+        std::vector<std::string> all;
+        for (const Json& t : json["texts"].items)
+            all.push_back(t["text"].text);
+        return all;
+    };
+    const auto has = [](const std::vector<std::string>& all, const std::string& text) {
+        return std::count(all.begin(), all.end(), text);
+    };
+    // The report month is November 2026.
+    const std::vector<std::string> six = texts("6");
+    EXPECT_EQ(has(six, "Τελευταίοι 6 Μήνες"), 1);
+    EXPECT_EQ(has(six, "Ιουν 2026 -"), 1);
+    EXPECT_EQ(has(six, "Νοε 2026"), 1);
+    EXPECT_EQ(has(six, "Μάιος"), 0);
+    const std::vector<std::string> year = texts("year");
+    EXPECT_EQ(has(year, "Υπηρεσιακό Έτος."), 1);
+    EXPECT_EQ(has(year, "Σεπ 2026 -"), 1);
+    const std::vector<std::string> two = texts("24");
+    EXPECT_EQ(has(two, "Τελευταίοι 24 Μήνες"), 1);
+    EXPECT_EQ(has(two, "Δεκ 2025 -"), 1);
+    EXPECT_EQ(has(two, "Δεκ 2024 -"), 1);
+
+    EXPECT_EQ(run({"cards", folder.str(), "--all", "--period", "7", "--text"}).code, 2);
+    EXPECT_EQ(run({"cards", folder.str(), "--all", "--text", "--period"}).code, 2);
 }
 
 TEST_F(CardsCliTest, UsageErrorsAndReportLines) {
