@@ -1,13 +1,14 @@
-// `zelvo-cli cards FOLDER (--all | --inactive | --id N [--id N ...]) [--previous-year]
-// [--period 6|year|12|24] [--a4] (--pdf FILE | --text | --json)`: publisher record cards, one
-// page each, drawn as the card dialog prints them with the card preferences of the settings;
-// read-only.
+// `zelvo-cli cards FOLDER (--all | --inactive | --id N [--id N ...] | --totals)
+// [--previous-year] [--period 6|year|12|24] [--a4] (--pdf FILE | --text | --json)`: publisher
+// record cards, or the congregation's three totals cards, one page each, drawn as the card
+// dialog prints them with the card preferences of the settings; read-only.
 #include <QGuiApplication>
 #include <algorithm>
 #include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/cli.h"
@@ -17,6 +18,7 @@
 #include "cli/print_output.h"
 #include "render/record_card_pdf.h"
 #include "reports/record_card.h"
+#include "reports/record_totals_card.h"
 #include "reports/recording_surface.h"
 #include "reports/report_font.h"
 #include "store/zelvo_doc.h"
@@ -28,12 +30,13 @@ namespace {
 constexpr int kPrinterDpi = 300;
 
 constexpr const char* kCardsUsage =
-    "Χρήση: cards ΦΑΚΕΛΟΣ (--all | --inactive | --id N [--id N ...]) [--previous-year] "
+    "Χρήση: cards ΦΑΚΕΛΟΣ (--all | --inactive | --id N [--id N ...] | --totals) [--previous-year] "
     "[--period 6|year|12|24] [--a4] (--pdf ΑΡΧΕΙΟ | --text | --json)\n";
 
 struct CardsRequest {
     bool all = false;
     bool inactive = false;
+    bool totals = false;
     std::vector<int> ids;
     bool previousYear = false;
     reports::CardKind kind = reports::CardKind::ServiceYear;
@@ -63,6 +66,8 @@ std::optional<CardsRequest> parseRequest(const Options& o, std::ostream& err) {
             r.all = true;
         else if (a == "--inactive")
             r.inactive = true;
+        else if (a == "--totals")
+            r.totals = true;
         else if (a == "--previous-year")
             r.previousYear = true;
         else if (a == "--a4")
@@ -84,7 +89,7 @@ std::optional<CardsRequest> parseRequest(const Options& o, std::ostream& err) {
         } else
             ok = false;
     }
-    ok = ok && int{r.all} + int{r.inactive} + int{!r.ids.empty()} == 1 &&
+    ok = ok && int{r.all} + int{r.inactive} + int{!r.ids.empty()} + int{r.totals} == 1 &&
          int{r.text} + int{r.json} + int{r.pdf.has_value()} == 1;
     if (!ok) {
         err << kCardsUsage;
@@ -132,26 +137,39 @@ int commandCards(const Options& o, std::ostream& out, std::ostream& err) {
     CliPrompts prompts(err, o.password);
     if (const int rc = loadDocument(doc, o, LoadMode::ReadOnly, prompts, err); rc != kExitOk)
         return rc;
-    const auto rows = chosenRows(doc, *request, err);
-    if (!rows) return kExitUsage;
+    std::vector<int> rows;
+    if (!request->totals) {
+        auto chosen = chosenRows(doc, *request, err);
+        if (!chosen) return kExitUsage;
+        rows = std::move(*chosen);
+    }
     reports::CardOptions options = reports::cardOptions(doc);
     options.a4 = request->a4;
     options.previousYear = request->previousYear;
     options.kind = request->kind;
+    const int cards =
+        static_cast<int>(request->totals ? reports::kTotalsCards.size() : rows.size());
+    const render::CardDrawer draw = [&](reports::Surface& surface, int card) {
+        const auto i = static_cast<std::size_t>(card);
+        if (request->totals)
+            reports::drawTotalsCard(doc, reports::kTotalsCards[i], options, surface);
+        else
+            reports::drawRecordCard(doc, rows[i], options, surface);
+    };
 
     if (request->pdf) {
         const std::unique_ptr<QGuiApplication> app = guiApplicationForPdf();
         std::string error;
-        if (!render::writeRecordCardsPdf(doc, *rows, options, *request->pdf, error)) {
+        if (!render::writeCardPagesPdf(options.a4, cards, draw, *request->pdf, error)) {
             err << error << "\n";
             return kExitFailed;
         }
         return kExitOk;
     }
     reports::RecordingSurface surface(kPrinterDpi, kPrinterDpi);
-    for (std::size_t i = 0; i < rows->size(); ++i) {
+    for (int i = 0; i < cards; ++i) {
         if (i > 0) surface.newPage();
-        reports::drawRecordCard(doc, (*rows)[i], options, surface);
+        draw(surface, i);
     }
     if (request->text)
         writeTextPages(pageItems(surface, 0), static_cast<int>(surface.pages().size()), out);

@@ -40,7 +40,7 @@ constexpr const char* kUsage =
     "                                        μία αναφορά σε 300 dpi (μόνο ανάγνωση)\n"
     "  list ΚΩΔΙΚΟΣ ΦΑΚΕΛΟΣ [--filter N] [--group ΟΜΙΛΟΣ] [--json]\n"
     "                                        μία λίστα κατάστασης (ΚΩΔΙΚΟΣ 0-15, μόνο ανάγνωση)\n"
-    "  cards ΦΑΚΕΛΟΣ (--all | --inactive | --id N ...) [--previous-year]\n"
+    "  cards ΦΑΚΕΛΟΣ (--all | --inactive | --id N ... | --totals) [--previous-year]\n"
     "      [--period 6|year|12|24] [--a4] (--pdf ΑΡΧΕΙΟ | --text | --json)\n"
     "                                        αρχεία ευαγγελιζομένων (μόνο ανάγνωση)\n"
     "  person ΦΑΚΕΛΟΣ --id N ΕΝΕΡΓΕΙΑ         μεταφορά ατόμου μεταξύ των λιστών, ΕΝΕΡΓΕΙΑ μία από\n"

@@ -8,19 +8,17 @@
 
 namespace zelvo::render {
 
-bool writeRecordCardsPdf(const CZelvoDoc& doc, const std::vector<int>& rows,
-                         const reports::CardOptions& options, const std::string& path,
-                         std::string& error, const CardProgress& progress) {
-    MemoryPdf pdf(options.a4);
+bool writeCardPagesPdf(bool a4, int cards, const CardDrawer& draw, const std::string& path,
+                       std::string& error, const CardProgress& progress) {
+    MemoryPdf pdf(a4);
     QPainter painter;
     bool ok = painter.begin(&pdf.writer());
     bool cancelled = false;
     if (ok) {
         PainterSurface surface(painter, kPdfDpi, kPdfDpi);
-        const int cards = static_cast<int>(rows.size());
         for (int i = 0; i < cards && ok && !cancelled; ++i) {
             if (i > 0) ok = pdf.writer().newPage();
-            reports::drawRecordCard(doc, rows[static_cast<std::size_t>(i)], options, surface);
+            draw(surface, i);
             cancelled = progress && !progress(i + 1, cards);
         }
         ok = painter.end() && ok;
@@ -30,6 +28,17 @@ bool writeRecordCardsPdf(const CZelvoDoc& doc, const std::vector<int>& rows,
         return false;
     }
     return pdf.save(path, ok, error);
+}
+
+bool writeRecordCardsPdf(const CZelvoDoc& doc, const std::vector<int>& rows,
+                         const reports::CardOptions& options, const std::string& path,
+                         std::string& error, const CardProgress& progress) {
+    return writeCardPagesPdf(
+        options.a4, static_cast<int>(rows.size()),
+        [&](reports::Surface& surface, int card) {
+            reports::drawRecordCard(doc, rows[static_cast<std::size_t>(card)], options, surface);
+        },
+        path, error, progress);
 }
 
 }  // namespace zelvo::render

@@ -16,9 +16,16 @@ namespace zelvo::render {
 // After each card: how many are drawn of how many. False stops the writing.
 using CardProgress = std::function<bool(int done, int cards)>;
 
-// Draws the card of each row in `rows` on a page of its own into `path`. The file appears whole
-// or not at all. False with `error` (Greek, for the user) when it could not be written, or when
+// Draws card `card` (from 0) on the surface, at the page's top.
+using CardDrawer = std::function<void(reports::Surface& surface, int card)>;
+
+// Draws `cards` cards, each on a page of its own, into `path`. The file appears whole or not at
+// all. False with `error` (Greek, for the user) when it could not be written, or when
 // `progress` stopped it (`res::kPdfCancelled`). Needs a QGuiApplication.
+bool writeCardPagesPdf(bool a4, int cards, const CardDrawer& draw, const std::string& path,
+                       std::string& error, const CardProgress& progress = {});
+
+// The card of each row in `rows`, as writeCardPagesPdf writes them.
 bool writeRecordCardsPdf(const CZelvoDoc& doc, const std::vector<int>& rows,
                          const reports::CardOptions& options, const std::string& path,
                          std::string& error, const CardProgress& progress = {});

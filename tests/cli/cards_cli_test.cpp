@@ -63,8 +63,7 @@ TEST_F(CardsCliTest, PeriodCardsNameTheirPeriodAndMonths) {
         EXPECT_EQ(r.code, 0) << r.err;
         const Json json = JsonReader::parse(r.out).value();
         std::vector<std::string> all;
-        for (const Json& t : json["texts"].items)
-            all.push_back(t["text"].text);
+        for (const Json& t : json["texts"].items) all.push_back(t["text"].text);
         return all;
     };
     const auto has = [](const std::vector<std::string>& all, const std::string& text) {
@@ -86,6 +85,24 @@ TEST_F(CardsCliTest, PeriodCardsNameTheirPeriodAndMonths) {
 
     EXPECT_EQ(run({"cards", folder.str(), "--all", "--period", "7", "--text"}).code, 2);
     EXPECT_EQ(run({"cards", folder.str(), "--all", "--text", "--period"}).code, 2);
+}
+
+TEST_F(CardsCliTest, TotalsCardsOnePerCategory) {
+    const CliRun r = run({"cards", folder.str(), "--totals", "--period", "12", "--json"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const Json json = JsonReader::parse(r.out).value();
+    EXPECT_EQ(json["pageCount"].number(), 3);
+    std::vector<std::string> names;
+    for (const Json& t : json["texts"].items) {
+        const std::string& text = t["text"].text;
+        if (text == "Ευαγγελιζόμενοι" || text == "Βοηθητικοί Σκαπανείς" ||
+            text == "Τακτικοί και Ειδικοί Σκαπανείς")
+            names.push_back(std::to_string(static_cast<int>(t["page"].number())) + " " + text);
+        EXPECT_NE(text, "Ημερομηνία γέννησης:  ");
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"1 Ευαγγελιζόμενοι", "2 Βοηθητικοί Σκαπανείς",
+                                               "3 Τακτικοί και Ειδικοί Σκαπανείς"}));
+    EXPECT_EQ(run({"cards", folder.str(), "--totals", "--all", "--text"}).code, 2);
 }
 
 TEST_F(CardsCliTest, UsageErrorsAndReportLines) {

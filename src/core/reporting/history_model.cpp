@@ -24,9 +24,9 @@ constexpr MonthWord kWords[] = {MonthWord::Placements, MonthWord::Videos, MonthW
 constexpr int kRemarkTyped = ReportFormModel::kRemarkTyped;
 constexpr int kMaxWord = 0xFFFF;
 // MonthTotals values.
-constexpr int kQuarterValue = 7;
-constexpr int kReportsValue = 8;
-constexpr int kActiveValue = 5;
+constexpr int kQuarterValue = totals_value::kQuarters;
+constexpr int kReportsValue = totals_value::kReports;
+constexpr int kActiveValue = totals_value::kActive;
 
 // The number before any '.', held to what a word keeps.
 std::uint16_t fieldNumber(std::string_view text) {
@@ -52,7 +52,16 @@ std::string hoursOf(long whole, int quarters) {
     return hoursText({static_cast<int>(std::min<long>(whole, kMaxWord)), quarters % 4});
 }
 
-std::string_view categoryName(TotalsCategory c) {
+// The label's text: at most 25 characters, then "...".
+std::string cutLabel(std::string_view utf8) {
+    const std::string text = cp1253::fromUtf8(utf8);
+    if (text.size() <= 25) return std::string(utf8);
+    return cp1253::toUtf8(text.substr(0, 25)) + "...";
+}
+
+}  // namespace
+
+std::string_view totalsCategoryName(TotalsCategory c) {
     switch (c) {
         case TotalsCategory::Publishers:
             return res::kHistoryPublishers;
@@ -65,15 +74,6 @@ std::string_view categoryName(TotalsCategory c) {
     }
     return {};
 }
-
-// The label's text: at most 25 characters, then "...".
-std::string cutLabel(std::string_view utf8) {
-    const std::string text = cp1253::fromUtf8(utf8);
-    if (text.size() <= 25) return std::string(utf8);
-    return cp1253::toUtf8(text.substr(0, 25)) + "...";
-}
-
-}  // namespace
 
 HistoryModel::HistoryModel(CZelvoDoc& doc, UserPrompts& prompts, HistoryPreset preset)
     : doc_(doc), prompts_(prompts), preset_(preset) {
@@ -183,7 +183,7 @@ std::vector<std::string> HistoryModel::listEntries() const {
     if (totalsMode_) {
         for (const auto c : {TotalsCategory::Publishers, TotalsCategory::Auxiliary,
                              TotalsCategory::Pioneers, TotalsCategory::Active})
-            list.emplace_back(categoryName(c));
+            list.emplace_back(totalsCategoryName(c));
         return list;
     }
     const bool lastNameFirst = doc_.settings.languageOption == 0;
@@ -211,8 +211,8 @@ void HistoryModel::takePerson(int position) {
 // --- fields ---
 
 std::string HistoryModel::title() const {
-    const std::string who =
-        totalsMode_ ? std::string(categoryName(category_)) : cp1253::toUtf8(doc_.displayName(row_));
+    const std::string who = totalsMode_ ? std::string(totalsCategoryName(category_))
+                                        : cp1253::toUtf8(doc_.displayName(row_));
     if (month_ < 0) return who;
     return res::format(res::kHistoryTitle, who, res::monthName(month_),
                        std::to_string(baseYear_ - 2 + yearPos_));
@@ -389,7 +389,7 @@ std::string HistoryModel::creditLabel() const {
     if (!totalsMode_) return std::string(res::kHistoryCredit);
     if (pioneerTick_ == 2) return std::string(res::kHistoryRegulars);
     if (pioneerTick_ == 3) return std::string(res::kHistorySpecials);
-    return cutLabel(categoryName(category_));
+    return cutLabel(totalsCategoryName(category_));
 }
 
 // --- totals mode ---

@@ -48,6 +48,15 @@ enum class HistoryField {
 
 // The categories of the totals mode, in the order of its list.
 enum class TotalsCategory { Publishers, Auxiliary, Pioneers, Active };
+std::string_view totalsCategoryName(TotalsCategory c);
+
+// The values of a category's month in MonthTotals: the five report values (placements, videos,
+// hours, return visits, Bible studies), then these; the active publishers only in category 0.
+namespace totals_value {
+inline constexpr int kActive = 5;
+inline constexpr int kQuarters = 7;
+inline constexpr int kReports = 8;
+}  // namespace totals_value
 
 // How the record card opens the editor: on one person (the list hidden; a student, whose month
 // bytes hold the conductor's name, is never edited), or in totals mode.

@@ -19,7 +19,7 @@ constexpr std::array kOldEdges{117, 194, 271, 348, 425, 505};
 // Inner lines that stop above the totals line.
 constexpr int kShortLines = 3;
 
-std::string number(int value) {
+std::string number(long value) {
     return value == 0 ? std::string() : std::to_string(value);
 }
 

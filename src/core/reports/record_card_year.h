@@ -28,8 +28,8 @@ struct MonthFigures {
     int studies = 0;
     long hours = 0;
     long quarters = 0;
-    std::array<std::uint16_t, 3> old{};  // placements, videos, return visits
-    std::string remark;                  // UTF-8
+    std::array<long, 3> old{};  // placements, videos, return visits
+    std::string remark;         // UTF-8
 };
 
 // The figures of (month index, year slot).
@@ -42,9 +42,9 @@ struct CardMonth {
     bool auxiliary = false;
     int reports = 0;
     int studies = 0;
-    std::string hours;                   // with the quarter suffix, empty when 0
-    std::array<std::uint16_t, 3> old{};  // placements, videos, return visits
-    std::string remark;                  // UTF-8
+    std::string hours;          // with the quarter suffix, empty when 0
+    std::array<long, 3> old{};  // placements, videos, return visits
+    std::string remark;         // UTF-8
 };
 
 struct CardTable {
