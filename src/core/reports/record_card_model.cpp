@@ -9,7 +9,7 @@
 namespace zelvo::reports {
 
 RecordCardModel::RecordCardModel(const CZelvoDoc& doc) : doc_(doc) {
-    fill(0, 0);
+    fill(0, 0, 0);
 }
 
 std::string RecordCardModel::title() const {
@@ -34,25 +34,26 @@ int RecordCardModel::shownRow() const {
 void RecordCardModel::setInactive(bool on) {
     if (on == inactive_) return;
     inactive_ = on;
-    fill(0, 0);
+    fill(0, 0, 0);
 }
 
-void RecordCardModel::refill() {
+void RecordCardModel::refill(int id) {
     const int row = shownRow();
-    const int id = row == 0 ? 0 : doc_.publishers[static_cast<std::size_t>(row)].id();
-    fill(id, position_);
+    fill(id, row == 0 ? 0 : doc_.publishers[static_cast<std::size_t>(row)].id(), position_);
 }
 
-void RecordCardModel::fill(int keepId, int keepPosition) {
+void RecordCardModel::fill(int firstId, int secondId, int place) {
     entries_ = jobRows(inactive_);
-    const auto kept = std::find_if(entries_.begin(), entries_.end(), [&](int row) {
-        return keepId != 0 && doc_.publishers[static_cast<std::size_t>(row)].id() == keepId;
-    });
+    const auto positionOf = [this](int id) {
+        const auto it = std::find_if(entries_.begin(), entries_.end(), [&](int row) {
+            return id != 0 && doc_.publishers[static_cast<std::size_t>(row)].id() == id;
+        });
+        return it == entries_.end() ? -1 : static_cast<int>(it - entries_.begin());
+    };
     const int count = static_cast<int>(entries_.size());
-    if (kept != entries_.end())
-        position_ = static_cast<int>(kept - entries_.begin());
-    else
-        position_ = count == 0 ? -1 : std::clamp(keepPosition, 0, count - 1);
+    position_ = positionOf(firstId);
+    if (position_ < 0) position_ = positionOf(secondId);
+    if (position_ < 0) position_ = count == 0 ? -1 : std::clamp(place, 0, count - 1);
 }
 
 std::vector<std::string> RecordCardModel::kindTexts() {

@@ -29,9 +29,9 @@ public:
     int shownRow() const;  // table row of the person shown; 0 when none
     bool inactive() const { return inactive_; }
     void setInactive(bool on);
-    // The list again after the person or the lists were edited: the same person while listed,
-    // else the same place.
-    void refill();
+    // The list again after the people or the lists were edited: the person with `id` when
+    // listed, else the same person, else the same place.
+    void refill(int id = 0);
 
     // --- the card ---
     static std::vector<std::string> kindTexts();  // in the order of CardKind
@@ -44,6 +44,8 @@ public:
     // The preferences of the settings with the dialog's switches. The screen shows one service
     // year, the one the switch chooses; paper follows the preferences.
     CardOptions options(bool screen) const;
+    // How far down the page the screen's card reaches: one table, or the 24-month card's two.
+    double screenInches() const { return kind_ == CardKind::TwentyFourMonths ? 10.85 : 6.35; }
 
     // --- what the buttons may do now (`live`: no month copy is open and the data is writable) ---
     bool canPrintShown() const { return shownRow() != 0; }
@@ -67,7 +69,8 @@ private:
     CardKind kind_ = CardKind::ServiceYear;
     bool previousYear_ = false;
 
-    void fill(int keepId, int keepPosition);
+    // The list afresh, on the first of the two people listed, else near `place`.
+    void fill(int firstId, int secondId, int place);
 };
 
 }  // namespace zelvo::reports

@@ -43,6 +43,8 @@ inline constexpr std::string_view kCardEdit = "&Επεξεργασία";
 inline constexpr std::string_view kCardHistory = "Ιστορικό";
 // The printer document of the chosen cards.
 inline constexpr std::string_view kCardJobName = "Pub Records";
+// After kNoPrinterInstalled and a blank line.
+inline constexpr std::string_view kCardPdfOffer = "Να αποθηκευτούν τα αρχεία ως PDF;";
 // The file offered for every active or inactive card (".pdf" follows).
 inline constexpr std::string_view kCardActivePdfName = "Αρχεία Ενεργών";
 inline constexpr std::string_view kCardInactivePdfName = "Αρχεία Αδρανών";

@@ -52,7 +52,7 @@ constexpr Command kCommands[] = {
     {C::EnterReports, "Δελτία Έργου", R::PeopleLive, kBuilt},
     {C::EnterAttendance, "Παρόντες Συναθροίσεων", R::LiveData, kBuilt},
     // View
-    {C::ViewRecordCards, "Αρχεία Ευαγγελιζομένων", R::Always, kLater},
+    {C::ViewRecordCards, "Αρχεία Ευαγγελιζομένων", R::Always, kBuilt},
     {C::ViewQuickReview, "Γρήγορη Ανασκόπηση", R::Always, kLater},
     {C::ViewActivitySummary, "Περίληψη Δραστηριότητας", R::Always, kLater},
     {C::ViewAttendance, "Παρόντες Συναθροίσεων", R::Always, kBuilt},

@@ -8,7 +8,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
-#include <filesystem>
 
 #include "gui/reports/page_progress.h"
 #include "gui/reports/report_printing.h"
@@ -17,30 +16,12 @@
 #include "reports/view_state.h"
 #include "resources/strings.h"
 #include "shell/report_file_name.h"
-#include "store/file_io.h"
 #include "store/user_prompts.h"
 #include "store/zelvo_doc.h"
 
 namespace zelvo::gui {
 
-namespace {
-
 using render::PagesResult;
-
-// A name beside `file` for the job to write first.
-QString temporaryNameFor(const QString& file) {
-    const QFileInfo info(file);
-    return info.dir().filePath(qtText(tempFileName(utf8Text(info.fileName()))));
-}
-
-bool renameOver(const QString& from, const QString& to) {
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(from).toStdString(),
-                            QFile::encodeName(to).toStdString(), error);
-    return !error;
-}
-
-}  // namespace
 
 PrintJobs::PrintJobs(QWidget* parent, std::function<void(bool)> printingChanged)
     : parent_(parent),

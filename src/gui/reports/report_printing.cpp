@@ -1,7 +1,15 @@
 #include "gui/reports/report_printing.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPageSize>
 #include <QPrinter>
+#include <filesystem>
+#include <system_error>
+
+#include "gui/shell/qt_text.h"
+#include "store/file_io.h"
 
 namespace zelvo::gui {
 
@@ -24,6 +32,18 @@ reports::PrinterJob printerJob(const QPrinter& printer, int pageCount) {
 bool printerUsable(const QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat) return !printer.outputFileName().isEmpty();
     return !printer.printerName().isEmpty();
+}
+
+QString temporaryNameFor(const QString& file) {
+    const QFileInfo info(file);
+    return info.dir().filePath(qtText(tempFileName(utf8Text(info.fileName()))));
+}
+
+bool renameOver(const QString& from, const QString& to) {
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(from).toStdString(),
+                            QFile::encodeName(to).toStdString(), error);
+    return !error;
 }
 
 }  // namespace zelvo::gui

@@ -2,6 +2,8 @@
 // with the PDF writer: render/report_pages.h.
 #pragma once
 
+#include <QString>
+
 #include "reports/view_state.h"
 
 class QPrinter;
@@ -13,5 +15,10 @@ reports::PrinterJob printerJob(const QPrinter& printer, int pageCount);
 
 // Whether a job can be sent to the printer at all (a printer of the system, or a named file).
 bool printerUsable(const QPrinter& printer);
+
+// A job printed to a file is written under a temporary name beside it and renamed over it only
+// when whole, so a cancelled or failed job leaves no half file nor spoils the one there.
+QString temporaryNameFor(const QString& file);
+bool renameOver(const QString& from, const QString& to);
 
 }  // namespace zelvo::gui

@@ -18,6 +18,7 @@
 #include "gui/reporting/history_commands.h"
 #include "gui/reporting/late_report_commands.h"
 #include "gui/reports/label_commands.h"
+#include "gui/reports/record_card_commands.h"
 #include "gui/reports/report_commands.h"
 #include "gui/reports/status_list_commands.h"
 #include "gui/shell/command_actions.h"
@@ -102,6 +103,7 @@ CMainFrame::CMainFrame(CZelvoDoc& doc, UserPrompts& prompts, QWidget* parent)
     installAttendanceCommands(*this);
     installLateReportCommands(*this);
     installLabelCommands(*this);
+    installRecordCardCommands(*this);
     installBackupCommands(*this);
     installHistoryCommands(*this);
     updateCommands();

@@ -1,0 +1,156 @@
+#include "gui/reports/card_printing.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPageSetupDialog>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+
+#include "gui/reports/page_progress.h"
+#include "gui/reports/report_printing.h"
+#include "gui/shell/qt_text.h"
+#include "render/painter_surface.h"
+#include "render/record_card_pdf.h"
+#include "resources/strings.h"
+#include "store/user_prompts.h"
+
+namespace zelvo::gui {
+
+namespace {
+
+// The cards on `target`, a page each; false when Cancel stopped them or the device failed.
+// `pagesSent` counts the pages drawn.
+bool paintCards(const CZelvoDoc& doc, const std::vector<int>& rows,
+                const reports::CardOptions& options, QPrinter& target, PageProgress& progress,
+                int& pagesSent) {
+    QPainter painter;
+    if (!painter.begin(&target)) return false;
+    render::PainterSurface surface(painter, target.logicalDpiX(), target.logicalDpiY());
+    const int cards = static_cast<int>(rows.size());
+    bool ok = true;
+    for (int i = 0; i < cards && ok; ++i) {
+        if (i > 0) ok = target.newPage();
+        if (!ok) break;
+        reports::drawRecordCard(doc, rows[static_cast<std::size_t>(i)], options, surface);
+        ++pagesSent;
+        ok = progress.pageDone(1, 1, i + 1, cards);
+    }
+    if (!ok && progress.cancelled()) target.abort();
+    return painter.end() && ok;
+}
+
+}  // namespace
+
+CardPrinting::CardPrinting(QWidget* parent, const CZelvoDoc& doc, UserPrompts& prompts,
+                           QPrinter* printer)
+    : parent_(parent),
+      doc_(doc),
+      prompts_(prompts),
+      shared_(printer),
+      progressDelayMs_(PageProgress::kDefaultDelayMs) {
+    runPrintDialog_ = [this](QPrinter& target) {
+        QPrintDialog dialog(&target, parent_);
+        dialog.setObjectName(QStringLiteral("printDialog"));
+        dialog.setWindowTitle(qtText(res::kPrint));
+        dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+        return dialog.exec() == QDialog::Accepted;
+    };
+}
+
+CardPrinting::~CardPrinting() = default;
+
+QPrinter& CardPrinting::printer() {
+    if (own_) return *own_;
+    if (shared_ != nullptr) return *shared_;
+    own_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *own_;
+}
+
+void CardPrinting::setPrinter(std::unique_ptr<QPrinter> printer) {
+    own_ = std::move(printer);
+}
+
+bool CardPrinting::a4() {
+    return printer().pageLayout().pageSize().id() == QPageSize::A4;
+}
+
+void CardPrinting::setup() {
+    QPageSetupDialog dialog(&printer(), parent_);
+    dialog.setObjectName(QStringLiteral("printerSetupDialog"));
+    dialog.setWindowTitle(qtText(res::kPrinterSetup));
+    dialog.exec();
+}
+
+void CardPrinting::print(const std::vector<int>& rows, reports::CardOptions options,
+                         const QString& jobName, const std::string& pdfName) {
+    if (rows.empty()) return;
+    QPrinter& target = printer();
+    if (!printerUsable(target)) {
+        const std::string offer =
+            std::string(res::kNoPrinterInstalled) + "\n\n" + std::string(res::kCardPdfOffer);
+        if (prompts_.askYesNo(offer)) writePdf(rows, options, pdfName);
+        return;
+    }
+    target.setDocName(jobName);
+    target.setPrintRange(QPrinter::AllPages);
+    if (!runPrintDialog_(target)) return;
+    // The card is placed from the paper's corner, not from the printable area's.
+    target.setFullPage(true);
+    options.a4 = a4();
+
+    // A job printed to a file is written under another name and renamed once whole.
+    const QString file =
+        target.outputFormat() == QPrinter::PdfFormat ? target.outputFileName() : QString();
+    const QString temporary = file.isEmpty() ? QString() : temporaryNameFor(file);
+    if (!file.isEmpty()) target.setOutputFileName(temporary);
+    PageProgress progress(parent_, qtText(res::kPrint), progressDelayMs_);
+    int pagesSent = 0;
+    bool printed = paintCards(doc_, rows, options, target, progress, pagesSent);
+    if (!file.isEmpty()) {
+        target.setOutputFileName(file);
+        printed = printed && renameOver(temporary, file);
+        if (!printed) QFile::remove(temporary);
+    }
+    if (printed) return;
+    if (progress.cancelled())
+        prompts_.showMessage(file.isEmpty()
+                                 ? res::format(res::kPrintCancelled, std::to_string(pagesSent))
+                                 : std::string(res::kPdfCancelled));
+    else if (!file.isEmpty())
+        prompts_.showMessage(res::format(res::kPdfNotWritten, utf8Text(file)));
+    else
+        prompts_.showMessage(res::format(res::kPrintFailed, utf8Text(target.printerName())));
+}
+
+void CardPrinting::writePdf(const std::vector<int>& rows, reports::CardOptions options,
+                            const std::string& pdfName) {
+    if (rows.empty()) return;
+    const std::string path =
+        prompts_.chooseSaveFile(res::kPdfSaveTitle, offeredPath(pdfName), res::kPdfFileFilter);
+    if (path.empty()) return;
+    pdfFolder_ = QFileInfo(qtText(path)).absolutePath();
+    options.a4 = a4();
+    PageProgress progress(parent_, qtText(res::kPdfSaveTitle), progressDelayMs_);
+    std::string error;
+    if (!render::writeRecordCardsPdf(doc_, rows, options, path, error, [&](int done, int cards) {
+            return progress.pageDone(1, 1, done, cards);
+        }))
+        prompts_.showMessage(error);
+}
+
+std::string CardPrinting::offeredPath(const std::string& name) const {
+    QString folder = pdfFolder_;
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+    return utf8Text(QDir(folder).filePath(qtText(name) + QStringLiteral(".pdf")));
+}
+
+}  // namespace zelvo::gui

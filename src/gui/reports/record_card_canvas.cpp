@@ -1,0 +1,74 @@
+#include "gui/reports/record_card_canvas.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "render/memory_pdf.h"
+#include "render/painter_surface.h"
+
+namespace zelvo::gui {
+
+namespace {
+
+// The part of the page shown: the card and a little of its margins.
+constexpr double kLeftInches = 0.3;
+constexpr double kWidthInches = 7.9;
+constexpr double kTopInches = 0.15;
+
+}  // namespace
+
+class RecordCardCanvas::Page : public QWidget {
+public:
+    explicit Page(QWidget* parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("recordCardPage"));
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+    const CZelvoDoc* doc = nullptr;
+    int row = 0;
+    reports::CardOptions options;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        painter.fillRect(event->rect(), Qt::white);
+        if (doc == nullptr || row == 0) return;
+        // Drawn as on paper, so the card fits its columns alike, then scaled down.
+        const int dpi = render::kPdfDpi;
+        const double scale = width() / (kWidthInches * dpi);
+        painter.scale(scale, scale);
+        painter.translate(-kLeftInches * dpi, -kTopInches * dpi);
+        render::PainterSurface surface(painter, dpi, dpi);
+        reports::drawRecordCard(*doc, row, options, surface);
+    }
+};
+
+RecordCardCanvas::RecordCardCanvas(QWidget* parent) : QScrollArea(parent), page_(new Page(this)) {
+    setObjectName(QStringLiteral("recordCardFrame"));
+    setWidget(page_);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void RecordCardCanvas::showCard(const CZelvoDoc& doc, int row, const reports::CardOptions& options,
+                                double inches) {
+    page_->doc = &doc;
+    page_->row = row;
+    page_->options = options;
+    inches_ = inches;
+    fit();
+    page_->update();
+}
+
+void RecordCardCanvas::resizeEvent(QResizeEvent* event) {
+    QScrollArea::resizeEvent(event);
+    fit();
+}
+
+void RecordCardCanvas::fit() {
+    const int width = viewport()->width();
+    page_->setFixedSize(width, static_cast<int>(width * (inches_ - kTopInches) / kWidthInches));
+}
+
+}  // namespace zelvo::gui

@@ -1,0 +1,214 @@
+// The card dialog: opened from the main window's command, its switches from the keyboard, the
+// chosen cards through the person chooser as one job of a page per card, and every active card
+// into one PDF with its progress, whose Cancel leaves no file.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPageSize>
+#include <QPrinter>
+#include <QProgressDialog>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "gui/modal_script.h"
+#include "gui/reports/record_card_dialog.h"
+#include "gui/shell/main_window.h"
+#include "gui/shell/qt_text.h"
+#include "gui/shell_fixture.h"
+#include "gui/widget_lookup.h"
+#include "resources/strings.h"
+#include "shell/command_ids.h"
+
+using namespace zelvo;
+
+namespace {
+
+int pdfPages(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray bytes = file.readAll();
+    int pages = 0;
+    for (qsizetype at = bytes.indexOf("/Type /Page"); at >= 0;
+         at = bytes.indexOf("/Type /Page", at + 1))
+        if (bytes.mid(at + 11, 1) != "s") ++pages;
+    return pages;
+}
+
+// A printer that prints to `path` (empty: no printer at all).
+std::unique_ptr<QPrinter> filePrinter(const QString& path) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    printer->setPageSize(QPageSize(QPageSize::Letter));
+    return printer;
+}
+
+int listSize(const CZelvoDoc& doc, std::uint8_t kind) {
+    return static_cast<int>(doc.kindLists[kind].size());
+}
+
+}  // namespace
+
+class RecordCardDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void opensFromTheCommandAndSwitchesByKeyboard() {
+        test::DataFolder folder(40);
+        test::WindowSession s(folder);
+        QVERIFY(s.loaded);
+        const int active = listSize(s.doc, kPublisher);
+        const int inactive = listSize(s.doc, kInactive);
+        QVERIFY(inactive > 0);
+
+        test::ModalScript script;
+        script.then([&](QWidget* modal) {
+            auto* dialog = qobject_cast<gui::RecordCardDialog*>(modal);
+            QVERIFY(dialog != nullptr);
+            dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QCOMPARE(dialog->windowTitle(), QStringLiteral("Αρχειο Ευαγγελιζομένου Εκκλησίας"));
+            auto* list = test::child<QListWidget>(dialog, "cardList");
+            QVERIFY(list->hasFocus());
+            QCOMPARE(list->count(), active);
+            QCOMPARE(dialog->model().shownRow(), s.doc.kindLists[kPublisher][0].recordIndex);
+
+            // Down moves the card; Enter in the list keeps the dialog open.
+            QTest::keyClick(list, Qt::Key_Down);
+            QCOMPARE(dialog->model().position(), 1);
+            QTest::keyClick(list, Qt::Key_Return);
+            QVERIFY(dialog->isVisible());
+            test::saveScreenshot(dialog, "record-card-dialog.png");
+
+            // Tab to the previous-year switch (past the kind chooser, off until the period
+            // cards are drawn) and on to the inactive switch.
+            QTest::keyClick(list, Qt::Key_Tab);
+            auto* previous = test::child<QCheckBox>(dialog, "previousYearCheck");
+            QVERIFY(previous->hasFocus());
+            QTest::keyClick(previous, Qt::Key_Space);
+            QVERIFY(dialog->model().previousYear());
+            QVERIFY(dialog->model().options(true).previousYear);
+            QTest::keyClick(previous, Qt::Key_Tab);
+            auto* inactiveCheck = test::child<QCheckBox>(dialog, "inactiveCheck");
+            QVERIFY(inactiveCheck->hasFocus());
+            QTest::keyClick(inactiveCheck, Qt::Key_Space);
+            QCOMPARE(list->count(), inactive);
+            QCOMPARE(dialog->model().shownRow(), s.doc.kindLists[kInactive][0].recordIndex);
+            QVERIFY(test::button(dialog, "editButton")->isEnabled());
+            QVERIFY(!test::child<QCheckBox>(dialog, "totalsCheck")->isEnabled());
+            QTest::keyClick(inactiveCheck, Qt::Key_Space);
+            QCOMPARE(list->count(), active);
+            test::button(dialog, "doneButton")->click();
+        });
+        s.window->runCommand(shell::CommandId::ViewRecordCards);
+        QVERIFY(script.done());
+        QCOMPARE(script.unexpected(), 0);
+    }
+
+    // The chooser, from the active and then the inactive list: the people chosen are printed as
+    // one job named "Pub Records", a page each; Cancel prints nothing; with no printer one card
+    // goes to a PDF after the question.
+    void chosenCardsMakeOneJob() {
+        test::DataFolder folder(40);
+        test::WindowSession s(folder);
+        QVERIFY(s.loaded);
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("printed.pdf"));
+        gui::RecordCardDialog dialog(s.doc, s.prompts, nullptr, s.window.get());
+        dialog.printing().setPrinter(filePrinter(pdf));
+        QString jobName;
+        dialog.printing().setPrintDialogRunner([&](QPrinter& printer) {
+            jobName = printer.docName();
+            return true;
+        });
+        dialog.show();
+
+        int listed = 0;
+        QString title;
+        auto chooseFirst = [&](int count) {
+            return [&, count](QWidget* chooser) {
+                title = chooser->windowTitle();
+                auto* people = test::child<QListWidget>(chooser, "personList");
+                listed = people->count();
+                people->setFocus();
+                QTest::keyClick(people, Qt::Key_Home);
+                for (int i = 0; i < count; ++i) {
+                    if (i > 0) QTest::keyClick(people, Qt::Key_Down);
+                    QTest::keyClick(people, Qt::Key_Space);
+                }
+                test::button(chooser, "okButton")->click();
+            };
+        };
+        test::ModalScript script;
+        script.then(chooseFirst(3));
+        script.then([](QWidget* chooser) { test::button(chooser, "cancelButton")->click(); });
+        script.then(chooseFirst(2));
+        test::click(&dialog, "printChosenButton");
+        QCOMPARE(title, QStringLiteral("Επιλογή Αρχείων για Εκτύπωση"));
+        QCOMPARE(listed, listSize(s.doc, kPublisher));
+        QCOMPARE(jobName, QStringLiteral("Pub Records"));
+        QCOMPARE(pdfPages(pdf), 3);
+
+        QFile::remove(pdf);
+        test::click(&dialog, "printChosenButton");  // cancelled
+        QVERIFY(!QFile::exists(pdf));
+
+        test::child<QCheckBox>(&dialog, "inactiveCheck")->setChecked(true);
+        test::click(&dialog, "printChosenButton");
+        QCOMPARE(listed, listSize(s.doc, kInactive));
+        QCOMPARE(pdfPages(pdf), 2);
+        QVERIFY(script.done());
+        QVERIFY(s.prompts.messages.empty());
+
+        // No printer: the question, then this card alone into the file chosen.
+        const QString one = out.filePath(QStringLiteral("one.pdf"));
+        dialog.printing().setPrinter(filePrinter({}));
+        s.prompts.answers = {Answer::Yes};
+        s.prompts.savePaths = {one.toStdString()};
+        test::click(&dialog, "printShownButton");
+        QCOMPARE(s.prompts.questions.size(), 1u);
+        QCOMPARE(pdfPages(one), 1);
+    }
+
+    // Every active card into one PDF: the progress shows, and its Cancel leaves no file (nor
+    // spoils one of that name); run to its end, a page per active publisher.
+    void everyActiveCardIntoOnePdf() {
+        test::DataFolder folder(40);
+        test::WindowSession s(folder);
+        QVERIFY(s.loaded);
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("active.pdf"));
+        gui::RecordCardDialog dialog(s.doc, s.prompts, nullptr, s.window.get());
+        dialog.printing().setProgressDelay(0);
+        dialog.show();
+
+        QString progressTitle;
+        test::ModalScript script;
+        script.then([&](QWidget* modal) {
+            auto* progress = qobject_cast<QProgressDialog*>(modal);
+            QVERIFY(progress != nullptr);
+            progressTitle = progress->windowTitle();
+            progress->cancel();
+        });
+        s.prompts.savePaths = {pdf.toStdString()};
+        test::click(&dialog, "activePdfButton");
+        QVERIFY(script.done());
+        QCOMPARE(progressTitle, QStringLiteral("Αποθήκευση ως PDF"));
+        QVERIFY(gui::qtText(s.prompts.savesOffered.at(0))
+                    .endsWith(QStringLiteral("/Αρχεία Ενεργών.pdf")));
+        QCOMPARE(s.prompts.messages.back(), std::string(res::kPdfCancelled));
+        QVERIFY(!QFile::exists(pdf));
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files).size(), 0);
+
+        s.prompts.savePaths = {pdf.toStdString()};
+        test::click(&dialog, "activePdfButton");
+        QCOMPARE(pdfPages(pdf), listSize(s.doc, kPublisher));
+        QCOMPARE(s.prompts.messages.size(), 1u);
+    }
+};
+
+QTEST_MAIN(RecordCardDialogTest)
+#include "record_card_dialog_test.moc"
