@@ -2,11 +2,14 @@
 // options it hands to the drawing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "report_fixture.h"
 #include "reports/record_card_model.h"
+#include "reports/recording_surface.h"
+#include "resources/strings.h"
 
 namespace zelvo::reports {
 namespace {
@@ -105,6 +108,40 @@ TEST(RecordCardModel, OptionsJoinThePreferencesAndTheSwitches) {
     EXPECT_FALSE(paper.previousYear);
     m.setKind(CardKind::ServiceYear);
     EXPECT_TRUE(m.options(false).previousYear);
+}
+
+TEST(RecordCardModel, TotalsShowTheCongregationsThreeCards) {
+    test::ReportDoc d(Date{2026, 12, 8});
+    d.add("Anna", "Alpha");
+    d.add("Giorgos", "Gamma", kInactive);
+    RecordCardModel m(d.doc);
+    m.setInactive(true);
+    m.setTotals(true);
+    EXPECT_EQ(m.entries(),
+              (Strings{std::string(res::kHistoryPublishers), std::string(res::kHistoryAuxiliaries),
+                       std::string(res::kHistoryPioneers)}));
+    m.choose(3);  // the active count has no card
+    m.choose(2);
+    EXPECT_EQ(m.shownRow(), 0);
+    EXPECT_EQ(m.shownCard().totals, reporting::TotalsCategory::Pioneers);
+    EXPECT_EQ(m.historyPreset().totals, reporting::TotalsCategory::Pioneers);
+    EXPECT_FALSE(m.inactiveEnabled());
+    EXPECT_TRUE(m.canPrintShown());
+    EXPECT_FALSE(m.canPrintChosen());
+    EXPECT_FALSE(m.canEdit(true));
+    EXPECT_TRUE(m.canOpenHistory(true));
+    EXPECT_FALSE(m.canOpenHistory(false));
+
+    RecordingSurface surface(300, 300);
+    drawCardOf(d.doc, m.shownCard(), 0, m.options(false), surface);
+    const auto& texts = surface.pages().front().texts;
+    EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                            [](const RecordedText& t) { return t.text == res::kHistoryPioneers; }));
+
+    m.setTotals(false);  // back to the list it left, on its first person
+    EXPECT_TRUE(m.inactive());
+    EXPECT_EQ(m.entries(), Strings{"Giorgos Gamma"});
+    EXPECT_FALSE(m.historyPreset().totals.has_value());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QListWidget>
 #include <QPageSize>
 #include <QPrinter>
@@ -19,6 +20,7 @@
 #include "gui/shell/qt_text.h"
 #include "gui/shell_fixture.h"
 #include "gui/widget_lookup.h"
+#include "reports/record_card.h"
 #include "resources/strings.h"
 #include "shell/command_ids.h"
 
@@ -82,15 +84,30 @@ private slots:
             QTest::keyClick(list, Qt::Key_Return);
             QVERIFY(dialog->isVisible());
             test::saveScreenshot(dialog, "record-card-dialog.png");
+            QTest::keyClick(list, Qt::Key_Home);
 
-            // Tab to the previous-year switch (past the kind chooser, off until the period
-            // cards are drawn) and on to the inactive switch.
+            // The kind chooser next: a period card redraws the card and has no previous year.
             QTest::keyClick(list, Qt::Key_Tab);
+            auto* kind = test::child<QComboBox>(dialog, "kindCombo");
+            QVERIFY(kind->hasFocus());
+            auto* page = test::child<QWidget>(dialog, "recordCardPage");
+            const QImage yearCard = page->grab().toImage();
+            QTest::keyClick(kind, Qt::Key_Down);
+            QCOMPARE(dialog->model().kind(), reports::CardKind::SixMonths);
             auto* previous = test::child<QCheckBox>(dialog, "previousYearCheck");
+            QVERIFY(!previous->isEnabled());
+            QVERIFY(page->grab().toImage() != yearCard);
+            QTest::keyClick(kind, Qt::Key_Up);
+            QCOMPARE(dialog->model().kind(), reports::CardKind::ServiceYear);
+            QCOMPARE(page->grab().toImage(), yearCard);
+
+            // The previous-year switch, then the inactive list.
+            QTest::keyClick(kind, Qt::Key_Tab);
             QVERIFY(previous->hasFocus());
             QTest::keyClick(previous, Qt::Key_Space);
             QVERIFY(dialog->model().previousYear());
             QVERIFY(dialog->model().options(true).previousYear);
+            QVERIFY(page->grab().toImage() != yearCard);
             QTest::keyClick(previous, Qt::Key_Tab);
             auto* inactiveCheck = test::child<QCheckBox>(dialog, "inactiveCheck");
             QVERIFY(inactiveCheck->hasFocus());
@@ -98,8 +115,20 @@ private slots:
             QCOMPARE(list->count(), inactive);
             QCOMPARE(dialog->model().shownRow(), s.doc.kindLists[kInactive][0].recordIndex);
             QVERIFY(test::button(dialog, "editButton")->isEnabled());
-            QVERIFY(!test::child<QCheckBox>(dialog, "totalsCheck")->isEnabled());
             QTest::keyClick(inactiveCheck, Qt::Key_Space);
+            QCOMPARE(list->count(), active);
+
+            // The totals: the congregation's three cards, no person to edit.
+            QTest::keyClick(inactiveCheck, Qt::Key_Tab);
+            auto* totals = test::child<QCheckBox>(dialog, "totalsCheck");
+            QVERIFY(totals->hasFocus());
+            QTest::keyClick(totals, Qt::Key_Space);
+            QCOMPARE(list->count(), 3);
+            QVERIFY(!inactiveCheck->isEnabled());
+            QVERIFY(!test::button(dialog, "editButton")->isEnabled());
+            QVERIFY(!test::button(dialog, "printChosenButton")->isEnabled());
+            QVERIFY(test::button(dialog, "historyButton")->isEnabled());
+            QTest::keyClick(totals, Qt::Key_Space);
             QCOMPARE(list->count(), active);
             test::button(dialog, "doneButton")->click();
         });

@@ -2,11 +2,20 @@
 
 #include <algorithm>
 
+#include "reports/record_totals_card.h"
 #include "resources/strings.h"
 #include "store/cp1253.h"
 #include "store/zelvo_doc.h"
 
 namespace zelvo::reports {
+
+void drawCardOf(const CZelvoDoc& doc, const CardSet& cards, int card, const CardOptions& options,
+                Surface& surface, int pageTop) {
+    if (cards.totals)
+        drawTotalsCard(doc, *cards.totals, options, surface, pageTop);
+    else
+        drawRecordCard(doc, cards.rows[static_cast<std::size_t>(card)], options, surface, pageTop);
+}
 
 RecordCardModel::RecordCardModel(const CZelvoDoc& doc) : doc_(doc) {
     fill(0, 0, 0);
@@ -18,22 +27,36 @@ std::string RecordCardModel::title() const {
 
 std::vector<std::string> RecordCardModel::entries() const {
     std::vector<std::string> out;
-    out.reserve(entries_.size());
-    for (int row : entries_) out.push_back(cp1253::toUtf8(doc_.displayName(row)));
+    if (totals_) {
+        for (reporting::TotalsCategory c : kTotalsCards)
+            out.emplace_back(reporting::totalsCategoryName(c));
+        return out;
+    }
+    for (int row : rows_) out.push_back(cp1253::toUtf8(doc_.displayName(row)));
     return out;
 }
 
+int RecordCardModel::count() const {
+    return totals_ ? static_cast<int>(kTotalsCards.size()) : static_cast<int>(rows_.size());
+}
+
 void RecordCardModel::choose(int position) {
-    if (position >= 0 && position < static_cast<int>(entries_.size())) position_ = position;
+    if (position >= 0 && position < count()) position_ = position;
 }
 
 int RecordCardModel::shownRow() const {
-    return position_ < 0 ? 0 : entries_[static_cast<std::size_t>(position_)];
+    return totals_ || position_ < 0 ? 0 : rows_[static_cast<std::size_t>(position_)];
 }
 
 void RecordCardModel::setInactive(bool on) {
-    if (on == inactive_) return;
+    if (on == inactive_ || totals_) return;
     inactive_ = on;
+    fill(0, 0, 0);
+}
+
+void RecordCardModel::setTotals(bool on) {
+    if (on == totals_) return;
+    totals_ = on;
     fill(0, 0, 0);
 }
 
@@ -43,17 +66,16 @@ void RecordCardModel::refill(int id) {
 }
 
 void RecordCardModel::fill(int firstId, int secondId, int place) {
-    entries_ = jobRows(inactive_);
+    rows_ = jobRows(inactive_);
     const auto positionOf = [this](int id) {
-        const auto it = std::find_if(entries_.begin(), entries_.end(), [&](int row) {
+        const auto it = std::find_if(rows_.begin(), rows_.end(), [&](int row) {
             return id != 0 && doc_.publishers[static_cast<std::size_t>(row)].id() == id;
         });
-        return it == entries_.end() ? -1 : static_cast<int>(it - entries_.begin());
+        return totals_ || it == rows_.end() ? -1 : static_cast<int>(it - rows_.begin());
     };
-    const int count = static_cast<int>(entries_.size());
     position_ = positionOf(firstId);
     if (position_ < 0) position_ = positionOf(secondId);
-    if (position_ < 0) position_ = count == 0 ? -1 : std::clamp(place, 0, count - 1);
+    if (position_ < 0) position_ = count() == 0 ? -1 : std::clamp(place, 0, count() - 1);
 }
 
 std::vector<std::string> RecordCardModel::kindTexts() {
@@ -69,6 +91,15 @@ CardOptions RecordCardModel::options(bool screen) const {
     o.previousYear = previousYear_ && previousYearEnabled();
     if (screen) o.onePerPage = true;
     return o;
+}
+
+CardSet RecordCardModel::shownCard() const {
+    CardSet set;
+    if (totals_ && position_ >= 0)
+        set.totals = kTotalsCards[static_cast<std::size_t>(position_)];
+    else if (shownRow() != 0)
+        set.rows = {shownRow()};
+    return set;
 }
 
 std::vector<int> RecordCardModel::jobRows(bool inactiveList) const {
@@ -89,6 +120,7 @@ reporting::HistoryPreset RecordCardModel::historyPreset() const {
     reporting::HistoryPreset preset;
     preset.row = shownRow();
     preset.inactive = inactive_;
+    preset.totals = shownCard().totals;
     return preset;
 }
 

@@ -1,8 +1,9 @@
-// The card dialog as data: the list (active publishers, or inactive persons), the card shown,
-// its kind and switches, the options handed to the drawing, what each button may do now, and
-// the people of the whole-list jobs.
+// The card dialog as data: the list (active publishers, inactive persons, or the congregation's
+// totals cards), the card shown, its kind and switches, the options handed to the drawing, what
+// each button may do now, and the cards of each job.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,17 @@ class CZelvoDoc;
 
 namespace zelvo::reports {
 
+// The cards of a job: a person's card for each row, or one totals card.
+struct CardSet {
+    std::vector<int> rows;
+    std::optional<reporting::TotalsCategory> totals;
+    int size() const { return totals ? 1 : static_cast<int>(rows.size()); }
+};
+
+// Draws card `card` (from 0) of `cards` on one page whose top is at `pageTop`.
+void drawCardOf(const CZelvoDoc& doc, const CardSet& cards, int card, const CardOptions& options,
+                Surface& surface, int pageTop = 0);
+
 class RecordCardModel {
 public:
     // Opens on the active list's first person, the service-year card.
@@ -23,12 +35,16 @@ public:
     std::string title() const;
 
     // --- the list ---
-    std::vector<std::string> entries() const;   // display names, UTF-8
+    std::vector<std::string> entries() const;   // UTF-8
     int position() const { return position_; }  // -1 while the list is empty
     void choose(int position);
     int shownRow() const;  // table row of the person shown; 0 when none
     bool inactive() const { return inactive_; }
     void setInactive(bool on);
+    bool inactiveEnabled() const { return !totals_; }
+    // The congregation's own cards, one per totals category, in place of the people.
+    bool totals() const { return totals_; }
+    void setTotals(bool on);
     // The list again after the people or the lists were edited: the person with `id` when
     // listed, else the same person, else the same place.
     void refill(int id = 0);
@@ -46,29 +62,33 @@ public:
     CardOptions options(bool screen) const;
     // How far down the page the screen's card reaches: one table, or the 24-month card's two.
     double screenInches() const { return kind_ == CardKind::TwentyFourMonths ? 10.85 : 6.35; }
+    // The card shown (nothing while the list is empty).
+    CardSet shownCard() const;
 
     // --- what the buttons may do now (`live`: no month copy is open and the data is writable) ---
-    bool canPrintShown() const { return shownRow() != 0; }
-    bool canPrintChosen() const { return !entries_.empty(); }
+    bool canPrintShown() const { return shownCard().size() > 0; }
+    bool canPrintChosen() const { return !totals_ && !rows_.empty(); }
     bool canWriteAll(bool inactiveList) const { return !jobRows(inactiveList).empty(); }
     bool canEdit(bool live) const { return live && shownRow() != 0; }
-    bool canOpenHistory(bool live) const { return live && shownRow() != 0; }
+    bool canOpenHistory(bool live) const { return live && canPrintShown(); }
 
     // Every person of the active (or inactive) list, in its order.
     std::vector<int> jobRows(bool inactiveList) const;
     // The rows of chosen ids, in the order chosen; ids no longer in the table are left out.
     std::vector<int> rowsOf(const std::vector<int>& ids) const;
-    // The history editor on the person shown.
+    // The history editor on the person or the totals category shown.
     reporting::HistoryPreset historyPreset() const;
 
 private:
     const CZelvoDoc& doc_;
-    std::vector<int> entries_;  // table rows, in list order
+    std::vector<int> rows_;  // table rows of the people listed, in list order
     int position_ = -1;
     bool inactive_ = false;
+    bool totals_ = false;
     CardKind kind_ = CardKind::ServiceYear;
     bool previousYear_ = false;
 
+    int count() const;
     // The list afresh, on the first of the two people listed, else near `place`.
     void fill(int firstId, int secondId, int place);
 };

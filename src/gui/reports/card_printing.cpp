@@ -24,20 +24,19 @@ namespace {
 
 // The cards on `target`, a page each; false when Cancel stopped them or the device failed.
 // `pagesSent` counts the pages drawn.
-bool paintCards(const CZelvoDoc& doc, const std::vector<int>& rows,
+bool paintCards(const CZelvoDoc& doc, const reports::CardSet& cards,
                 const reports::CardOptions& options, QPrinter& target, PageProgress& progress,
                 int& pagesSent) {
     QPainter painter;
     if (!painter.begin(&target)) return false;
     render::PainterSurface surface(painter, target.logicalDpiX(), target.logicalDpiY());
-    const int cards = static_cast<int>(rows.size());
     bool ok = true;
-    for (int i = 0; i < cards && ok; ++i) {
+    for (int i = 0; i < cards.size() && ok; ++i) {
         if (i > 0) ok = target.newPage();
         if (!ok) break;
-        reports::drawRecordCard(doc, rows[static_cast<std::size_t>(i)], options, surface);
+        reports::drawCardOf(doc, cards, i, options, surface);
         ++pagesSent;
-        ok = progress.pageDone(1, 1, i + 1, cards);
+        ok = progress.pageDone(1, 1, i + 1, cards.size());
     }
     if (!ok && progress.cancelled()) target.abort();
     return painter.end() && ok;
@@ -88,14 +87,14 @@ void CardPrinting::setup() {
     dialog.exec();
 }
 
-void CardPrinting::print(const std::vector<int>& rows, reports::CardOptions options,
+void CardPrinting::print(const reports::CardSet& cards, reports::CardOptions options,
                          const QString& jobName, const std::string& pdfName) {
-    if (rows.empty()) return;
+    if (cards.size() == 0) return;
     QPrinter& target = printer();
     if (!printerUsable(target)) {
         const std::string offer =
             std::string(res::kNoPrinterInstalled) + "\n\n" + std::string(res::kCardPdfOffer);
-        if (prompts_.askYesNo(offer)) writePdf(rows, options, pdfName);
+        if (prompts_.askYesNo(offer)) writePdf(cards, options, pdfName);
         return;
     }
     target.setDocName(jobName);
@@ -112,7 +111,7 @@ void CardPrinting::print(const std::vector<int>& rows, reports::CardOptions opti
     if (!file.isEmpty()) target.setOutputFileName(temporary);
     PageProgress progress(parent_, qtText(res::kPrint), progressDelayMs_);
     int pagesSent = 0;
-    bool printed = paintCards(doc_, rows, options, target, progress, pagesSent);
+    bool printed = paintCards(doc_, cards, options, target, progress, pagesSent);
     if (!file.isEmpty()) {
         target.setOutputFileName(file);
         printed = printed && renameOver(temporary, file);
@@ -129,9 +128,9 @@ void CardPrinting::print(const std::vector<int>& rows, reports::CardOptions opti
         prompts_.showMessage(res::format(res::kPrintFailed, utf8Text(target.printerName())));
 }
 
-void CardPrinting::writePdf(const std::vector<int>& rows, reports::CardOptions options,
+void CardPrinting::writePdf(const reports::CardSet& cards, reports::CardOptions options,
                             const std::string& pdfName) {
-    if (rows.empty()) return;
+    if (cards.size() == 0) return;
     const std::string path =
         prompts_.chooseSaveFile(res::kPdfSaveTitle, offeredPath(pdfName), res::kPdfFileFilter);
     if (path.empty()) return;
@@ -139,9 +138,12 @@ void CardPrinting::writePdf(const std::vector<int>& rows, reports::CardOptions o
     options.a4 = a4();
     PageProgress progress(parent_, qtText(res::kPdfSaveTitle), progressDelayMs_);
     std::string error;
-    if (!render::writeRecordCardsPdf(doc_, rows, options, path, error, [&](int done, int cards) {
-            return progress.pageDone(1, 1, done, cards);
-        }))
+    const render::CardDrawer draw = [&](reports::Surface& surface, int card) {
+        reports::drawCardOf(doc_, cards, card, options, surface);
+    };
+    if (!render::writeCardPagesPdf(
+            options.a4, cards.size(), draw, path, error,
+            [&](int done, int count) { return progress.pageDone(1, 1, done, count); }))
         prompts_.showMessage(error);
 }
 

@@ -7,9 +7,8 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "reports/record_card.h"
+#include "reports/record_card_model.h"
 
 class QPrinter;
 class QWidget;
@@ -29,12 +28,12 @@ public:
 
     QPrinter& printer();
 
-    // The cards of `rows`, a page each, as one job named `jobName` after the print dialog; with
-    // no printer they are offered as a PDF file named `pdfName`.
-    void print(const std::vector<int>& rows, reports::CardOptions options, const QString& jobName,
+    // The cards, a page each, as one job named `jobName` after the print dialog; with no
+    // printer they are offered as a PDF file named `pdfName`.
+    void print(const reports::CardSet& cards, reports::CardOptions options, const QString& jobName,
                const std::string& pdfName);
-    // The cards of `rows` into one PDF file the user chooses, offered as `pdfName`.
-    void writePdf(const std::vector<int>& rows, reports::CardOptions options,
+    // The cards into one PDF file the user chooses, offered as `pdfName`.
+    void writePdf(const reports::CardSet& cards, reports::CardOptions options,
                   const std::string& pdfName);
     // The printer's page setup.
     void setup();

@@ -25,21 +25,21 @@ public:
     }
 
     const CZelvoDoc* doc = nullptr;
-    int row = 0;
+    reports::CardSet card;
     reports::CardOptions options;
 
 protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
         painter.fillRect(event->rect(), Qt::white);
-        if (doc == nullptr || row == 0) return;
+        if (doc == nullptr || card.size() == 0) return;
         // Drawn as on paper, so the card fits its columns alike, then scaled down.
         const int dpi = render::kPdfDpi;
         const double scale = width() / (kWidthInches * dpi);
         painter.scale(scale, scale);
         painter.translate(-kLeftInches * dpi, -kTopInches * dpi);
         render::PainterSurface surface(painter, dpi, dpi);
-        reports::drawRecordCard(*doc, row, options, surface);
+        reports::drawCardOf(*doc, card, 0, options, surface);
     }
 };
 
@@ -51,10 +51,10 @@ RecordCardCanvas::RecordCardCanvas(QWidget* parent) : QScrollArea(parent), page_
     setFocusPolicy(Qt::NoFocus);
 }
 
-void RecordCardCanvas::showCard(const CZelvoDoc& doc, int row, const reports::CardOptions& options,
-                                double inches) {
+void RecordCardCanvas::showCard(const CZelvoDoc& doc, const reports::CardSet& card,
+                                const reports::CardOptions& options, double inches) {
     page_->doc = &doc;
-    page_->row = row;
+    page_->card = card;
     page_->options = options;
     inches_ = inches;
     fit();

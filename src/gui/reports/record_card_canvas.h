@@ -5,7 +5,7 @@
 
 #include <QScrollArea>
 
-#include "reports/record_card.h"
+#include "reports/record_card_model.h"
 
 namespace zelvo {
 class CZelvoDoc;
@@ -18,9 +18,9 @@ class RecordCardCanvas : public QScrollArea {
 public:
     explicit RecordCardCanvas(QWidget* parent = nullptr);
 
-    // The card of `row` (0: none) with `options`, down to `inches` from the page's top.
-    void showCard(const CZelvoDoc& doc, int row, const reports::CardOptions& options,
-                  double inches);
+    // The card (none when the set is empty) with `options`, down to `inches` from the page's top.
+    void showCard(const CZelvoDoc& doc, const reports::CardSet& card,
+                  const reports::CardOptions& options, double inches);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

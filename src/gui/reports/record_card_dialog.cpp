@@ -20,7 +20,6 @@
 #include "gui/shell/qt_text.h"
 #include "records/person_chooser_model.h"
 #include "resources/strings.h"
-#include "store/cp1253.h"
 #include "store/zelvo_doc.h"
 
 namespace zelvo::gui {
@@ -65,10 +64,6 @@ RecordCardDialog::RecordCardDialog(CZelvoDoc& doc, UserPrompts& prompts, QPrinte
     kind_->setObjectName(QStringLiteral("kindCombo"));
     for (const std::string& text : reports::RecordCardModel::kindTexts())
         kind_->addItem(qtText(text));
-    // The period cards' tables are not drawn yet: the record card only, until they are.
-    kind_->setEnabled(false);
-    // The congregation's own cards are not drawn yet.
-    totals_->setEnabled(false);
 
     auto* switches = new QHBoxLayout;
     switches->addWidget(kind_);
@@ -123,6 +118,10 @@ void RecordCardDialog::connectControls() {
         model_.setInactive(on);
         refresh();
     });
+    connect(totals_, &QCheckBox::toggled, this, [this](bool on) {
+        model_.setTotals(on);
+        refresh();
+    });
     connect(printShown_, &QPushButton::clicked, this, &RecordCardDialog::printShown);
     connect(printChosen_, &QPushButton::clicked, this, &RecordCardDialog::printChosen);
     connect(activePdf_, &QPushButton::clicked, this, [this] { writeAll(false); });
@@ -159,11 +158,14 @@ void RecordCardDialog::refresh() {
         const QSignalBlocker quietKind(kind_);
         const QSignalBlocker quietYear(previousYear_);
         const QSignalBlocker quietInactive(inactive_);
+        const QSignalBlocker quietTotals(totals_);
         kind_->setCurrentIndex(static_cast<int>(model_.kind()));
         previousYear_->setChecked(model_.previousYear());
         inactive_->setChecked(model_.inactive());
+        totals_->setChecked(model_.totals());
     }
     previousYear_->setEnabled(model_.previousYearEnabled());
+    inactive_->setEnabled(model_.inactiveEnabled());
     printShown_->setEnabled(model_.canPrintShown());
     printChosen_->setEnabled(model_.canPrintChosen());
     activePdf_->setEnabled(model_.canWriteAll(false));
@@ -174,7 +176,7 @@ void RecordCardDialog::refresh() {
 }
 
 void RecordCardDialog::refreshCard() {
-    card_->showCard(doc_, model_.shownRow(), model_.options(true), model_.screenInches());
+    card_->showCard(doc_, model_.shownCard(), model_.options(true), model_.screenInches());
 }
 
 void RecordCardDialog::keyPressEvent(QKeyEvent* event) {
@@ -187,10 +189,11 @@ void RecordCardDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void RecordCardDialog::printShown() {
-    const int row = model_.shownRow();
-    if (row == 0) return;
-    printing_.print({row}, model_.options(false), qtText(res::kCardJobName),
-                    cp1253::toUtf8(doc_.displayName(row)));
+    const reports::CardSet card = model_.shownCard();
+    if (card.size() == 0) return;
+    // The job and the PDF offered are named after the person or the category.
+    const std::string name = model_.entries()[static_cast<std::size_t>(model_.position())];
+    printing_.print(card, model_.options(false), qtText(name), name);
     list_->setFocus();
 }
 
@@ -198,15 +201,14 @@ void RecordCardDialog::printChosen() {
     const auto ids = choosePersons(
         this, doc_, records::chooserSetup(records::ChooserPurpose::RecordCards, model_.inactive()));
     if (!ids) return;
-    const std::vector<int> rows = model_.rowsOf(*ids);
-    printing_.print(rows, model_.options(false), qtText(res::kCardJobName),
+    printing_.print({model_.rowsOf(*ids), {}}, model_.options(false), qtText(res::kCardJobName),
                     std::string(res::kCardJobName));
     list_->setFocus();
 }
 
 void RecordCardDialog::writeAll(bool inactiveList) {
     printing_.writePdf(
-        model_.jobRows(inactiveList), model_.options(false),
+        {model_.jobRows(inactiveList), {}}, model_.options(false),
         std::string(inactiveList ? res::kCardInactivePdfName : res::kCardActivePdfName));
 }
 
