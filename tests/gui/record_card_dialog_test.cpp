@@ -130,11 +130,24 @@ private slots:
             QVERIFY(test::button(dialog, "historyButton")->isEnabled());
             QTest::keyClick(totals, Qt::Key_Space);
             QCOMPARE(list->count(), active);
-            test::button(dialog, "doneButton")->click();
+            test::clickLater(dialog, "editButton");
         });
+        // The person's details, then the history editor on that person, then "Έγινε".
+        QString opened;
+        script.then([&](QWidget* details) {
+            opened = details->objectName();
+            QTest::keyClick(details, Qt::Key_Escape);
+        });
+        script.then([](QWidget* dialog) { test::clickLater(dialog, "historyButton"); });
+        script.then([&](QWidget* history) {
+            opened += QLatin1Char(' ') + history->objectName();
+            QTest::keyClick(history, Qt::Key_Escape);
+        });
+        script.then([](QWidget* dialog) { test::button(dialog, "doneButton")->click(); });
         s.window->runCommand(shell::CommandId::ViewRecordCards);
         QVERIFY(script.done());
         QCOMPARE(script.unexpected(), 0);
+        QCOMPARE(opened, QStringLiteral("publisherDetailsDialog historyDialog"));
     }
 
     // The chooser, from the active and then the inactive list: the people chosen are printed as
