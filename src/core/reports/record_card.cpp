@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "records/group_caption.h"
 #include "reporting/status_list_rules.h"
 #include "reports/record_card_sheet.h"
 #include "reports/record_card_year.h"
@@ -24,14 +25,17 @@ constexpr std::array kThirdRow{1, 18, 42, 66, 88};
 void drawPersonHeader(const CZelvoDoc& doc, int row, const CardOptions& options, CardSheet& sheet) {
     const PublisherRecord& p = doc.publishers[static_cast<std::size_t>(row)];
     const int datesEnd = sheet.atPercent(kMalePos) - sheet.dpiX() / 10;
-    std::string birth = cp1253::toUtf8(reporting::dateShown(p.birthDate()));
-    // Only the year: the date ends with it.
+    std::string birth = reporting::dateShown(p.birthDate());
+    // Only the year: the date ends with it. Cut before the conversion, where a character is
+    // one byte.
     if (options.hideBirthDayMonth && birth.size() > 4) birth = birth.substr(birth.size() - 4);
     std::string group;
     const int groupNumber = doc.groupOf(row, false);
-    if (options.printGroups && groupNumber > 0) group = std::to_string(groupNumber);
+    // A number beyond the group table names no group: the person counts as unassigned.
+    if (options.printGroups && groupNumber > 0 && groupNumber <= groupsInUse(doc.groups))
+        group = std::to_string(groupNumber);
     sheet.field(0, res::kCardName, cp1253::toUtf8(doc.displayName(row)), sheet.right(), group);
-    sheet.field(1, res::kCardBirthDate, birth, datesEnd, {});
+    sheet.field(1, res::kCardBirthDate, cp1253::toUtf8(birth), datesEnd, {});
     sheet.field(2, res::kCardBaptismDate, cp1253::toUtf8(reporting::dateShown(p.baptismDate())),
                 datesEnd, {});
 
