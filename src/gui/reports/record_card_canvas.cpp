@@ -33,6 +33,9 @@ protected:
         QPainter painter(this);
         painter.fillRect(event->rect(), Qt::white);
         if (doc == nullptr || card.size() == 0) return;
+        // A repaint while the details dialog changes the table waits for the list's refill.
+        for (int row : card.rows)
+            if (row >= doc->recordCount()) return;
         // Drawn as on paper, so the card fits its columns alike, then scaled down.
         const int dpi = render::kPdfDpi;
         const double scale = width() / (kWidthInches * dpi);
