@@ -5,6 +5,7 @@
 
 #include "render/memory_pdf.h"
 #include "render/painter_surface.h"
+#include "store/zelvo_doc.h"
 
 namespace zelvo::gui {
 
