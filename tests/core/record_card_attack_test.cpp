@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 
 #include "report_fixture.h"
@@ -69,6 +70,67 @@ TEST(RecordCardAttack, GroupNumberOnlyForAGroupTheTableHolds) {
     EXPECT_TRUE(printed(5));
     EXPECT_FALSE(printed(6));    // beyond the table: unassigned, as every list shows it
     EXPECT_FALSE(printed(250));  // a damaged byte
+}
+
+// The longest remark the record holds (43 characters), on the month `back` months before the
+// report month.
+void longRemark(test::ReportDoc& d, int row, int back, std::string_view utf8) {
+    const MonthSlot m = d.month(back);
+    RemarkRecord r;
+    r.set(cp1253::fromUtf8(utf8), static_cast<std::uint8_t>(m.month + 1),
+          static_cast<std::uint8_t>(m.slot), d.at(row).id());
+    d.at(row).setMonthWord(MonthWord::RemarkIndex, m.month, m.slot,
+                           static_cast<std::uint16_t>(d.doc.remarks.size()));
+    d.doc.remarks.push_back(r);
+}
+
+int widthOf(const RecordedText& t) {
+    return utf8Length(t.text) * (std::abs(t.fontHeight) / 2);
+}
+
+TEST(RecordCardAttack, LongestRemarksStayWholeInsideTheirCell) {
+    test::ReportDoc d(Date{2024, 3, 10});  // report month February 2024
+    const int row = d.add("Νίκος", "Ααα");
+    int september = 0;  // 2023: old values kept in the remark of a new-form year
+    while (d.month(september).month != 8) ++september;
+    d.report(row, september, 65535, 3, 1023, true);
+    d.values(row, september, 65535, 65535, 65535);
+    const std::string spaced = "Μετακόμισε στο εξωτερικό, νέα διεύθυνση στη";
+    std::string omegas;  // one word of 43 wide letters
+    for (int i = 0; i < 43; ++i) omegas += "Ω";
+    longRemark(d, row, 0, omegas);
+    longRemark(d, row, september, spaced);
+    longRemark(d, row, september + 1, spaced);  // August 2023, in the old-form year
+    const std::string oldValues = res::format(res::kCardOldValues, "65535", "65535", "65535");
+
+    for (const bool a4 : {false, true}) {
+        CardOptions options;
+        options.a4 = a4;
+        RecordingSurface s(kDpi, kDpi);
+        drawRecordCard(d.doc, row, options, s);
+        const RecordedPage& page = s.pages().front();
+        const int right =
+            std::max_element(page.rects.begin(), page.rects.end(), [](auto& a, auto& b) {
+                return a.rect.right < b.rect.right;
+            })->rect.right;
+        // The remark column's texts, in reading order, their blanks left out.
+        std::string remarks;
+        for (const RecordedText& t : page.texts) {
+            EXPECT_LE(t.x + widthOf(t), right) << t.text;
+            if (t.align != Align::Left || t.x < 9 * kDpi / 2 || t.y < 2 * kDpi) continue;
+            remarks += t.text;
+            // Two lines share the month's row: no grid line runs through either.
+            if (t.valign != VAlign::Top) continue;
+            for (const RecordedLine& l : page.lines) {
+                const bool across = l.y1 == l.y2 && l.y1 > t.y;
+                EXPECT_FALSE(across && l.y1 < t.y + std::abs(t.fontHeight)) << t.text;
+            }
+        }
+        std::erase(remarks, ' ');
+        std::string whole = oldValues + spaced + omegas + spaced;
+        std::erase(whole, ' ');
+        EXPECT_EQ(remarks, whole) << a4;
+    }
 }
 
 }  // namespace

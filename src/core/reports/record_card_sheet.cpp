@@ -179,9 +179,8 @@ void CardSheet::drawTable(const CardTable& table, int offset) {
             if (!cells[k].empty())
                 s_.drawText(centre(k + 1), y, cells[k], Align::Centre, VAlign::Baseline);
         const std::size_t last = edges.size() - 2;
-        s_.drawText(edges[last] + pad, y,
-                    fitText(s_, m.remark, edges[last + 1] - edges[last] - 2 * pad), Align::Left,
-                    VAlign::Baseline);
+        remark(m.remark, edges[last] + pad, edges[last + 1] - edges[last] - 2 * pad,
+               top + (static_cast<int>(i) + 1) * rowHeight, rowHeight);
     }
     const std::size_t hoursColumn = table.newForm ? 4 : 3;
     s_.drawText(left_ + pad, rowBase(13), res::kCardTotal, Align::Left, VAlign::Baseline);
@@ -206,6 +205,50 @@ int CardSheet::selectFitting(FontRole role, int tenths, bool bold, int room,
     }
     selectFont(role, tenths, bold);
     return tenths;
+}
+
+// A remark is the record's own word on the month: it is made smaller, then put on two lines,
+// and shortened with "…" only when even that does not hold it. The text font is selected after.
+void CardSheet::remark(std::string_view text, int x, int room, int rowTop, int rowHeight) {
+    for (int tenths = 100; tenths >= 80; tenths -= 5) {
+        selectFont(FontRole::Text, tenths, false);
+        if (s_.textWidth(text) <= room) {
+            s_.drawText(x, rowTop + rowHeight - rowHeight / 4, text, Align::Left, VAlign::Baseline);
+            selectFont(FontRole::Text, 100, false);
+            return;
+        }
+    }
+    std::array<std::string, 2> lines;
+    for (int tenths = 80; tenths >= 60; tenths -= 5) {
+        selectFont(FontRole::Text, tenths, false);
+        lines = twoLines(text, room);
+        if (s_.textWidth(lines[1]) <= room && 2 * s_.charHeight() <= rowHeight) break;
+    }
+    const int step = s_.charHeight();
+    const int y = rowTop + (rowHeight - 2 * step) / 2;
+    s_.drawText(x, y, lines[0], Align::Left, VAlign::Top);
+    s_.drawText(x, y + step, fitText(s_, lines[1], room), Align::Left, VAlign::Top);
+    selectFont(FontRole::Text, 100, false);
+}
+
+// The longest head of `text` at most `room` wide, ended at a blank or after a hyphen where one
+// falls inside it, and the rest.
+std::array<std::string, 2> CardSheet::twoLines(std::string_view text, int room) const {
+    std::size_t fit = 0;
+    std::size_t lastBreak = 0;
+    for (std::size_t i = 1; i <= text.size(); ++i) {
+        // Only between whole UTF-8 characters.
+        if (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;
+        if (s_.textWidth(text.substr(0, i)) > room) break;
+        fit = i;
+        if (i < text.size() && (text[i] == ' ' || text[i - 1] == '-')) lastBreak = i;
+    }
+    const std::size_t cut = fit == text.size() || lastBreak == 0 ? fit : lastBreak;
+    std::string head(text.substr(0, cut));
+    while (!head.empty() && head.back() == ' ') head.pop_back();
+    std::string_view rest = text.substr(cut);
+    while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
+    return {head, std::string(rest)};
 }
 
 // `text` broken into lines at blanks and after hyphens, each at most `room` wide where a word

@@ -2,6 +2,7 @@
 // geometry, fonts and pens, the title, the header's fields and check boxes, and the tables.
 #pragma once
 
+#include <array>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -48,6 +49,8 @@ private:
     void drawTable(const CardTable& table, int offset);
     void heading(std::string_view text, int x1, int x2, int lastBaseline, int band);
     std::vector<std::string> wrap(std::string_view text, int room) const;
+    void remark(std::string_view text, int x, int room, int rowTop, int rowHeight);
+    std::array<std::string, 2> twoLines(std::string_view text, int room) const;
 
     const CardOptions& options_;
     Surface& s_;
