@@ -1,5 +1,6 @@
 // The record card and the labels with data a secretary could really have or a damaged file could
-// hold: texts that are no dates, groups the table does not hold, the longest remarks and names.
+// hold: texts that are no dates, groups the table does not hold, the longest remarks and names,
+// the widest label margin.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,8 +8,10 @@
 #include <string>
 
 #include "report_fixture.h"
+#include "reports/labels_report.h"
 #include "reports/record_card.h"
 #include "reports/recording_surface.h"
+#include "reports/report_kind.h"
 #include "resources/strings.h"
 #include "store/cp1253.h"
 
@@ -130,6 +133,41 @@ TEST(RecordCardAttack, LongestRemarksStayWholeInsideTheirCell) {
         std::string whole = oldValues + spaced + omegas + spaced;
         std::erase(whole, ' ');
         EXPECT_EQ(remarks, whole) << a4;
+    }
+}
+
+TEST(LabelsAttack, ItemsNeverMeetAndStayWithinTheirLabel) {
+    test::ReportDoc d(Date{2026, 12, 8});
+    // The longest names the record holds, in the right column too.
+    for (int i = 0; i < 2; ++i) {
+        const int row = d.add(cp1253::fromUtf8("Χαραλαμπία-Ευαγγελία"),
+                              cp1253::fromUtf8("Κωνσταντινοπούλου-Πα"));
+        d.at(row).setByte(PublisherRecord::kPrivileges, privilege::kElder | privilege::kMale);
+        d.at(row).setText(PublisherRecord::kBirthDate, "03021960");
+        d.pioneer(row, 0, 2);
+    }
+    ReportFonts fonts;
+    fonts.resetToDefaults("greek");
+    d.doc.settings.labelAlternative = 1;
+    for (const int margin : {0, 99}) {  // 99: the right column meets the page's edge
+        d.doc.settings.labelLeftMargin = margin;
+        ReportContext context = reportContextFor(d.doc, fonts, {2026, 12, 8});
+        context.labels.firstPosition = 1;
+        RecordingSurface s(kDpi, kDpi);
+        ASSERT_TRUE(drawReport(d.doc, s, kindNumber(ReportKind::Labels), 0, context));
+        const auto& texts = s.pages().front().texts;
+        const int firstTop = texts.front().y - kDpi / 5;
+        for (const RecordedText& a : texts) {
+            // Every baseline within the label's inch.
+            EXPECT_LT((a.y - firstTop) % kDpi, kDpi * 19 / 20) << a.text;
+            for (const RecordedText& b : texts) {
+                const bool sameLine = a.y == b.y && a.align == Align::Left &&
+                                      b.align == Align::Right && b.x > a.x && b.x - a.x < 4 * kDpi;
+                if (sameLine) {
+                    EXPECT_LE(a.x + widthOf(a), b.x - widthOf(b)) << a.text << b.text;
+                }
+            }
+        }
     }
 }
 

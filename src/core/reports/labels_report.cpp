@@ -62,6 +62,25 @@ std::string pioneerOf(const CZelvoDoc& doc, int row) {
     }
 }
 
+// A line whose two items would meet within `room` (a long name, or a label pulled in from the
+// page's edge) puts its right item on a line of its own below.
+std::vector<LabelLine> placedLines(const Surface& surface, const std::vector<LabelLine>& lines,
+                                   int room) {
+    std::vector<LabelLine> placed;
+    const int gap = surface.averageCharWidth() * 2;
+    for (const LabelLine& l : lines) {
+        if (!l.left.empty() && !l.right.empty() &&
+            surface.textWidth(l.left) + gap + surface.textWidth(l.right) > room) {
+            placed.push_back({l.left, {}});
+            placed.push_back({{}, l.right});
+        } else {
+            placed.push_back(l);
+        }
+    }
+    if (placed.empty()) placed.emplace_back();
+    return placed;
+}
+
 }  // namespace
 
 LabelPlace labelPlace(int first, int index) {
@@ -129,13 +148,16 @@ void drawLabelsReport(const CZelvoDoc& doc, Surface& surface, ReportContext& con
         const LabelPlace at = labelPlace(first, static_cast<int>(i));
         const int x = left + at.column * columnPitch;
         const int y = bandTop(at.page, context.page.pageLength, dpiY) + top + at.row * dpiY;
-        const std::vector<LabelLine> lines = labelLines(doc, rows[i]);
+        const int end = std::min(x + rightEnd, pageRight);
+        const std::vector<LabelLine> lines =
+            placedLines(surface, labelLines(doc, rows[i]), end - x);
+        // More lines than four close up, so the label keeps within its inch.
+        const int step = std::min(lineStep, dpiY * 9 / 10 / static_cast<int>(lines.size()));
         for (std::size_t k = 0; k < lines.size(); ++k) {
-            const int baseline = y + static_cast<int>(k + 1) * lineStep;
+            const int baseline = y + static_cast<int>(k + 1) * step;
             surface.drawText(x, baseline, lines[k].left, Align::Left, VAlign::Baseline);
             if (!lines[k].right.empty())
-                surface.drawText(std::min(x + rightEnd, pageRight), baseline, lines[k].right,
-                                 Align::Right, VAlign::Baseline);
+                surface.drawText(end, baseline, lines[k].right, Align::Right, VAlign::Baseline);
         }
     }
 }
