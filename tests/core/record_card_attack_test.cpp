@@ -10,6 +10,7 @@
 #include "report_fixture.h"
 #include "reports/labels_report.h"
 #include "reports/record_card.h"
+#include "reports/record_card_year.h"
 #include "reports/recording_surface.h"
 #include "reports/report_kind.h"
 #include "resources/strings.h"
@@ -134,6 +135,23 @@ TEST(RecordCardAttack, LongestRemarksStayWholeInsideTheirCell) {
         std::erase(whole, ' ');
         EXPECT_EQ(remarks, whole) << a4;
     }
+}
+
+TEST(RecordCardAttack, MonthsBefore2000AreBlankNotRead) {
+    test::ReportDoc d(Date{2001, 2, 8});  // report month January 2001
+    const int row = d.add("Νίκος", "Ααα");
+    d.report(row, 0, 7);
+    CardOptions options;
+    options.kind = CardKind::TwentyFourMonths;
+    const std::vector<CardTable> tables =
+        cardTables(d.doc.calendar, options, personMonths(d.doc, row));
+    ASSERT_EQ(tables.size(), 2u);
+    EXPECT_EQ(tables[0].months.back().hours, "7");
+    const CardTable& earlier = tables[1];  // February 1999 - January 2000
+    EXPECT_EQ(earlier.caption[0], std::string(res::monthAbbrev(1)) + " 1999 -");
+    EXPECT_EQ(earlier.months[0].month, 1);
+    for (std::size_t i = 0; i < 11; ++i) EXPECT_TRUE(earlier.months[i].blank) << i;
+    EXPECT_FALSE(earlier.months[11].blank);  // January 2000
 }
 
 TEST(LabelsAttack, ItemsNeverMeetAndStayWithinTheirLabel) {

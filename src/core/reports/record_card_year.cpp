@@ -38,9 +38,18 @@ int reportAbsolute(const CalendarState& cal) {
     return absoluteMonth(cal.reportYear, cal.reportMonth);
 }
 
+// Month index and two-digit year of an absolute month; before 2000 too, where the year is
+// negative.
+int monthOf(int abs) {
+    return (abs % 12 + 12) % 12;
+}
+int yearOf(int abs) {
+    return (abs - monthOf(abs)) / 12;
+}
+
 // "Μαρ 2024": the month abbreviation and the four-digit year of an absolute month.
 std::string monthAndYear(int abs) {
-    return std::string(res::monthAbbrev(abs % 12)) + " " + std::to_string(2000 + abs / 12);
+    return std::string(res::monthAbbrev(monthOf(abs))) + " " + std::to_string(2000 + yearOf(abs));
 }
 
 // A period table names its first and last month.
@@ -70,12 +79,12 @@ CardTable cardTable(const CalendarState& cal, int first, int count, const MonthS
     int shown = 0;
     for (int abs = first; abs < first + count; ++abs) {
         CardMonth& m = table.months.emplace_back();
-        m.month = abs % 12;
-        // The record keeps 24 months ending with the report month; any other month's place
-        // holds a year that is not this one.
-        m.blank = abs > reportAbs || abs <= reportAbs - 24;
+        m.month = monthOf(abs);
+        // The record keeps 24 months ending with the report month, none before 2000; any other
+        // month's place holds a year that is not this one.
+        m.blank = abs > reportAbs || abs <= reportAbs - 24 || abs < 0;
         if (m.blank) continue;
-        const MonthFigures f = source(m.month, yearSlot(abs / 12));
+        const MonthFigures f = source(m.month, yearSlot(yearOf(abs)));
         ++shown;
         m.reported = f.reported;
         m.auxiliary = f.auxiliary;
