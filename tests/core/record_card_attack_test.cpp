@@ -11,6 +11,7 @@
 #include "reports/labels_report.h"
 #include "reports/record_card.h"
 #include "reports/record_card_year.h"
+#include "reports/record_totals_card.h"
 #include "reports/recording_surface.h"
 #include "reports/report_kind.h"
 #include "resources/strings.h"
@@ -152,6 +153,42 @@ TEST(RecordCardAttack, MonthsBefore2000AreBlankNotRead) {
     EXPECT_EQ(earlier.months[0].month, 1);
     for (std::size_t i = 0; i < 11; ++i) EXPECT_TRUE(earlier.months[i].blank) << i;
     EXPECT_FALSE(earlier.months[11].blank);  // January 2000
+}
+
+// Figures as wide as a real face draws them: two thirds of the height, not one half.
+class WideFigures : public RecordingSurface {
+public:
+    using RecordingSurface::RecordingSurface;
+    int textWidth(std::string_view utf8) const override {
+        return utf8Length(utf8) * charHeight() * 2 / 3;
+    }
+};
+
+TEST(RecordCardAttack, FiguresOfADamagedTotalsFileStayInTheirColumns) {
+    test::ReportDoc d(Date{2023, 9, 8});  // report month August 2023: the old form
+    for (int m = 0; m < 12; ++m)
+        for (int slot = 0; slot < 2; ++slot)
+            for (int c = 0; c < MonthTotals::kCategories; ++c)
+                for (int v = 0; v < MonthTotals::kValues; ++v)
+                    d.doc.monthTotals.setValue(m, c, v, slot, 65535);
+    // August 2023's quarters leave three over: the total gets its longest form, "….75".
+    const MonthSlot august = d.month(0);
+    namespace tv = reporting::totals_value;
+    d.doc.monthTotals.setValue(august.month, 2, tv::kQuarters, august.slot, 1);
+    d.doc.monthTotals.setValue(august.month, 3, tv::kQuarters, august.slot, 0);
+    WideFigures s(kDpi, kDpi);
+    drawTotalsCard(d.doc, reporting::TotalsCategory::Pioneers, {}, s);
+    const RecordedPage& page = s.pages().front();
+    for (const RecordedText& t : page.texts) {
+        if (t.align != Align::Centre) continue;
+        const int half = utf8Length(t.text) * std::abs(t.fontHeight) / 3;
+        for (const RecordedLine& l : page.lines) {
+            const bool crosses = l.x1 == l.x2 && std::min(l.y1, l.y2) < t.y &&
+                                 std::max(l.y1, l.y2) > t.y && l.x1 > t.x - half &&
+                                 l.x1 < t.x + half;
+            EXPECT_FALSE(crosses) << t.text;
+        }
+    }
 }
 
 TEST(LabelsAttack, ItemsNeverMeetAndStayWithinTheirLabel) {

@@ -157,6 +157,14 @@ void CardSheet::drawTable(const CardTable& table, int offset) {
     const auto rowBase = [&](int i) { return top + (i + 1) * rowHeight - rowHeight / 4; };
     const auto centre = [&](std::size_t k) { return (edges[k] + edges[k + 1]) / 2; };
     const int pad = dpiX_ / 20;
+    // A figure wider than its column (the sums of a damaged file) is made smaller to stay in it.
+    const auto figure = [&](std::size_t k, int y, const std::string& text) {
+        const int room = edges[k + 1] - edges[k] - pad;
+        const bool wide = s_.textWidth(text) > room;
+        if (wide) selectFitting(FontRole::Text, 100, false, room, {text});
+        s_.drawText(centre(k), y, text, Align::Centre, VAlign::Baseline);
+        if (wide) selectFont(FontRole::Text, 100, false);
+    };
     for (std::size_t i = 0; i < table.months.size(); ++i) {
         const CardMonth& m = table.months[i];
         const int y = rowBase(static_cast<int>(i) + 1);
@@ -176,8 +184,7 @@ void CardSheet::drawTable(const CardTable& table, int offset) {
                      number(m.studies)};
         }
         for (std::size_t k = 0; k < cells.size(); ++k)
-            if (!cells[k].empty())
-                s_.drawText(centre(k + 1), y, cells[k], Align::Centre, VAlign::Baseline);
+            if (!cells[k].empty()) figure(k + 1, y, cells[k]);
         const std::size_t last = edges.size() - 2;
         remark(m.remark, edges[last] + pad, edges[last + 1] - edges[last] - 2 * pad,
                top + (static_cast<int>(i) + 1) * rowHeight, rowHeight);
@@ -185,14 +192,13 @@ void CardSheet::drawTable(const CardTable& table, int offset) {
     const std::size_t hoursColumn = table.newForm ? 4 : 3;
     s_.drawText(left_ + pad, rowBase(13), res::kCardTotal, Align::Left, VAlign::Baseline);
     const int totalsBit = table.previous ? 8 : 4;
-    if ((options_.hidden & totalsBit) == 0)
-        s_.drawText(centre(hoursColumn), rowBase(13), table.total, Align::Centre, VAlign::Baseline);
+    if ((options_.hidden & totalsBit) == 0) figure(hoursColumn, rowBase(13), table.total);
     if (table.newForm) return;
     s_.drawText(left_ + pad, rowBase(14), res::kCardAverage, Align::Left, VAlign::Baseline);
     const int averagesBit = table.previous ? 2 : 1;
     if ((options_.hidden & averagesBit) != 0) return;
     for (std::size_t k = 0; k < table.averages.size(); ++k)
-        s_.drawText(centre(k + 1), rowBase(14), table.averages[k], Align::Centre, VAlign::Baseline);
+        figure(k + 1, rowBase(14), table.averages[k]);
 }
 
 int CardSheet::selectFitting(FontRole role, int tenths, bool bold, int room,
