@@ -155,13 +155,20 @@ TEST(RecordCardAttack, MonthsBefore2000AreBlankNotRead) {
     EXPECT_FALSE(earlier.months[11].blank);  // January 2000
 }
 
-// Figures as wide as a real face draws them: two thirds of the height, not one half.
-class WideFigures : public RecordingSurface {
+// Letters as wide as a real face draws them: figures two thirds of the height, wide capitals
+// four fifths, not one half.
+class WideFace : public RecordingSurface {
 public:
-    using RecordingSurface::RecordingSurface;
+    WideFace(int fifteenths) : RecordingSurface(kDpi, kDpi), fifteenths_(fifteenths) {}
     int textWidth(std::string_view utf8) const override {
-        return utf8Length(utf8) * charHeight() * 2 / 3;
+        return utf8Length(utf8) * charHeight() * fifteenths_ / 15;
     }
+    int widthOf(const RecordedText& t) const {
+        return utf8Length(t.text) * std::abs(t.fontHeight) * fifteenths_ / 15;
+    }
+
+private:
+    int fifteenths_;
 };
 
 TEST(RecordCardAttack, FiguresOfADamagedTotalsFileStayInTheirColumns) {
@@ -176,12 +183,12 @@ TEST(RecordCardAttack, FiguresOfADamagedTotalsFileStayInTheirColumns) {
     namespace tv = reporting::totals_value;
     d.doc.monthTotals.setValue(august.month, 2, tv::kQuarters, august.slot, 1);
     d.doc.monthTotals.setValue(august.month, 3, tv::kQuarters, august.slot, 0);
-    WideFigures s(kDpi, kDpi);
+    WideFace s(10);
     drawTotalsCard(d.doc, reporting::TotalsCategory::Pioneers, {}, s);
     const RecordedPage& page = s.pages().front();
     for (const RecordedText& t : page.texts) {
         if (t.align != Align::Centre) continue;
-        const int half = utf8Length(t.text) * std::abs(t.fontHeight) / 3;
+        const int half = s.widthOf(t) / 2;
         for (const RecordedLine& l : page.lines) {
             const bool crosses = l.x1 == l.x2 && std::min(l.y1, l.y2) < t.y &&
                                  std::max(l.y1, l.y2) > t.y && l.x1 > t.x - half &&
@@ -189,6 +196,27 @@ TEST(RecordCardAttack, FiguresOfADamagedTotalsFileStayInTheirColumns) {
             EXPECT_FALSE(crosses) << t.text;
         }
     }
+}
+
+TEST(RecordCardAttack, WidestNameEndsBeforeTheGroupNumber) {
+    test::ReportDoc d(Date{2026, 12, 8});
+    d.setGroups(20);
+    const int row =
+        d.add(cp1253::fromUtf8("ΜΩΜΩΜΩΜΩΜΩΜΩΜΩΜΩΜΩΜΩ"), cp1253::fromUtf8("ΩΜΩΜΩΜΩΜΩΜΩΜΩΜΩΜΩΜΩΜ"));
+    // A damaged record: both names fill their fields to the last byte.
+    d.at(row).bytes[PublisherRecord::kFirstName.offset + 20] = 0xCC;
+    d.at(row).bytes[PublisherRecord::kLastName.offset + 20] = 0xD9;
+    d.at(row).setByte(PublisherRecord::kGroupNumber, 20);
+    CardOptions options;
+    options.printGroups = true;
+    options.a4 = true;
+    WideFace s(12);
+    drawRecordCard(d.doc, row, options, s);
+    const RecordedText* name = find(s, cp1253::toUtf8(d.doc.displayName(row)));
+    const RecordedText* group = find(s, "20");
+    ASSERT_TRUE(name && group);
+    EXPECT_EQ(utf8Length(name->text), 43);
+    EXPECT_LT(name->x + s.widthOf(*name), group->x - s.widthOf(*group));
 }
 
 TEST(LabelsAttack, ItemsNeverMeetAndStayWithinTheirLabel) {

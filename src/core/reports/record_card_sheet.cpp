@@ -69,8 +69,13 @@ void CardSheet::field(int line, std::string_view label, const std::string& value
     const std::string head = std::string(label) + ":  ";
     const int x = left_ + s_.textWidth(head);
     s_.drawText(left_, y, head, Align::Left, VAlign::Baseline);
-    s_.drawText(x, y, value, Align::Left, VAlign::Baseline);
     if (!rightText.empty()) s_.drawText(ruleEnd, y, rightText, Align::Right, VAlign::Baseline);
+    // The value ends before the right text and the rule's end: a wide one is made smaller.
+    const int room = ruleEnd - x - (rightText.empty() ? 0 : s_.textWidth(rightText + "  "));
+    const bool wide = s_.textWidth(value) > room;
+    if (wide) selectFitting(FontRole::Heading, 125, true, room, {value});
+    s_.drawText(x, y, value, Align::Left, VAlign::Baseline);
+    if (wide) selectFont(FontRole::Heading, 125, true);
     pen(1);
     s_.drawLine(x, y + dpiY_ / 30, ruleEnd, y + dpiY_ / 30);
 }
