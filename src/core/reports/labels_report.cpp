@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "reporting/status_list_rules.h"
+#include "reports/record_card_year.h"
 #include "resources/strings.h"
 #include "store/cp1253.h"
 #include "store/zelvo_doc.h"
@@ -14,13 +15,6 @@ namespace {
 constexpr int kSheetRows = kLabelsPerSheet / kLabelColumns;
 constexpr int kMaxLabelMargin = 99;  // hundredths of an inch
 constexpr std::uint8_t kAnointed = 'A';
-constexpr std::size_t kBaptismDateLength = 5;  // a shorter text is no date
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 std::string crossed(std::string_view text) {
     return std::string(res::kLabelCrossed) + " " + std::string(text);
@@ -35,8 +29,8 @@ std::string sexOf(const PublisherRecord& r) {
 }
 
 std::string hopeOf(const PublisherRecord& r) {
-    if (trimmed(r.baptismDate()).size() < kBaptismDateLength)
-        return std::string(res::kLabelUnbaptized);
+    // The record card's rule: a text too short to be a date is no baptism.
+    if (!cardBaptized(r.baptismDate())) return std::string(res::kLabelUnbaptized);
     return std::string(r.hope() == kAnointed ? res::kTickAnointed : res::kLabelOtherSheep);
 }
 
