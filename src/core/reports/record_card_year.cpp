@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "reports/analysis_rows.h"
 #include "reports/hours_averages.h"
 #include "resources/strings.h"
 #include "store/calendar.h"
@@ -18,14 +19,6 @@ std::string oneDecimal(double value) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.1f", value);
     return buf;
-}
-
-// Whole hours and the quarter suffix; a sum of quarters carries into the hours.
-std::string hoursText(long hours, long quarters) {
-    hours += quarters / 4;
-    quarters %= 4;
-    if (hours == 0 && quarters == 0) return {};
-    return std::to_string(hours) + std::string(res::quarterSuffix(static_cast<int>(quarters)));
 }
 
 std::string remarkText(const CZelvoDoc& doc, const PublisherRecord& p, int month, int slot) {
@@ -90,7 +83,7 @@ CardTable cardTable(const CalendarState& cal, int first, int count, const MonthS
         m.auxiliary = f.auxiliary;
         m.reports = f.reports;
         m.studies = f.studies;
-        m.hours = hoursText(f.hours, f.quarters);
+        m.hours = hoursText(static_cast<int>(f.hours), static_cast<int>(f.quarters));
         m.old = f.old;
         m.remark = f.remark;
         // A month of the old form inside a new-form table keeps its old values in the remark.
@@ -109,7 +102,8 @@ CardTable cardTable(const CalendarState& cal, int first, int count, const MonthS
         sums[3] += m.old[2];
         sums[4] += m.studies;
     }
-    table.total = hoursText(hours, quarters);
+    // Sums of 16-bit values over at most twelve months: well inside an int.
+    table.total = hoursText(static_cast<int>(hours), static_cast<int>(quarters));
     if (table.total.empty()) table.total = "0";
     sums[2] = hoursWithQuarters(hours, quarters);
     if (shown > 0)
