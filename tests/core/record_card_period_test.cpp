@@ -11,6 +11,7 @@
 #include "reports/record_card_year.h"
 #include "reports/recording_surface.h"
 #include "resources/strings.h"
+#include "store/publisher_status.h"
 
 namespace zelvo::reports {
 namespace {
@@ -136,6 +137,27 @@ TEST(RecordCardPeriod, TheDialogsCardHasTheShortHeadings) {
     EXPECT_EQ(count(s, res::kCategoryAuxiliary), 2);
     EXPECT_EQ(count(s, "Διακονία"), 2);
     EXPECT_EQ(count(s, "Σκαπανέας"), 0);  // no long heading, whole or wrapped
+}
+
+TEST(RecordCardPeriod, SixMonthsAverageAsTheAveragesReportDoes) {
+    test::ReportDoc d(Date{2023, 3, 10});  // report month February 2023, the old form
+    const int moved = d.add("Νίκος", "Ααα");
+    const int steady = d.add("Γιώργος", "Βββ");
+    for (int back = 0; back < 3; ++back) {
+        d.report(moved, back, 12);
+        d.report(steady, back, 12);
+    }
+    // Transferred in January: averaged since then, not over six months of which three are empty.
+    d.at(moved).setByte(PublisherRecord::kStatusFlags,
+                        static_cast<std::uint8_t>((d.month(1).month + 1) * 16 + kMarkTransferred));
+    CardOptions six;
+    six.kind = CardKind::SixMonths;
+    const std::size_t hours = columnIndex(ReportColumn::Hours);
+    EXPECT_EQ(personCardTables(d.doc, moved, six).front().averages[hours], "12.0");
+    EXPECT_EQ(personCardTables(d.doc, steady, six).front().averages[hours], "6.0");
+    // Every other card keeps the average over the months it shows.
+    six.kind = CardKind::TwelveMonths;
+    EXPECT_EQ(personCardTables(d.doc, moved, six).front().averages[hours], "3.0");
 }
 
 }  // namespace

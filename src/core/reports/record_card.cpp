@@ -91,7 +91,7 @@ void drawRecordCard(const CZelvoDoc& doc, int row, const CardOptions& options, S
     CardSheet sheet(doc, options, surface, pageTop);
     sheet.title(cardTitle(options.kind));
     drawPersonHeader(doc, row, options, sheet);
-    sheet.tables(cardTables(doc.calendar, options, personMonths(doc, row)));
+    sheet.tables(personCardTables(doc, row, options));
 }
 
 }  // namespace zelvo::reports

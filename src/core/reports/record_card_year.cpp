@@ -179,6 +179,15 @@ MonthSource personMonths(const CZelvoDoc& doc, int row) {
     };
 }
 
+std::vector<CardTable> personCardTables(const CZelvoDoc& doc, int row, const CardOptions& options) {
+    std::vector<CardTable> tables = cardTables(doc.calendar, options, personMonths(doc, row));
+    if (options.kind == CardKind::SixMonths)
+        for (const ReportColumn column : kReportColumns)
+            tables.front().averages[columnIndex(column)] =
+                oneDecimal(publisherAverages(doc, row, column).six);
+    return tables;
+}
+
 CardTable cardYear(const CZelvoDoc& doc, int row, bool previous) {
     return serviceYearTable(doc.calendar, previous, personMonths(doc, row));
 }

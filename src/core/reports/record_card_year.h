@@ -76,6 +76,10 @@ std::string_view cardTitle(CardKind kind);
 // Publisher `row`'s months.
 MonthSource personMonths(const CZelvoDoc& doc, int row);
 
+// The tables of publisher `row`'s card. The six months' averages are the averages report's, so a
+// new or transferred publisher is averaged over the months since the status began.
+std::vector<CardTable> personCardTables(const CZelvoDoc& doc, int row, const CardOptions& options);
+
 // Publisher `row`'s service year (`previous`: the one before).
 CardTable cardYear(const CZelvoDoc& doc, int row, bool previous);
 
