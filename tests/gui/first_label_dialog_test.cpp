@@ -50,7 +50,7 @@ private slots:
         QVERIFY(script.done());
         QCOMPARE(view.reportKind(), labels);
         QCOMPARE(view.state().labels.firstPosition, 4);
-        QVERIFY(view.state().labels.rows.empty());  // every active publisher
+        QVERIFY(view.state().labels.ids.empty());  // every active publisher
         test::saveScreenshot(s.window.get(), "labels-view.png");
     }
 
@@ -83,7 +83,9 @@ private slots:
         QCOMPARE(view.state().labels.firstPosition, 2);
         const auto& active = s.doc.kindLists[static_cast<std::size_t>(kPublisher)];
         QCOMPARE(listed, static_cast<int>(active.size()));
-        QCOMPARE(view.state().labels.rows, std::vector<int>{active.back().recordIndex});
+        const int lastId =
+            s.doc.publishers[static_cast<std::size_t>(active.back().recordIndex)].id();
+        QCOMPARE(view.state().labels.ids, std::vector<int>{lastId});
     }
 };
 

@@ -108,15 +108,12 @@ std::vector<LabelLine> labelLines(const CZelvoDoc& doc, int row) {
 }
 
 std::vector<int> labelRows(const CZelvoDoc& doc, const LabelJob& job) {
-    if (!job.rows.empty()) {
-        // The job outlives the choice: a row the table no longer holds prints no label.
-        std::vector<int> rows = job.rows;
-        std::erase_if(rows, [&](int row) { return row < 1 || row >= doc.recordCount(); });
-        return rows;
-    }
     std::vector<int> rows;
-    for (const IndexEntry& e : doc.kindLists[static_cast<std::size_t>(kPublisher)])
-        rows.push_back(e.recordIndex);
+    for (const IndexEntry& e : doc.kindLists[static_cast<std::size_t>(kPublisher)]) {
+        const int id = doc.publishers[static_cast<std::size_t>(e.recordIndex)].id();
+        if (job.ids.empty() || std::ranges::find(job.ids, id) != job.ids.end())
+            rows.push_back(e.recordIndex);
+    }
     return rows;
 }
 

@@ -33,7 +33,8 @@ struct LabelLine {
 };
 std::vector<LabelLine> labelLines(const CZelvoDoc& doc, int row);
 
-// The rows the labels are printed for: the chosen rows of the job, else every active publisher.
+// The rows the labels are printed for, in the active list's order: the people the job chose (one
+// no longer active prints no label), else every active publisher.
 std::vector<int> labelRows(const CZelvoDoc& doc, const LabelJob& job);
 
 // Draws the labels of `context.labels` and sets context.pageCount.

@@ -15,11 +15,11 @@ class CZelvoDoc;
 
 namespace zelvo::reports {
 
-// The labels' job: the first label position (1-20) and the rows chosen for it; no rows: every
-// active publisher.
+// The labels' job: the first label position (1-20) and the people chosen for it by id (rows move
+// when the table is sorted again while the labels are shown); no ids: every active publisher.
 struct LabelJob {
     int firstPosition = 1;
-    std::vector<int> rows;
+    std::vector<int> ids;
 };
 
 // What a drawing routine needs besides the document and the surface.

@@ -15,10 +15,10 @@ namespace zelvo::gui {
 
 namespace {
 
-void showLabelsFrom(CMainFrame& frame, std::vector<int> rows) {
+void showLabelsFrom(CMainFrame& frame, std::vector<int> ids) {
     const std::optional<int> first = chooseFirstLabel(&frame);
     if (!first) return;
-    frame.view()->showLabels({*first, std::move(rows)});
+    frame.view()->showLabels({*first, std::move(ids)});
 }
 
 }  // namespace
@@ -30,12 +30,9 @@ void installLabelCommands(CMainFrame& frame) {
         const auto ids =
             choosePersons(&frame, doc, records::chooserSetup(records::ChooserPurpose::Labels));
         if (!ids) return;
-        std::vector<int> rows;
-        for (int id : *ids)
-            if (const std::optional<int> row = doc.findById(id)) rows.push_back(*row);
         // No one chosen prints nothing: an empty job would mean every publisher.
-        if (rows.empty()) return;
-        showLabelsFrom(frame, std::move(rows));
+        if (ids->empty()) return;
+        showLabelsFrom(frame, *ids);
     });
 }
 
