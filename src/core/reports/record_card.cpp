@@ -33,7 +33,7 @@ void drawPersonHeader(const CZelvoDoc& doc, int row, const CardOptions& options,
     const int groupNumber = doc.groupOf(row, false);
     // A number beyond the group table names no group: the person counts as unassigned.
     if (options.printGroups && groupNumber > 0 && groupNumber <= groupsInUse(doc.groups))
-        group = std::to_string(groupNumber);
+        group = groupCaption(doc.groups, groupNumber);
     sheet.field(0, res::kCardName, cp1253::toUtf8(doc.displayName(row)), sheet.right(), group);
     sheet.field(1, res::kCardBirthDate, cp1253::toUtf8(birth), datesEnd, {});
     sheet.field(2, res::kCardBaptismDate, cp1253::toUtf8(reporting::dateShown(p.baptismDate())),
