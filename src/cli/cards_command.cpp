@@ -18,9 +18,11 @@
 #include "cli/print_output.h"
 #include "render/record_card_pdf.h"
 #include "reports/record_card.h"
+#include "reports/record_card_model.h"
 #include "reports/record_totals_card.h"
 #include "reports/recording_surface.h"
 #include "reports/report_font.h"
+#include "resources/strings.h"
 #include "store/zelvo_doc.h"
 
 namespace zelvo::cli {
@@ -98,15 +100,13 @@ std::optional<CardsRequest> parseRequest(const Options& o, std::ostream& err) {
     return r;
 }
 
-// The rows of the chosen people, in table order for --all and --inactive, as given for --id.
+// The rows of the chosen people, in the list's order for --all and --inactive as the card dialog
+// prints them, as given for --id.
 std::optional<std::vector<int>> chosenRows(const CZelvoDoc& doc, const CardsRequest& r,
                                            std::ostream& err) {
     std::vector<int> rows;
     if (r.ids.empty()) {
-        const std::uint8_t kind = r.all ? kPublisher : kInactive;
-        for (int row = 1; row < doc.recordCount(); ++row)
-            if (doc.publishers[static_cast<std::size_t>(row)].kind() == kind) rows.push_back(row);
-        return rows;
+        return reports::RecordCardModel(doc).jobRows(r.inactive);
     }
     for (int id : r.ids) {
         const auto row = doc.findById(id);
@@ -149,6 +149,10 @@ int commandCards(const Options& o, std::ostream& out, std::ostream& err) {
     options.kind = request->kind;
     const int cards =
         static_cast<int>(request->totals ? reports::kTotalsCards.size() : rows.size());
+    if (cards == 0) {
+        err << res::kCardNone << "\n";
+        return kExitRefused;
+    }
     const render::CardDrawer draw = [&](reports::Surface& surface, int card) {
         const auto i = static_cast<std::size_t>(card);
         if (request->totals)

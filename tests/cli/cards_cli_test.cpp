@@ -117,5 +117,15 @@ TEST_F(CardsCliTest, UsageErrorsAndReportLines) {
     EXPECT_EQ(json["lines"].type, Json::Type::Array);
 }
 
+TEST_F(CardsCliTest, NoCardsToDrawWritesNothing) {
+    const std::string one = folder.str() + "/one";
+    ASSERT_EQ(run({"demo", one, "--people", "1"}).code, 0);  // nobody inactive
+    const std::string pdf = one + "/inactive.pdf";
+    const CliRun none = run({"cards", one, "--inactive", "--pdf", pdf});
+    EXPECT_EQ(none.code, 5);
+    EXPECT_EQ(none.err, "Κανένα αρχείο για εκτύπωση.\n");
+    EXPECT_FALSE(std::ifstream(pdf).good());  // no empty page passed off as the cards
+}
+
 }  // namespace
 }  // namespace zelvo::test

@@ -48,5 +48,7 @@ inline constexpr std::string_view kCardPdfOffer = "Να αποθηκευτούν
 // The file offered for every active or inactive card (".pdf" follows).
 inline constexpr std::string_view kCardActivePdfName = "Αρχεία Ενεργών";
 inline constexpr std::string_view kCardInactivePdfName = "Αρχεία Αδρανών";
+// A job of no cards: nothing is drawn, no empty page written.
+inline constexpr std::string_view kCardNone = "Κανένα αρχείο για εκτύπωση.";
 
 }  // namespace zelvo::res
