@@ -84,6 +84,12 @@ std::string allCaps(std::string_view text) {
     return out;
 }
 
+// Four-digit year and month 1-12 of an absolute month; those before 2000 are negative.
+std::pair<int, int> yearAndMonth(int absoluteMonth) {
+    const int month = (absoluteMonth % 12 + 12) % 12;
+    return {2000 + (absoluteMonth - month) / 12, month + 1};
+}
+
 int daysInMonth(int year, int month) {
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -192,8 +198,7 @@ private:
         return walk.current();
     }
     std::string dateIn(int absoluteMonth) {
-        const int year = 2000 + absoluteMonth / 12;
-        const int month = absoluteMonth % 12 + 1;
+        const auto [year, month] = yearAndMonth(absoluteMonth);
         return dateText(year, month, rnd_.between(1, daysInMonth(year, month)));
     }
     std::string phone(std::string_view prefix, int digits) {
@@ -967,7 +972,7 @@ void Builder::makeMeetings() {
         const int wday = k == 0 ? 4 : 0;  // Thursday, Sunday
         for (int back = 0; back < 12; ++back) {
             const auto [m, s] = monthSlot(back);
-            const int held = countWeekdays(2000 + absMonth(back) / 12, m + 1, wday);
+            const int held = countWeekdays(yearAndMonth(absMonth(back)).first, m + 1, wday);
             int total = 0;
             for (int w = 0; w < held; ++w) {
                 const int spread = base / 10;
@@ -1013,7 +1018,8 @@ void Builder::fillMonthTotalsHistory() {
     std::array<std::uint8_t, 12> states{};
     for (int m = 0; m < 12; ++m)
         states[static_cast<std::size_t>(m)] = doc_.header().collectionState(m);
-    for (int back = 1; back < kMonthsKept; ++back) {
+    // No month before January 2000 has a place in the calendar.
+    for (int back = 1; back < kMonthsKept && back <= saved.reportAbsMonth; ++back) {
         const int abs = saved.reportAbsMonth - back;
         cal.reportMonth = u8(abs % 12);
         cal.reportYear = u8(abs / 12);
