@@ -142,7 +142,8 @@ INSTANTIATE_TEST_SUITE_P(
     Dates, DemoRoundTrip,
     ::testing::Values(RoundTripCase{{2026, 12, 8}, 1},  // new report form only
                       RoundTripCase{{2024, 3, 8}, 2},   // old-form months with quarters and marks
-                      RoundTripCase{{2025, 1, 3}, 3}),  // report month December
+                      RoundTripCase{{2025, 1, 3}, 3},   // report month December
+                      RoundTripCase{{2001, 2, 8}, 4}),  // the first year: no month before 2000
     [](const ::testing::TestParamInfo<RoundTripCase>& tc) {
         return "Seed" + std::to_string(tc.param.seed);
     });
