@@ -191,7 +191,9 @@ void CardSheet::drawTable(const CardTable& table, int offset) {
         for (std::size_t k = 0; k < cells.size(); ++k)
             if (!cells[k].empty()) figure(k + 1, y, cells[k]);
         const std::size_t last = edges.size() - 2;
-        remark(m.remark, edges[last] + pad, edges[last + 1] - edges[last] - 2 * pad,
+        const bool countInRemark = table.counts && !table.newForm && m.reports > 0;
+        remark(countInRemark ? res::format(res::kCardReportsCounted, number(m.reports)) : m.remark,
+               edges[last] + pad, edges[last + 1] - edges[last] - 2 * pad,
                top + (static_cast<int>(i) + 1) * rowHeight, rowHeight);
     }
     const std::size_t hoursColumn = table.newForm ? 4 : 3;

@@ -48,6 +48,9 @@ inline constexpr std::string_view kCardPdfOffer = "Να αποθηκευτούν
 // The file offered for every active or inactive card (".pdf" follows).
 inline constexpr std::string_view kCardActivePdfName = "Αρχεία Ενεργών";
 inline constexpr std::string_view kCardInactivePdfName = "Αρχεία Αδρανών";
+// The reports counted, in the remark cell of an old-form month on the congregation's cards, whose
+// columns have no place for them.
+inline constexpr std::string_view kCardReportsCounted = "Εκθέσεις: %1";
 // A job of no cards: nothing is drawn, no empty page written.
 inline constexpr std::string_view kCardNone = "Κανένα αρχείο για εκτύπωση.";
 
