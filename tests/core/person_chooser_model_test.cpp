@@ -104,6 +104,22 @@ TEST_F(PersonChooserTest, HouseholdModeListsEachFamilyOnceUnderItsHead) {
     EXPECT_EQ(m.chosen(), (std::vector<int>{103}));
 }
 
+TEST_F(PersonChooserTest, HouseholdModeKeepsAFamilyWhoseHeadIsNotActive) {
+    // Eve heads a family of two active members while she is inactive herself.
+    for (const int id : {101, 104}) {
+        const int row = *doc.findById(id);
+        doc.publishers[static_cast<std::size_t>(row)].setWord(PublisherRecord::kHouseholdKey, 105);
+    }
+    const int eve = *doc.findById(105);
+    doc.publishers[static_cast<std::size_t>(eve)].setByte(PublisherRecord::kPrivileges,
+                                                          privilege::kHeadOfFamily);
+    ChooserSetup setup = chooserSetup(ChooserPurpose::EmergencyForms);
+    setup.householdMode = true;
+    PersonChooserModel m(doc, setup);
+    // Once, under its first member by name; Chris's own family stays under him.
+    EXPECT_EQ(names(m), (std::vector<std::string>{"Alex Alpha", "Beth Beta", "Chris Gamma"}));
+}
+
 TEST_F(PersonChooserTest, ExportSwitchesListsAndCountsTheChosen) {
     ChooserSetup setup = chooserSetup(ChooserPurpose::XmlExport);
     setup.exportList = 1;

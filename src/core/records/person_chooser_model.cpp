@@ -1,6 +1,8 @@
 #include "records/person_chooser_model.h"
 
 #include <algorithm>
+#include <optional>
+#include <set>
 #include <utility>
 
 #include "records/group_caption.h"
@@ -36,6 +38,13 @@ PersonChooserModel::PersonChooserModel(const CZelvoDoc& doc, ChooserSetup setup)
     fill();
 }
 
+bool PersonChooserModel::listedHead(int householdKey, int kind) const {
+    const std::optional<int> row = doc_.findById(householdKey);
+    if (!row) return false;
+    const PublisherRecord& head = doc_.publishers[static_cast<std::size_t>(*row)];
+    return head.kind() == kind && (head.privileges() & privilege::kHeadOfFamily) != 0;
+}
+
 void PersonChooserModel::fill() {
     entries_.clear();
     if (importing()) {
@@ -46,11 +55,15 @@ void PersonChooserModel::fill() {
                      : setup_.inactiveSource ? kInactive
                                              : kPublisher;
     std::vector<std::pair<std::string, ChooserEntry>> keyed;
+    std::set<int> households;  // keys of the households given their entry
     for (const IndexEntry& e : doc_.kindLists[static_cast<std::size_t>(kind)]) {
         const PublisherRecord& r = doc_.publishers[static_cast<std::size_t>(e.recordIndex)];
         // A household is listed once, under its head; people of no household by themselves.
+        // A family whose head is not listed (inactive, moved) keeps its entry under its first
+        // member, so its form can still be printed.
         if (setup_.householdMode && (r.privileges() & privilege::kHeadOfFamily) == 0 &&
-            r.householdKey() > 9)
+            r.householdKey() > 9 &&
+            (listedHead(r.householdKey(), kind) || !households.insert(r.householdKey()).second))
             continue;
         const std::string name = doc_.displayName(e.recordIndex);
         keyed.push_back({setup_.householdMode ? collation::sortKey(name) : std::string{},

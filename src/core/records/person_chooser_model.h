@@ -98,6 +98,8 @@ private:
     bool updateExisting_ = true;
 
     void fill();
+    // Whether the head of household `householdKey` (the head's id) is on the list of `kind`.
+    bool listedHead(int householdKey, int kind) const;
     int groupCount() const;
     void apply(bool on);
     bool isPioneer(int row) const;

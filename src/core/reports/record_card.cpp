@@ -88,6 +88,7 @@ CardOptions cardOptions(const CZelvoDoc& doc) {
 
 void drawRecordCard(const CZelvoDoc& doc, int row, const CardOptions& options, Surface& surface,
                     int pageTop) {
+    if (row < 1 || row >= doc.recordCount()) return;  // a row the table no longer holds
     CardSheet sheet(doc, options, surface, pageTop);
     sheet.title(cardTitle(options.kind));
     drawPersonHeader(doc, row, options, sheet);
