@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "records/publisher_table.h"
 #include "report_fixture.h"
 #include "reports/record_card_model.h"
 #include "reports/recording_surface.h"
@@ -55,6 +56,33 @@ TEST(RecordCardModel, ListsActiveOrInactivePeopleAndKeepsThePersonShown) {
     m.refill();
     EXPECT_EQ(m.shownRow(), beta);
     EXPECT_EQ(m.rowsOf({d.at(beta).id(), 9999, d.at(alpha).id()}), (std::vector<int>{beta, alpha}));
+}
+
+// The details dialog may delete people, so rows move up under the list: the card follows the
+// person it showed, never what its old row now holds, nor a row past the table's end.
+TEST(RecordCardModel, ARefillAfterRowsMovedUpFollowsThePersonShown) {
+    test::ReportDoc d(Date{2026, 12, 8});
+    const int alpha = d.add("Anna", "Alpha");
+    d.add("Vasilis", "Beta");
+    d.add("Giorgos", "Gamma");
+    const int delta = d.add("Dimitris", "Delta");
+    const int betaId = d.at(alpha + 1).id();
+    const int gammaId = d.at(alpha + 2).id();
+    RecordCardModel m(d.doc);
+    const auto shownId = [&] { return d.at(m.shownRow()).id(); };
+
+    m.choose(1);                          // Beta
+    records::deletePerson(d.doc, alpha);  // a person before the one shown, paged to
+    m.refill();
+    EXPECT_EQ(shownId(), betaId);
+    EXPECT_EQ(m.position(), 0);
+
+    m.choose(2);                              // Delta, now on the table's last row
+    records::deletePerson(d.doc, delta - 1);  // the person shown goes
+    d.doc.publishers.shrink_to_fit();         // no room left past the table's end
+    m.refill();
+    EXPECT_EQ(shownId(), gammaId);  // the same place, now the list's last
+    EXPECT_EQ(m.entries(), (Strings{"Vasilis Beta", "Giorgos Gamma"}));
 }
 
 TEST(RecordCardModel, AnEmptyListShowsNoCardAndOffersNothingForIt) {

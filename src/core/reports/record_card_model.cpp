@@ -61,17 +61,17 @@ void RecordCardModel::setTotals(bool on) {
 }
 
 void RecordCardModel::refill(int id) {
-    const int row = shownRow();
-    fill(id, row == 0 ? 0 : doc_.publishers[static_cast<std::size_t>(row)].id(), position_);
+    const bool person = !totals_ && position_ >= 0;
+    fill(id, person ? ids_[static_cast<std::size_t>(position_)] : 0, position_);
 }
 
 void RecordCardModel::fill(int firstId, int secondId, int place) {
     rows_ = jobRows(inactive_);
+    ids_.clear();
+    for (int row : rows_) ids_.push_back(doc_.publishers[static_cast<std::size_t>(row)].id());
     const auto positionOf = [this](int id) {
-        const auto it = std::find_if(rows_.begin(), rows_.end(), [&](int row) {
-            return id != 0 && doc_.publishers[static_cast<std::size_t>(row)].id() == id;
-        });
-        return totals_ || it == rows_.end() ? -1 : static_cast<int>(it - rows_.begin());
+        const auto it = std::find(ids_.begin(), ids_.end(), id);
+        return totals_ || id == 0 || it == ids_.end() ? -1 : static_cast<int>(it - ids_.begin());
     };
     position_ = positionOf(firstId);
     if (position_ < 0) position_ = positionOf(secondId);

@@ -82,6 +82,9 @@ public:
 private:
     const CZelvoDoc& doc_;
     std::vector<int> rows_;  // table rows of the people listed, in list order
+    // Their ids: after an edit the rows may hold other people, so the person shown is found
+    // again by id, never by the row it had.
+    std::vector<int> ids_;
     int position_ = -1;
     bool inactive_ = false;
     bool totals_ = false;
