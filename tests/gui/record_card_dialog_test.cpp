@@ -20,9 +20,11 @@
 #include "gui/shell/qt_text.h"
 #include "gui/shell_fixture.h"
 #include "gui/widget_lookup.h"
+#include "records/publisher_table.h"
 #include "reports/record_card.h"
 #include "resources/strings.h"
 #include "shell/command_ids.h"
+#include "store/cp1253.h"
 
 using namespace zelvo;
 
@@ -52,6 +54,26 @@ int listSize(const CZelvoDoc& doc, std::uint8_t kind) {
     return static_cast<int>(doc.kindLists[kind].size());
 }
 
+// The person shown is the list's current entry, whatever moved under it.
+void checkShownIsCurrent(gui::RecordCardDialog& dialog, const CZelvoDoc& doc) {
+    auto* list = test::child<QListWidget>(&dialog, "cardList");
+    QCOMPARE(list->currentRow(), dialog.model().position());
+    if (const int row = dialog.model().shownRow(); row != 0)
+        QCOMPARE(list->currentItem()->text(), gui::qtText(cp1253::toUtf8(doc.displayName(row))));
+}
+
+bool blank(const QImage& image) {
+    QImage white(image.size(), image.format());
+    white.fill(Qt::white);
+    return image == white;
+}
+
+// The file's bytes, or "missing".
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
+}
+
 }  // namespace
 
 class RecordCardDialogTest : public QObject {
@@ -70,10 +92,14 @@ private slots:
         script.then([&](QWidget* modal) {
             auto* dialog = qobject_cast<gui::RecordCardDialog*>(modal);
             QVERIFY(dialog != nullptr);
-            dialog->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(dialog));
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Αρχειο Ευαγγελιζομένου Εκκλησίας"));
             auto* list = test::child<QListWidget>(dialog, "cardList");
+            QCOMPARE(dialog->focusWidget(), list);
+            // The main window's own activation may still be on its way: asked until it lands.
+            for (int i = 0; i < 100 && QApplication::activeWindow() != dialog; ++i) {
+                dialog->activateWindow();
+                QTest::qWait(20);
+            }
             QVERIFY(list->hasFocus());
             QCOMPARE(list->count(), active);
             QCOMPARE(dialog->model().shownRow(), s.doc.kindLists[kPublisher][0].recordIndex);
@@ -151,8 +177,8 @@ private slots:
     }
 
     // The chooser, from the active and then the inactive list: the people chosen are printed as
-    // one job named "Pub Records", a page each; Cancel prints nothing; with no printer one card
-    // goes to a PDF after the question.
+    // one job named "Pub Records", a page each; Cancel, or OK with nobody, prints nothing; with no
+    // printer one card goes to a PDF after the question.
     void chosenCardsMakeOneJob() {
         test::DataFolder folder(40);
         test::WindowSession s(folder);
@@ -187,6 +213,7 @@ private slots:
         test::ModalScript script;
         script.then(chooseFirst(3));
         script.then([](QWidget* chooser) { test::button(chooser, "cancelButton")->click(); });
+        script.then(chooseFirst(0));  // OK with nobody chosen
         script.then(chooseFirst(2));
         test::click(&dialog, "printChosenButton");
         QCOMPARE(title, QStringLiteral("Επιλογή Αρχείων για Εκτύπωση"));
@@ -196,6 +223,7 @@ private slots:
 
         QFile::remove(pdf);
         test::click(&dialog, "printChosenButton");  // cancelled
+        test::click(&dialog, "printChosenButton");  // nobody chosen
         QVERIFY(!QFile::exists(pdf));
 
         test::child<QCheckBox>(&dialog, "inactiveCheck")->setChecked(true);
@@ -249,6 +277,116 @@ private slots:
         test::click(&dialog, "activePdfButton");
         QCOMPARE(pdfPages(pdf), listSize(s.doc, kPublisher));
         QCOMPARE(s.prompts.messages.size(), 1u);
+    }
+
+    // The details dialog deletes people under the list: the card and the list stay on the
+    // person shown (the rows moved up), nothing is drawn from a row that now holds someone else,
+    // and once the list is empty the focus is in it, not on "Έγινε" where Enter would close.
+    void editsThatDeletePeopleKeepTheCardOnItsPerson() {
+        test::DataFolder folder(40);
+        test::WindowSession s(folder);
+        QVERIFY(s.loaded);
+        const int active = listSize(s.doc, kPublisher);
+        auto dialog =
+            std::make_unique<gui::RecordCardDialog>(s.doc, s.prompts, nullptr, s.window.get());
+        dialog->show();
+        auto* list = test::child<QListWidget>(dialog.get(), "cardList");
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        const QString shown = list->currentItem()->text();
+
+        // Paged back in the details to the person before, who is deleted.
+        const auto deleteShown = [](QWidget* details) {
+            test::clickLater(details, "deleteButton");
+        };
+        const auto confirm = [](QWidget* removal) { test::button(removal, "okButton")->click(); };
+        test::ModalScript script;
+        script.then([&](QWidget* details) {
+            test::click(details, "previousButton");
+            deleteShown(details);
+        });
+        script.then(confirm);
+        test::click(dialog.get(), "editButton");
+        QVERIFY(script.done());
+        QCOMPARE(list->count(), active - 1);
+        QCOMPARE(list->currentItem()->text(), shown);
+        checkShownIsCurrent(*dialog, s.doc);
+
+        // A row before the person shown taken out behind the card: it draws nothing until the
+        // list is filled again.
+        auto* page = test::child<QWidget>(dialog.get(), "recordCardPage");
+        records::deletePerson(s.doc, s.doc.kindLists[kPublisher][0].recordIndex);
+        QVERIFY(blank(page->grab().toImage()));
+        dialog.reset();
+
+        // The only person of the list deleted: the list keeps the focus, Enter closes nothing.
+        test::DataFolder other(40);
+        test::WindowSession one(other, [](CZelvoDoc& doc) {
+            const auto people = doc.kindLists[kPublisher];
+            for (std::size_t i = 1; i < people.size(); ++i)
+                doc.publishers[people[i].recordIndex].setKind(kInactive);
+            doc.countAllKinds();
+            doc.buildIndexes();
+        });
+        gui::RecordCardDialog single(one.doc, one.prompts, nullptr, one.window.get());
+        single.show();
+        QVERIFY(QTest::qWaitForWindowActive(&single));
+        QCOMPARE(test::child<QListWidget>(&single, "cardList")->count(), 1);
+        test::ModalScript again;
+        again.then(deleteShown).then(confirm);
+        test::button(&single, "editButton")->setFocus();
+        QTest::keyClick(test::button(&single, "editButton"), Qt::Key_Space);
+        QVERIFY(again.done());
+        auto* emptyList = test::child<QListWidget>(&single, "cardList");
+        QCOMPARE(emptyList->count(), 0);
+        QVERIFY(!test::button(&single, "editButton")->isEnabled());
+        QCOMPARE(single.focusWidget(), emptyList);
+        QTest::keyClick(single.focusWidget(), Qt::Key_Return);
+        QVERIFY(single.isVisible());
+    }
+
+    // Every card into one PDF, cancelled at the first card and at the last: a file of the name
+    // chosen is kept byte for byte, and the focus is back in the list as after a print.
+    void cancelledPdfKeepsTheFileAndTheFocusReturns() {
+        test::DataFolder folder(40);
+        test::WindowSession s(folder);
+        QVERIFY(s.loaded);
+        QTemporaryDir out;
+        const QString pdf = out.filePath(QStringLiteral("active.pdf"));
+        QFile keep(pdf);
+        QVERIFY(keep.open(QIODevice::WriteOnly) && keep.write("own file") == 8);
+        keep.close();
+        const QByteArray kept = bytesOf(pdf);
+        gui::RecordCardDialog dialog(s.doc, s.prompts, nullptr, s.window.get());
+        dialog.printing().setProgressDelay(0);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* list = test::child<QListWidget>(&dialog, "cardList");
+
+        for (const bool atLast : {false, true}) {
+            bool cancelledAtLast = false;
+            test::ModalScript script;
+            script.then([&](QWidget* modal) {
+                auto* progress = qobject_cast<QProgressDialog*>(modal);
+                QVERIFY(progress != nullptr);
+                // The progress moves while the cards are drawn: Cancel once it is full.
+                auto* watch = new QTimer(progress);
+                QObject::connect(watch, &QTimer::timeout, progress, [&, progress] {
+                    if (atLast && progress->value() < progress->maximum()) return;
+                    cancelledAtLast = progress->value() == progress->maximum();
+                    progress->cancel();
+                });
+                watch->start(0);
+            });
+            s.prompts.savePaths = {pdf.toStdString()};
+            test::click(&dialog, "activePdfButton");
+            QVERIFY(script.done());
+            QCOMPARE(s.prompts.messages.back(), std::string(res::kPdfCancelled));
+            QCOMPARE(cancelledAtLast, atLast);
+            QCOMPARE(bytesOf(pdf), kept);
+            QCOMPARE(QDir(out.path()).entryList(QDir::Files).size(), 1);
+            QCOMPARE(dialog.focusWidget(), list);
+        }
     }
 };
 

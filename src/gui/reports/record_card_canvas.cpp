@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <vector>
 
 #include "render/memory_pdf.h"
 #include "render/painter_surface.h"
@@ -27,16 +28,28 @@ public:
 
     const CZelvoDoc* doc = nullptr;
     reports::CardSet card;
+    std::vector<int> ids;  // of the people on the card's rows when it was shown
     reports::CardOptions options;
+
+    // Whether each row still holds the person it held when the card was shown.
+    bool rowsCurrent() const {
+        for (std::size_t i = 0; i < card.rows.size(); ++i) {
+            const int row = card.rows[i];
+            if (row >= doc->recordCount() ||
+                doc->publishers[static_cast<std::size_t>(row)].id() != ids[i])
+                return false;
+        }
+        return true;
+    }
 
 protected:
     void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
         painter.fillRect(event->rect(), Qt::white);
         if (doc == nullptr || card.size() == 0) return;
-        // A repaint while the details dialog changes the table waits for the list's refill.
-        for (int row : card.rows)
-            if (row >= doc->recordCount()) return;
+        // A repaint while the details dialog moves rows waits for the list's refill, so no
+        // card is drawn of whoever a row holds now.
+        if (!rowsCurrent()) return;
         // Drawn as on paper, so the card fits its columns alike, then scaled down.
         const int dpi = render::kPdfDpi;
         const double scale = width() / (kWidthInches * dpi);
@@ -59,6 +72,10 @@ void RecordCardCanvas::showCard(const CZelvoDoc& doc, const reports::CardSet& ca
                                 const reports::CardOptions& options, double inches) {
     page_->doc = &doc;
     page_->card = card;
+    page_->ids.clear();
+    for (int row : card.rows)
+        page_->ids.push_back(
+            row < doc.recordCount() ? doc.publishers[static_cast<std::size_t>(row)].id() : 0);
     page_->options = options;
     inches_ = inches;
     fit();

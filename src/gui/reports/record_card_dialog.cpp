@@ -164,6 +164,7 @@ void RecordCardDialog::refresh() {
         inactive_->setChecked(model_.inactive());
         totals_->setChecked(model_.totals());
     }
+    QWidget* focused = focusWidget();
     previousYear_->setEnabled(model_.previousYearEnabled());
     inactive_->setEnabled(model_.inactiveEnabled());
     printShown_->setEnabled(model_.canPrintShown());
@@ -172,6 +173,9 @@ void RecordCardDialog::refresh() {
     inactivePdf_->setEnabled(model_.canWriteAll(true));
     edit_->setEnabled(model_.canEdit(live()));
     history_->setEnabled(model_.canOpenHistory(live()));
+    // A control turned off under the focus would hand it on, perhaps to "Έγινε", where Enter
+    // closes the dialog: the list takes it.
+    if (focused != nullptr && !focused->isEnabled()) list_->setFocus();
     refreshCard();
 }
 
@@ -210,6 +214,7 @@ void RecordCardDialog::writeAll(bool inactiveList) {
     printing_.writePdf(
         {model_.jobRows(inactiveList), {}}, model_.options(false),
         std::string(inactiveList ? res::kCardInactivePdfName : res::kCardActivePdfName));
+    list_->setFocus();
 }
 
 void RecordCardDialog::edit() {
