@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "gui/modal_script.h"
+#include "gui/reports/first_label_dialog.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/zelvo_view.h"
 #include "gui/shell_fixture.h"
@@ -86,6 +87,22 @@ private slots:
         const int lastId =
             s.doc.publishers[static_cast<std::size_t>(active.back().recordIndex)].id();
         QCOMPARE(view.state().labels.ids, std::vector<int>{lastId});
+    }
+
+    // Enter on "Ακύρωση" after the last label cancels; it took a label before.
+    void enterOnCancelChoosesNoLabel() {
+        test::ModalScript script;
+        script.then([](QWidget* dialog) {
+            dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            test::button(dialog, "labelButton20")->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QVERIFY(test::button(dialog, "cancelButton")->hasFocus());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        const std::optional<int> first = gui::chooseFirstLabel(nullptr);
+        QVERIFY(script.done());
+        QCOMPARE(first.value_or(0), 0);
     }
 };
 

@@ -32,7 +32,8 @@ std::optional<int> chooseFirstLabel(QWidget* parent) {
     }
     auto* cancel = new QPushButton(qtText(res::kButtonCancel), &dialog);
     cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAutoDefault(false);
+    // Enter on it cancels too; without this Enter there took a label.
+    cancel->setAutoDefault(true);
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
     QWidget::setTabOrder(previous, cancel);
     auto* layout = new QVBoxLayout(&dialog);
