@@ -133,6 +133,44 @@ private slots:
         QCOMPARE(before, QStringLiteral("Δραστήριοι 290 + 12 = 302"));
         QVERIFY(!okBefore);
     }
+
+    // Enter on a focused button presses that button: "<< Επιλογή <<" selects the group and
+    // ">>Απαλοιφή >>" clears it, the dialog staying open; on "Ακύρωση" it cancels. In the list,
+    // Enter is still OK.
+    void enterPressesTheFocusedButton() {
+        int selected = -1, cleared = -1;
+        bool open = false;
+        ModalScript script;
+        script.then([&](QWidget* d) {
+            d->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(d));
+            auto* people = child<QListWidget>(d, "personList");
+            child<QListWidget>(d, "groupList")->setCurrentRow(0);  // group 1
+            key(d, "selectButton", Qt::Key_Return);
+            selected = static_cast<int>(people->selectedItems().size());
+            key(d, "clearButton", Qt::Key_Enter);
+            cleared = static_cast<int>(people->selectedItems().size());
+            open = d->isVisible();
+            key(d, "selectButton", Qt::Key_Return);
+            key(d, "cancelButton", Qt::Key_Return);
+        });
+        const auto chosen =
+            zelvo::gui::choosePersons(nullptr, doc, chooserSetup(ChooserPurpose::RecordCards));
+        QVERIFY(script.done());
+        QCOMPARE(selected, 1);
+        QCOMPARE(cleared, 0);
+        QVERIFY(open);
+        QVERIFY(!chosen.has_value());
+
+        script.then([](QWidget* d) {
+            child<QListWidget>(d, "groupList")->setCurrentRow(0);
+            key(d, "selectButton", Qt::Key_Return);
+            key(d, "personList", Qt::Key_Return);
+        });
+        const auto ok =
+            zelvo::gui::choosePersons(nullptr, doc, chooserSetup(ChooserPurpose::RecordCards));
+        QCOMPARE(ok.value_or(std::vector<int>{}), std::vector<int>{122});
+    }
 };
 
 QTEST_MAIN(PersonChooserDialogTest)

@@ -61,9 +61,10 @@ void PersonChooserDialog::build() {
     updateExisting_->setObjectName(QStringLiteral("updateExistingRadio"));
     createNew_->setObjectName(QStringLiteral("createNewRadio"));
     ok_->setObjectName(QStringLiteral("okButton"));
+    // OK is the default; Enter on another button presses that button (not OK).
     ok_->setDefault(true);
     cancel_->setObjectName(QStringLiteral("cancelButton"));
-    for (QPushButton* b : {select_, clear_, cancel_}) b->setAutoDefault(false);
+    for (QPushButton* b : {select_, clear_, cancel_}) b->setAutoDefault(true);
     // Hidden buttons and lines keep their room, so nothing moves under the mouse.
     for (QWidget* w : {static_cast<QWidget*>(clear_), static_cast<QWidget*>(or_),
                        static_cast<QWidget*>(ok_), static_cast<QWidget*>(importFrame_)})
