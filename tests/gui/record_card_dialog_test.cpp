@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QListWidget>
 #include <QPageSize>
@@ -233,14 +234,20 @@ private slots:
         QVERIFY(script.done());
         QVERIFY(s.prompts.messages.empty());
 
-        // No printer: the question, then this card alone into the file chosen.
+        // No printer: the question, then this card alone into the file chosen, offered under
+        // the person's name with a slash that must not name a folder.
         const QString one = out.filePath(QStringLiteral("one.pdf"));
         dialog.printing().setPrinter(filePrinter({}));
+        s.doc.publishers[static_cast<std::size_t>(dialog.model().shownRow())].setText(
+            PublisherRecord::kLastName, cp1253::fromUtf8("Α/Β"));
         s.prompts.answers = {Answer::Yes};
         s.prompts.savePaths = {one.toStdString()};
         test::click(&dialog, "printShownButton");
         QCOMPARE(s.prompts.questions.size(), 1u);
         QCOMPARE(pdfPages(one), 1);
+        const QFileInfo offered(gui::qtText(s.prompts.savesOffered.back()));
+        QVERIFY(offered.fileName().endsWith(QStringLiteral(" Α-Β.pdf")));
+        QVERIFY(offered.dir().exists());
     }
 
     // Every active card into one PDF: the progress shows, and its Cancel leaves no file (nor

@@ -152,7 +152,10 @@ std::string CardPrinting::offeredPath(const std::string& name) const {
     if (folder.isEmpty())
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
-    return utf8Text(QDir(folder).filePath(qtText(name) + QStringLiteral(".pdf")));
+    // A person's name may hold what a file name cannot: a slash would name a folder.
+    QString file = qtText(name);
+    for (const QChar c : QStringLiteral("/\\:*?\"<>|")) file.replace(c, QLatin1Char('-'));
+    return utf8Text(QDir(folder).filePath(file + QStringLiteral(".pdf")));
 }
 
 }  // namespace zelvo::gui
