@@ -6,7 +6,6 @@
 #include <QPageSetupDialog>
 #include <QPageSize>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
 
@@ -51,16 +50,7 @@ CardPrinting::CardPrinting(QWidget* parent, const CZelvoDoc& doc, UserPrompts& p
       prompts_(prompts),
       shared_(printer),
       progressDelayMs_(PageProgress::kDefaultDelayMs) {
-    runPrintDialog_ = [this](QPrinter& target) {
-        QPrintDialog dialog(&target, parent_);
-        dialog.setObjectName(QStringLiteral("printDialog"));
-        dialog.setWindowTitle(qtText(res::kPrint));
-        dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-        return dialog.exec() == QDialog::Accepted;
-    };
+    runPrintDialog_ = [this](QPrinter& target) { return execPrintDialog(parent_, target); };
 }
 
 CardPrinting::~CardPrinting() = default;

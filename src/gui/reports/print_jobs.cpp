@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
 
@@ -28,16 +27,7 @@ PrintJobs::PrintJobs(QWidget* parent, std::function<void(bool)> printingChanged)
       printingChanged_(std::move(printingChanged)),
       progressDelayMs_(PageProgress::kDefaultDelayMs) {
     runPrintDialog_ = [this](QPrinter& target, int minPage, int maxPage) {
-        QPrintDialog dialog(&target, parent_);
-        dialog.setObjectName(QStringLiteral("printDialog"));
-        dialog.setWindowTitle(qtText(res::kPrint));
-        dialog.setMinMax(minPage, maxPage);
-        // Printing to a file gives a PDF where no printer is at hand.
-        dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-        dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
-        dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-        dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-        return dialog.exec() == QDialog::Accepted;
+        return execPrintDialog(parent_, target, minPage, maxPage);
     };
 }
 

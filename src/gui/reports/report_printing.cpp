@@ -4,11 +4,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPageSize>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <filesystem>
 #include <system_error>
 
 #include "gui/shell/qt_text.h"
+#include "resources/strings.h"
 #include "store/file_io.h"
 
 namespace zelvo::gui {
@@ -44,6 +46,18 @@ bool renameOver(const QString& from, const QString& to) {
     std::filesystem::rename(QFile::encodeName(from).toStdString(),
                             QFile::encodeName(to).toStdString(), error);
     return !error;
+}
+
+bool execPrintDialog(QWidget* parent, QPrinter& printer, int minPage, int maxPage) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName(QStringLiteral("printDialog"));
+    dialog.setWindowTitle(qtText(res::kPrint));
+    if (maxPage > 0) dialog.setMinMax(minPage, maxPage);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, maxPage > 0);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace zelvo::gui

@@ -7,6 +7,7 @@
 #include "reports/view_state.h"
 
 class QPrinter;
+class QWidget;
 
 namespace zelvo::gui {
 
@@ -15,6 +16,10 @@ reports::PrinterJob printerJob(const QPrinter& printer, int pageCount);
 
 // Whether a job can be sent to the printer at all (a printer of the system, or a named file).
 bool printerUsable(const QPrinter& printer);
+
+// The print dialog of every job, printing to a file allowed (a PDF where no printer is at hand);
+// the page range is offered when `maxPage` is set. True: print.
+bool execPrintDialog(QWidget* parent, QPrinter& printer, int minPage = 0, int maxPage = 0);
 
 // A job printed to a file is written under a temporary name beside it and renamed over it only
 // when whole, so a cancelled or failed job leaves no half file nor spoils the one there.
