@@ -40,8 +40,7 @@ struct Desk {
     void enter(const std::function<void(QWidget*)>& keys) {
         test::ModalScript script;
         script.then([&keys](QWidget* dialog) {
-            dialog->activateWindow();
-            if (!QTest::qWaitForWindowActive(dialog)) qWarning("the entry is not active");
+            if (!test::activate(dialog)) qWarning("the entry is not active");
             keys(dialog);
         });
         gui::runAttendanceEntry(nullptr, doc);

@@ -194,8 +194,7 @@ private slots:
         ListDoc d;
         gui::PublisherListDialog dialog(d.doc, d.prompts);
         dialog.show();
-        dialog.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(test::activate(&dialog));
         test::saveScreenshot(&dialog, "publisher-list.png");
         const auto active = static_cast<int>(d.doc.kindLists[kPublisher].size());
         QCOMPARE(dialog.windowTitle(), text(res::monthName(kNovember)) + " Συλλογή Έργου - " +

@@ -29,8 +29,7 @@ private slots:
         test::ModalScript script;
         script.then([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
         script.then([](QWidget* dialog) {
-            dialog->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QVERIFY(test::activate(dialog));
             QPushButton* first = test::button(dialog, "labelButton1");
             QPushButton* second = test::button(dialog, "labelButton2");
             QPushButton* third = test::button(dialog, "labelButton3");
@@ -93,8 +92,7 @@ private slots:
     void enterOnCancelChoosesNoLabel() {
         test::ModalScript script;
         script.then([](QWidget* dialog) {
-            dialog->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QVERIFY(test::activate(dialog));
             test::button(dialog, "labelButton20")->setFocus();
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QVERIFY(test::button(dialog, "cancelButton")->hasFocus());

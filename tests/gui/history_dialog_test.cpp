@@ -46,8 +46,7 @@ class HistoryDialogTest : public QObject {
     void run(const reporting::HistoryPreset& preset, const std::function<void(QWidget*)>& act) {
         test::ModalScript script;
         script.then([&act](QWidget* dialog) {
-            dialog->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QVERIFY(test::activate(dialog));
             act(dialog);
         });
         gui::openHistory(nullptr, doc_, prompts_, preset);

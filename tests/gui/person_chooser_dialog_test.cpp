@@ -20,6 +20,7 @@ using zelvo::PublisherRecord;
 using zelvo::records::ChooserPurpose;
 using zelvo::records::ChooserSetup;
 using zelvo::records::chooserSetup;
+using zelvo::test::activate;
 using zelvo::test::child;
 using zelvo::test::ModalScript;
 
@@ -142,8 +143,7 @@ private slots:
         bool open = false;
         ModalScript script;
         script.then([&](QWidget* d) {
-            d->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(d));
+            QVERIFY(activate(d));
             auto* people = child<QListWidget>(d, "personList");
             child<QListWidget>(d, "groupList")->setCurrentRow(0);  // group 1
             key(d, "selectButton", Qt::Key_Return);

@@ -36,6 +36,7 @@ using zelvo::PublisherRecord;
 using zelvo::ScriptedPrompts;
 using zelvo::gui::InactiveDialog;
 using zelvo::gui::MovedDialog;
+using zelvo::test::activate;
 using zelvo::test::button;
 using zelvo::test::child;
 using zelvo::test::ModalScript;
@@ -74,8 +75,7 @@ struct Congregation {
 template <typename D>
 void showActive(D& dialog) {
     dialog.show();
-    dialog.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QVERIFY(activate(&dialog));
 }
 
 QListWidget* list(QWidget* dialog, const char* name) {
@@ -87,7 +87,7 @@ QListWidget* list(QWidget* dialog, const char* name) {
 bool pick(QWidget* dialog, const char* listName, const QString& name) {
     QListWidget* l = list(dialog, listName);
     // Back from a nested dialog, the window may not be active again yet.
-    dialog->activateWindow();
+    if (!activate(dialog)) return false;
     l->setFocus();
     if (!QTest::qWaitFor([l] { return l->hasFocus(); })) return false;
     const auto found = l->findItems(name, Qt::MatchContains);

@@ -456,8 +456,7 @@ private slots:
         QString cut, initial, afterLeaving, shownFirst, cleared;
         ModalScript script;
         script.then([&](QWidget* dialog) {
-            dialog->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            QVERIFY(test::activate(dialog));
             auto* note = child<QLabel>(dialog, "namesNote");
             retype(dialog, "lastNameEdit", QStringLiteral("Παπαδοπουλόπουλος"));  // 17
             cut = note->text();

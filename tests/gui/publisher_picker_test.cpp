@@ -29,6 +29,7 @@ using zelvo::CZelvoDoc;
 using zelvo::ScriptedPrompts;
 using zelvo::gui::DetailsOutcome;
 using zelvo::gui::PublisherPickerDialog;
+using zelvo::test::activate;
 using zelvo::test::ModalScript;
 using zelvo::test::person;
 
@@ -191,7 +192,7 @@ private slots:
     void enterPressesTheFocusedButtonAndEditsFromTheList() {
         Congregation c(false, false);  // nobody to transfer: adding opens the details at once
         auto picker = c.picker();
-        QVERIFY(QTest::qWaitForWindowActive(picker.get()));
+        QVERIFY(activate(picker.get()));
         QPushButton* add = button(picker.get(), "addButton");
         add->setFocus();
         QTest::keyClick(add, Qt::Key_Return);
@@ -211,11 +212,11 @@ private slots:
     void anAddGivenUpLeavesTheFocusOnTheList() {
         Congregation c;
         auto picker = c.picker();
-        QVERIFY(QTest::qWaitForWindowActive(picker.get()));
+        QVERIFY(activate(picker.get()));
         auto* list = child<QListWidget>(picker.get(), "publisherList");
         QPushButton* add = button(picker.get(), "addButton");
         const auto focusIsOnTheList = [&] {
-            picker->activateWindow();  // as the desktop does when a dialog closes
+            QVERIFY(activate(picker.get()));  // as the desktop does when a dialog closes
             QTRY_COMPARE(QApplication::focusWidget(), list);
         };
         // Ακύρωση in the add chooser.
@@ -251,7 +252,7 @@ private slots:
         script.then([](QWidget* chooser) { button(chooser, "newPersonButton")->click(); });
         QTest::mouseClick(add, Qt::LeftButton);
         QVERIFY(script.done());
-        picker->activateWindow();
+        QVERIFY(activate(picker.get()));
         QTRY_COMPARE(QApplication::focusWidget(), add);
     }
 

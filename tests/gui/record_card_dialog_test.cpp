@@ -96,11 +96,7 @@ private slots:
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Αρχειο Ευαγγελιζομένου Εκκλησίας"));
             auto* list = test::child<QListWidget>(dialog, "cardList");
             QCOMPARE(dialog->focusWidget(), list);
-            // The main window's own activation may still be on its way: asked until it lands.
-            for (int i = 0; i < 100 && QApplication::activeWindow() != dialog; ++i) {
-                dialog->activateWindow();
-                QTest::qWait(20);
-            }
+            QVERIFY(test::activate(dialog));
             QVERIFY(list->hasFocus());
             QCOMPARE(list->count(), active);
             QCOMPARE(dialog->model().shownRow(), s.doc.kindLists[kPublisher][0].recordIndex);
@@ -337,7 +333,7 @@ private slots:
         });
         gui::RecordCardDialog single(one.doc, one.prompts, nullptr, one.window.get());
         single.show();
-        QVERIFY(QTest::qWaitForWindowActive(&single));
+        QVERIFY(test::activate(&single));
         QCOMPARE(test::child<QListWidget>(&single, "cardList")->count(), 1);
         test::ModalScript again;
         again.then(deleteShown).then(confirm);
@@ -367,7 +363,7 @@ private slots:
         gui::RecordCardDialog dialog(s.doc, s.prompts, nullptr, s.window.get());
         dialog.printing().setProgressDelay(0);
         dialog.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QVERIFY(test::activate(&dialog));
         auto* list = test::child<QListWidget>(&dialog, "cardList");
 
         for (const bool atLast : {false, true}) {

@@ -64,8 +64,7 @@ struct Desk {
     bool enter(int row, const std::function<void(QWidget*)>& keys) {
         test::ModalScript script;
         script.then([&keys](QWidget* dialog) {
-            dialog->activateWindow();
-            if (!QTest::qWaitForWindowActive(dialog)) qWarning("the form is not active");
+            if (!test::activate(dialog)) qWarning("the form is not active");
             keys(dialog);
         });
         const bool committed = gui::openReportForm(nullptr, doc, row, prompts);

@@ -83,6 +83,23 @@ inline void whenModal(std::function<void(QWidget*)> act, int timeoutMs = 5000) {
     QTimer::singleShot(0, *poll);
 }
 
+// Asks for the activation of `window` until it is the application's active window: on a busy
+// machine the activation of the window under it may arrive later and take it back.
+// (QTest::qWaitForWindowActive is not enough: a dialog counts as active while its parent is.)
+// False when it does not stay active within `timeoutMs`.
+inline bool activate(QWidget* window, int timeoutMs = 3000) {
+    const auto active = [window] { return QApplication::activeWindow() == window->window(); };
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < timeoutMs) {
+        window->activateWindow();
+        if (!QTest::qWaitFor(active, 50)) continue;
+        QTest::qWait(20);  // an activation still on its way lands here
+        if (active()) return true;
+    }
+    return false;
+}
+
 // A document loaded as the program loads it, with its main window on the dashboard. The
 // prompts answer from their lists; `beforeWindow` may change the document first.
 struct WindowSession {
@@ -100,8 +117,7 @@ struct WindowSession {
         if (beforeWindow) beforeWindow(doc);
         window = std::make_unique<gui::CMainFrame>(doc, prompts);
         window->show();
-        window->activateWindow();
-        loaded = QTest::qWaitForWindowActive(window.get()) && loaded;
+        loaded = activate(window.get()) && loaded;
         window->postDashboardRefresh();
         QCoreApplication::processEvents();
     }
