@@ -4,6 +4,7 @@
 #include <QPageSize>
 
 #include "resources/strings.h"
+#include "store/data_files.h"
 #include "store/file_io.h"
 
 namespace zelvo::render {
@@ -18,6 +19,10 @@ MemoryPdf::MemoryPdf(bool a4) : writer_(&buffer_) {
 
 bool MemoryPdf::save(const std::string& path, bool drawn, std::string& error) {
     buffer_.close();
+    if (files::isProgramFileName(path)) {
+        error = res::format(res::kProgramFileName, path);
+        return false;
+    }
     const QByteArray& bytes = buffer_.data();
     if (!drawn || !writeFileAtomic(path, reinterpret_cast<const Byte*>(bytes.constData()),
                                    static_cast<std::size_t>(bytes.size()))) {

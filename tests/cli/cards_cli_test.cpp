@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -117,7 +118,7 @@ TEST_F(CardsCliTest, UsageErrorsAndReportLines) {
     EXPECT_EQ(json["lines"].type, Json::Type::Array);
 }
 
-TEST_F(CardsCliTest, NoCardsToDrawWritesNothing) {
+TEST_F(CardsCliTest, NoCardsAndNoDataFileOverwritten) {
     const std::string one = folder.str() + "/one";
     ASSERT_EQ(run({"demo", one, "--people", "1"}).code, 0);  // nobody inactive
     const std::string pdf = one + "/inactive.pdf";
@@ -125,6 +126,18 @@ TEST_F(CardsCliTest, NoCardsToDrawWritesNothing) {
     EXPECT_EQ(none.code, 5);
     EXPECT_EQ(none.err, "Κανένα αρχείο για εκτύπωση.\n");
     EXPECT_FALSE(std::ifstream(pdf).good());  // no empty page passed off as the cards
+
+    // A PDF named after a data file would replace the congregation's data: refused, kept.
+    const std::string data = folder.str() + "/zdat9.bin";
+    const auto bytes = [&] {
+        std::ifstream in(data, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string before = bytes();
+    const CliRun over = run({"cards", folder.str(), "--all", "--pdf", data});
+    EXPECT_EQ(over.code, 1);
+    EXPECT_NE(over.err.find("ανήκει σε αρχείο δεδομένων"), std::string::npos) << over.err;
+    EXPECT_EQ(bytes(), before);
 }
 
 }  // namespace

@@ -971,5 +971,13 @@ TEST_F(DataFilesTest, SavingIntoAReadOnlyFolderKeepsTheOldFiles) {
     EXPECT_EQ(folder.snapshot(), before);
 }
 
+TEST(ProgramFileNames, TheDataFolderFilesWhateverTheCaseAndFolder) {
+    for (const char* path : {"zdat9.bin", "/home/x/Zelvo/ZELVOG.INI", "C:\\Data\\Remark9.dat",
+                             "zdat7.bin", "buhist.dat"})
+        EXPECT_TRUE(files::isProgramFileName(path)) << path;
+    for (const char* path : {"zdat9.bin.pdf", "/tmp/zdat9.bin/report.pdf", "zdat9.bi", ""})
+        EXPECT_FALSE(files::isProgramFileName(path)) << path;
+}
+
 }  // namespace
 }  // namespace zelvo

@@ -102,6 +102,9 @@ inline constexpr std::string_view kPreviewWholePage = "Ολόκληρη Σελί
 inline constexpr std::string_view kPreviewPageOf = "Σελίδα %1 από %2";
 inline constexpr std::string_view kPrintFailed = "Η εκτύπωση δεν ξεκίνησε στον εκτυπωτή %1.";
 inline constexpr std::string_view kPdfNotWritten = "Το αρχείο PDF δεν μπόρεσε να γραφτεί: %1";
+// A file saved under the name of one of the data folder's files would replace the data.
+inline constexpr std::string_view kProgramFileName =
+    "Το όνομα %1 ανήκει σε αρχείο δεδομένων του προγράμματος. Διαλέξτε άλλο όνομα.";
 inline constexpr std::string_view kPdfNoReport = "Η έκθεση αυτή δεν είναι ακόμη διαθέσιμη.";
 inline constexpr std::string_view kNoPrinterSavePdf =
     "Δεν βρέθηκε εκτυπωτής. Να αποθηκευτεί η έκθεση ως PDF;";

@@ -44,4 +44,9 @@ inline constexpr std::string_view kMonthCopyFiles[] = {
     kPublishers,   kContactExtras, kRemarks,       kAppointments, kEmergency, kMonthTotals,
     kSpecialNeeds, kSettings,      kDisplayConfig, kGroups,       kMeetings,  kUnderHour};
 
+// Whether the last part of `path` names one of the files the program keeps, whatever the case of
+// its letters: a PDF or an export saved under such a name in the data folder would replace the
+// congregation's data.
+bool isProgramFileName(std::string_view path);
+
 }  // namespace zelvo::files

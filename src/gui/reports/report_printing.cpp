@@ -11,6 +11,7 @@
 
 #include "gui/shell/qt_text.h"
 #include "resources/strings.h"
+#include "store/data_files.h"
 #include "store/file_io.h"
 
 namespace zelvo::gui {
@@ -42,6 +43,7 @@ QString temporaryNameFor(const QString& file) {
 }
 
 bool renameOver(const QString& from, const QString& to) {
+    if (files::isProgramFileName(QFile::encodeName(to).toStdString())) return false;
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(from).toStdString(),
                             QFile::encodeName(to).toStdString(), error);

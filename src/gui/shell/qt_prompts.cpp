@@ -8,6 +8,8 @@
 #include "gui/shell/password_dialog.h"
 #include "gui/shell/qt_text.h"
 #include "gui/shell/wait_notice.h"
+#include "resources/strings.h"
+#include "store/data_files.h"
 #include "store/password_check.h"
 
 namespace zelvo::gui {
@@ -75,8 +77,12 @@ std::string QtPrompts::chooseSaveFile(std::string_view title, std::string_view s
     dialog.selectFile(offered.fileName());
     // A name typed without its ending gets the one offered.
     dialog.setDefaultSuffix(offered.suffix());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return utf8Text(dialog.selectedFiles().front());
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const std::string chosen = utf8Text(dialog.selectedFiles().front());
+        if (!files::isProgramFileName(chosen)) return chosen;
+        showMessage(res::format(res::kProgramFileName, chosen));
+    }
+    return {};
 }
 
 void QtPrompts::beginWait(std::string_view text) {
