@@ -1,7 +1,6 @@
 #include "records/pioneer_hours_model.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "resources/strings.h"
 #include "store/cp1253.h"
@@ -28,12 +27,6 @@ int monthAt(int position) {
 // Four-digit calendar year of the month at `position` of `serviceYear`.
 int calendarYearAt(int serviceYear, int position) {
     return monthAt(position) >= kSeptember ? serviceYear - 1 : serviceYear;
-}
-
-std::string oneDecimal(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%4.1f", value);
-    return text;
 }
 
 }  // namespace
@@ -122,7 +115,7 @@ std::string PioneerHoursModel::remainingLine() const {
 std::string PioneerHoursModel::averageLine() const {
     if (row() == 0 || previousYear_ || monthsLeft() == 0) return {};
     return res::format(res::kHoursRemainingAverage, restOfYear(doc_.calendar.reportMonth)) +
-           oneDecimal(static_cast<double>(remaining()) / monthsLeft());
+           res::oneDecimal(static_cast<double>(remaining()) / monthsLeft(), 4);
 }
 
 std::string PioneerHoursModel::previousYearLine() const {
@@ -182,12 +175,12 @@ int PioneerHoursModel::totalCredit() const {
 
 std::string PioneerHoursModel::averageHoursText() const {
     const Sums s = sumsOf(grid());
-    return oneDecimal(s.reported == 0 ? 0.0 : static_cast<double>(s.hours) / s.reported);
+    return res::oneDecimal(s.reported == 0 ? 0.0 : static_cast<double>(s.hours) / s.reported, 4);
 }
 
 std::string PioneerHoursModel::averageCreditText() const {
     const Sums s = sumsOf(grid());
-    return oneDecimal(s.reported == 0 ? 0.0 : static_cast<double>(s.credit) / s.reported);
+    return res::oneDecimal(s.reported == 0 ? 0.0 : static_cast<double>(s.credit) / s.reported, 4);
 }
 
 }  // namespace zelvo::records

@@ -1,7 +1,6 @@
 #include "reports/hours_report.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 #include "reports/analysis_rows.h"
@@ -40,12 +39,6 @@ int oldFormMonthsOf(const CZelvoDoc& doc, const HoursListArgs& args) {
 bool averagesShown(const CZelvoDoc& doc, const HoursListArgs& args) {
     const int old = oldFormMonthsOf(doc, args);
     return pioneerList(args.list) || old == 0 || old == kMonths;
-}
-
-std::string oneDecimal(double value) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%3.1f", value);
-    return buf;
 }
 
 // Whole hours over the months of the window the publisher served and reported as an auxiliary
@@ -215,9 +208,9 @@ HoursRow hoursRow(const CZelvoDoc& doc, int row, const HoursListArgs& args) {
             out.months[i] = hoursText(r.hours(m, s), r.quarters(m, s));
     }
     if (args.list == HoursList::AuxiliaryPioneers)
-        out.average = oneDecimal(auxiliaryAverage(doc, row));
+        out.average = res::oneDecimal(auxiliaryAverage(doc, row));
     else if (averagesShown(doc, args))
-        out.average = oneDecimal(doc.averageOverMonths(row, ReportColumn::Hours, kMonths));
+        out.average = res::oneDecimal(doc.averageOverMonths(row, ReportColumn::Hours, kMonths));
     return out;
 }
 

@@ -1,7 +1,6 @@
 #include "reports/pioneer_hours_report.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <vector>
 
 #include "records/pioneer_hours_model.h"
@@ -21,12 +20,6 @@ constexpr int kSeptember = 8;
 constexpr int kValueColumns = 7;
 constexpr int kNoteGap = 3;  // the note stands four lines below the last row
 constexpr HoursListArgs kRegularPioneers{HoursList::RegularPioneers, 0};
-
-std::string oneDecimal(double value) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%4.1f", value);
-    return buf;
-}
 
 class PioneerHoursReport {
 public:
@@ -134,9 +127,9 @@ PioneerHoursRow pioneerHoursRow(const CZelvoDoc& doc, int row) {
         std::to_string(y.hours),
         std::to_string(y.credit),
         std::to_string(done),
-        oneDecimal(y.monthsElapsed > 0 ? static_cast<double>(done) / y.monthsElapsed : 0.0),
+        res::oneDecimal(y.monthsElapsed > 0 ? static_cast<double>(done) / y.monthsElapsed : 0.0, 4),
         std::to_string(y.requirement()),
-        y.monthsLeft > 0 ? oneDecimal(static_cast<double>(remaining) / y.monthsLeft)
+        y.monthsLeft > 0 ? res::oneDecimal(static_cast<double>(remaining) / y.monthsLeft, 4)
                          : std::string(),
         std::to_string(remaining)};
     return out;

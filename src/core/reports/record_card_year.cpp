@@ -1,7 +1,5 @@
 #include "reports/record_card_year.h"
 
-#include <cstdio>
-
 #include "reports/analysis_rows.h"
 #include "reports/hours_averages.h"
 #include "resources/strings.h"
@@ -14,12 +12,6 @@ namespace zelvo::reports {
 namespace {
 
 constexpr int kSeptember = 8;
-
-std::string oneDecimal(double value) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.1f", value);
-    return buf;
-}
 
 std::string remarkText(const CZelvoDoc& doc, const PublisherRecord& p, int month, int slot) {
     const std::size_t index = p.monthWord(MonthWord::RemarkIndex, month, slot);
@@ -108,7 +100,7 @@ CardTable cardTable(const CalendarState& cal, int first, int count, const MonthS
     sums[2] = hoursWithQuarters(hours, quarters);
     if (shown > 0)
         for (std::size_t k = 0; k < sums.size(); ++k)
-            table.averages[k] = oneDecimal(static_cast<double>(sums[k]) / shown);
+            table.averages[k] = res::oneDecimal(static_cast<double>(sums[k]) / shown);
     return table;
 }
 
@@ -184,7 +176,7 @@ std::vector<CardTable> personCardTables(const CZelvoDoc& doc, int row, const Car
     if (options.kind == CardKind::SixMonths)
         for (const ReportColumn column : kReportColumns)
             tables.front().averages[columnIndex(column)] =
-                oneDecimal(publisherAverages(doc, row, column).six);
+                res::oneDecimal(publisherAverages(doc, row, column).six);
     return tables;
 }
 

@@ -1,6 +1,7 @@
 #include "resources/strings.h"
 
 #include <array>
+#include <cstdio>
 
 namespace zelvo::res {
 
@@ -65,6 +66,12 @@ std::string_view monthNameAccusative(int monthIndex) {
 std::string_view quarterSuffix(int quarters) {
     if (quarters < 1 || quarters > 3) return {};
     return kQuarterSuffixes[static_cast<std::size_t>(quarters - 1)];
+}
+
+std::string oneDecimal(double value, int width) {
+    char text[48];
+    std::snprintf(text, sizeof text, "%*.1f", width, value);
+    return text;
 }
 
 }  // namespace zelvo::res

@@ -12,8 +12,8 @@
 #include "resources/strings_card.h"
 #include "resources/strings_chooser.h"
 #include "resources/strings_collection_dialogs.h"
-#include "resources/strings_hours.h"
 #include "resources/strings_history.h"
+#include "resources/strings_hours.h"
 #include "resources/strings_labels.h"
 #include "resources/strings_options.h"
 #include "resources/strings_privileges.h"
@@ -39,5 +39,8 @@ std::string_view monthNameAccusative(int monthIndex);  // "Ιανουάριο" .
 
 // What follows whole hours for 1-3 quarters of an hour (".25", ".5", ".75"); empty otherwise.
 std::string_view quarterSuffix(int quarters);
+
+// A number with one decimal, right-aligned in `width` characters ("%*.1f"): averages.
+std::string oneDecimal(double value, int width = 3);
 
 }  // namespace zelvo::res
