@@ -1,7 +1,6 @@
 #include "gui/reports/card_printing.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPageSize>
@@ -94,28 +93,11 @@ void CardPrinting::print(const reports::CardSet& cards, reports::CardOptions opt
     target.setFullPage(true);
     options.a4 = a4();
 
-    // A job printed to a file is written under another name and renamed once whole.
-    const QString file =
-        target.outputFormat() == QPrinter::PdfFormat ? target.outputFileName() : QString();
-    const QString temporary = file.isEmpty() ? QString() : temporaryNameFor(file);
-    if (!file.isEmpty()) target.setOutputFileName(temporary);
+    FileJob file(target);
     PageProgress progress(parent_, qtText(res::kPrint), progressDelayMs_);
     int pagesSent = 0;
-    bool printed = paintCards(doc_, cards, options, target, progress, pagesSent);
-    if (!file.isEmpty()) {
-        target.setOutputFileName(file);
-        printed = printed && renameOver(temporary, file);
-        if (!printed) QFile::remove(temporary);
-    }
-    if (printed) return;
-    if (progress.cancelled())
-        prompts_.showMessage(file.isEmpty()
-                                 ? res::format(res::kPrintCancelled, std::to_string(pagesSent))
-                                 : std::string(res::kPdfCancelled));
-    else if (!file.isEmpty())
-        prompts_.showMessage(res::format(res::kPdfNotWritten, utf8Text(file)));
-    else
-        prompts_.showMessage(res::format(res::kPrintFailed, utf8Text(target.printerName())));
+    if (!file.finish(paintCards(doc_, cards, options, target, progress, pagesSent)))
+        tellJobStopped(prompts_, target, progress.cancelled(), pagesSent);
 }
 
 void CardPrinting::writePdf(const reports::CardSet& cards, reports::CardOptions options,

@@ -1,7 +1,6 @@
 #include "gui/reports/print_jobs.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
@@ -100,12 +99,7 @@ bool PrintJobs::runJob(QPrinter& target, PageProgress& progress, int job, int jo
     if (printerChanged && target.outputFormat() == QPrinter::NativeFormat)
         state.setPrinterResolution(target.resolution(), target.resolution());
     target.setCopyCount(driverCopies);
-    // A job printed to a file is written under a temporary name and renamed once whole, so a
-    // cancelled or failed one leaves no half file, nor spoils the one already there.
-    const QString file =
-        target.outputFormat() == QPrinter::PdfFormat ? target.outputFileName() : QString();
-    const QString temporary = file.isEmpty() ? QString() : temporaryNameFor(file);
-    if (!file.isEmpty()) target.setOutputFileName(temporary);
+    FileJob file(target);
 
     state.beginPrinting();
     printingChanged_(true);
@@ -119,28 +113,12 @@ bool PrintJobs::runJob(QPrinter& target, PageProgress& progress, int job, int jo
     }
     pagesSent += state.pagesPrinted();
     if (state.endPrinting()) target.setCopyCount(1);
-    if (!file.isEmpty()) {
-        target.setOutputFileName(file);
-        if (result == PagesResult::Printed && !renameOver(temporary, file))
-            result = PagesResult::DeviceFailed;
-        if (result != PagesResult::Printed) QFile::remove(temporary);
-    }
+    if (!file.finish(result == PagesResult::Printed) && result == PagesResult::Printed)
+        result = PagesResult::DeviceFailed;
     printingChanged_(false);
     if (result != PagesResult::Printed)
-        jobStopped(target, result == PagesResult::Cancelled, pagesSent);
+        tellJobStopped(*prompts_, target, result == PagesResult::Cancelled, pagesSent);
     return result == PagesResult::Printed;
-}
-
-void PrintJobs::jobStopped(const QPrinter& target, bool cancelled, int pagesSent) {
-    const bool toFile = target.outputFormat() == QPrinter::PdfFormat;
-    if (cancelled)
-        prompts_->showMessage(toFile
-                                  ? std::string(res::kPdfCancelled)
-                                  : res::format(res::kPrintCancelled, std::to_string(pagesSent)));
-    else if (toFile)
-        prompts_->showMessage(res::format(res::kPdfNotWritten, utf8Text(target.outputFileName())));
-    else
-        prompts_->showMessage(res::format(res::kPrintFailed, utf8Text(target.printerName())));
 }
 
 void PrintJobs::saveAsPdf() {

@@ -63,7 +63,6 @@ private:
     bool ready() const;
     // One job on `target`: true when it ran to its end. `pagesSent` counts the pages printed.
     bool runJob(QPrinter& target, PageProgress& progress, int job, int jobs, int& pagesSent);
-    void jobStopped(const QPrinter& target, bool cancelled, int pagesSent);
     // The report of `kind` for each of `groups` (0: none) into one file the user chooses.
     void writePdf(int kind, const std::vector<int>& groups);
     std::string offeredPdfPath(int kind, const std::vector<int>& groups) const;

@@ -13,6 +13,7 @@
 #include "resources/strings.h"
 #include "store/data_files.h"
 #include "store/file_io.h"
+#include "store/user_prompts.h"
 
 namespace zelvo::gui {
 
@@ -37,6 +38,8 @@ bool printerUsable(const QPrinter& printer) {
     return !printer.printerName().isEmpty();
 }
 
+namespace {
+
 QString temporaryNameFor(const QString& file) {
     const QFileInfo info(file);
     return info.dir().filePath(qtText(tempFileName(utf8Text(info.fileName()))));
@@ -48,6 +51,34 @@ bool renameOver(const QString& from, const QString& to) {
     std::filesystem::rename(QFile::encodeName(from).toStdString(),
                             QFile::encodeName(to).toStdString(), error);
     return !error;
+}
+
+}  // namespace
+
+FileJob::FileJob(QPrinter& target) : target_(target) {
+    if (target.outputFormat() != QPrinter::PdfFormat) return;
+    file_ = target.outputFileName();
+    temporary_ = temporaryNameFor(file_);
+    target.setOutputFileName(temporary_);
+}
+
+bool FileJob::finish(bool printed) {
+    if (file_.isEmpty()) return printed;
+    target_.setOutputFileName(file_);
+    printed = printed && renameOver(temporary_, file_);
+    if (!printed) QFile::remove(temporary_);
+    return printed;
+}
+
+void tellJobStopped(UserPrompts& prompts, const QPrinter& target, bool cancelled, int pagesSent) {
+    const bool toFile = target.outputFormat() == QPrinter::PdfFormat;
+    if (cancelled)
+        prompts.showMessage(toFile ? std::string(res::kPdfCancelled)
+                                   : res::format(res::kPrintCancelled, std::to_string(pagesSent)));
+    else if (toFile)
+        prompts.showMessage(res::format(res::kPdfNotWritten, utf8Text(target.outputFileName())));
+    else
+        prompts.showMessage(res::format(res::kPrintFailed, utf8Text(target.printerName())));
 }
 
 bool execPrintDialog(QWidget* parent, QPrinter& printer, int minPage, int maxPage) {

@@ -7,6 +7,10 @@
 #include "reports/view_state.h"
 
 class QPrinter;
+
+namespace zelvo {
+class UserPrompts;
+}
 class QWidget;
 
 namespace zelvo::gui {
@@ -23,7 +27,22 @@ bool execPrintDialog(QWidget* parent, QPrinter& printer, int minPage = 0, int ma
 
 // A job printed to a file is written under a temporary name beside it and renamed over it only
 // when whole, so a cancelled or failed job leaves no half file nor spoils the one there.
-QString temporaryNameFor(const QString& file);
-bool renameOver(const QString& from, const QString& to);
+class FileJob {
+public:
+    // Points a print-to-file `target` at the temporary name; a printer job is left as it is.
+    explicit FileJob(QPrinter& target);
+    // After the job: the file's own name back on the target, and the file renamed over it when
+    // `printed`, else the half file removed. Whether the job stands.
+    bool finish(bool printed);
+
+private:
+    QPrinter& target_;
+    QString file_;  // empty for a printer job
+    QString temporary_;
+};
+
+// Says why a job stopped: Cancel (with the pages sent to a printer), a file not written, or the
+// printer failing.
+void tellJobStopped(UserPrompts& prompts, const QPrinter& target, bool cancelled, int pagesSent);
 
 }  // namespace zelvo::gui
