@@ -1,12 +1,11 @@
 #include "gui/reporting/attendance_printing.h"
 
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <filesystem>
-#include <system_error>
 
+#include "gui/reports/report_printing.h"
 #include "render/painter_surface.h"
 #include "reports/attendance_page.h"
 #include "reports/view_state.h"
@@ -20,10 +19,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void paintRecord(QPrinter& printer, const CZelvoDoc& doc, const reports::ReportFonts& fonts,
+// False when the printer or the file could not take the page.
+bool paintRecord(QPrinter& printer, const CZelvoDoc& doc, const reports::ReportFonts& fonts,
                  const reports::ViewState& state) {
     const CalendarState& cal = doc.calendar;
-    QPainter painter(&printer);
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
     render::PainterSurface surface(painter, printer.logicalDpiX(), printer.logicalDpiY());
     reports::ReportContext context =
         reports::reportContextFor(doc, fonts, Date{cal.calYear, cal.calMonth, cal.calDay});
@@ -32,6 +33,7 @@ void paintRecord(QPrinter& printer, const CZelvoDoc& doc, const reports::ReportF
     context.page.printerDpiX = printer.logicalDpiX();
     context.page.printerDpiY = printer.logicalDpiY();
     reports::drawAttendanceRecordPage(doc, surface, context);
+    return painter.end();
 }
 
 }  // namespace
@@ -43,29 +45,24 @@ void printAttendanceRecord(QWidget* parent, const CZelvoDoc& doc, const reports:
     printer.setFullPage(true);
     if (!info.isNull()) {
         printer.setPrinterName(info.printerName());
-        if (!info.printerName().toUpper().contains(QStringLiteral("PDF"))) {
-            QPrintDialog dialog(&printer, parent);
-            if (dialog.exec() != QDialog::Accepted) return;
-        }
-        paintRecord(printer, doc, fonts, state);
-        return;
+        if (!info.printerName().toUpper().contains(QStringLiteral("PDF")) &&
+            !execPrintDialog(parent, printer))
+            return;
+    } else {
+        // No printer: the page may go into a PDF file.
+        if (!prompts.askYesNo(res::kNoPrinterSavePdf)) return;
+        const fs::path offered =
+            fs::path(doc.currentFolder()) / (std::string(res::kAttendanceExportName) + ".pdf");
+        const std::string chosen =
+            prompts.chooseSaveFile(res::kPdfSaveTitle, offered.string(), res::kPdfFileFilter);
+        if (chosen.empty()) return;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(chosen));
     }
-    // No printer: the page may go into a PDF file, written whole under another name first.
-    if (!prompts.askYesNo(res::kNoPrinterSavePdf)) return;
-    const fs::path offered =
-        fs::path(doc.currentFolder()) / (std::string(res::kAttendanceExportName) + ".pdf");
-    const std::string chosen =
-        prompts.chooseSaveFile(res::kPdfSaveTitle, offered.string(), res::kPdfFileFilter);
-    if (chosen.empty()) return;
-    const std::string partial = chosen + ".tmp~";
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(partial));
-    paintRecord(printer, doc, fonts, state);
-    std::error_code ec;
-    fs::rename(partial, chosen, ec);
-    if (!ec) return;
-    fs::remove(partial, ec);
-    prompts.showMessage(res::format(res::kPdfNotWritten, chosen));
+    // A PDF is written whole under another name first, as every print-to-file job.
+    FileJob file(printer);
+    if (!file.finish(paintRecord(printer, doc, fonts, state)))
+        tellJobStopped(prompts, printer, false, 0);
 }
 
 }  // namespace zelvo::gui
