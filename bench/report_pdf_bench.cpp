@@ -18,6 +18,8 @@
 #include "capacity_congregation.h"
 #include "render/record_card_pdf.h"
 #include "render/report_pdf.h"
+#include "reports/record_card.h"
+#include "reports/record_card_model.h"
 #include "store/user_prompts.h"
 #include "store/zelvo_doc.h"
 
@@ -61,19 +63,22 @@ BENCHMARK(BM_ReportPdf)
     ->ReportAggregatesOnly(true);
 
 // Every active and inactive person's card, one page each, into one file: the secretary's yearly
-// print of the whole congregation's cards.
+// print of the whole congregation's cards, drawn as the card dialog's PDF buttons draw them.
 void BM_RecordCardsPdf(benchmark::State& state) {
     const CZelvoDoc& doc = bench::capacityDoc();
     const std::string pdf = (fs::path(bench::CapacityFolder::path()) / "cards.pdf").string();
-    std::vector<int> rows;
+    reports::CardSet cards;
     for (int row = 1; row < static_cast<int>(doc.publishers.size()); ++row) {
         const auto kind = doc.publishers[static_cast<std::size_t>(row)].kind();
-        if (kind == kPublisher || kind == kInactive) rows.push_back(row);
+        if (kind == kPublisher || kind == kInactive) cards.rows.push_back(row);
     }
     const reports::CardOptions options = reports::cardOptions(doc);
+    const render::CardDrawer draw = [&](reports::Surface& surface, int card) {
+        reports::drawCardOf(doc, cards, card, options, surface);
+    };
     std::string error;
     for (auto _ : state) {
-        if (!render::writeRecordCardsPdf(doc, rows, options, pdf, error)) {
+        if (!render::writeCardPagesPdf(options.a4, cards.size(), draw, pdf, error)) {
             state.SkipWithError(error.c_str());
             break;
         }

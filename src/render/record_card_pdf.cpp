@@ -30,15 +30,4 @@ bool writeCardPagesPdf(bool a4, int cards, const CardDrawer& draw, const std::st
     return pdf.save(path, ok, error);
 }
 
-bool writeRecordCardsPdf(const CZelvoDoc& doc, const std::vector<int>& rows,
-                         const reports::CardOptions& options, const std::string& path,
-                         std::string& error, const CardProgress& progress) {
-    return writeCardPagesPdf(
-        options.a4, static_cast<int>(rows.size()),
-        [&](reports::Surface& surface, int card) {
-            reports::drawRecordCard(doc, rows[static_cast<std::size_t>(card)], options, surface);
-        },
-        path, error, progress);
-}
-
 }  // namespace zelvo::render

@@ -3,13 +3,8 @@
 
 #include <functional>
 #include <string>
-#include <vector>
 
-#include "reports/record_card.h"
-
-namespace zelvo {
-class CZelvoDoc;
-}
+#include "reports/surface.h"
 
 namespace zelvo::render {
 
@@ -24,10 +19,5 @@ using CardDrawer = std::function<void(reports::Surface& surface, int card)>;
 // `progress` stopped it (`res::kPdfCancelled`). Needs a QGuiApplication.
 bool writeCardPagesPdf(bool a4, int cards, const CardDrawer& draw, const std::string& path,
                        std::string& error, const CardProgress& progress = {});
-
-// The card of each row in `rows`, as writeCardPagesPdf writes them.
-bool writeRecordCardsPdf(const CZelvoDoc& doc, const std::vector<int>& rows,
-                         const reports::CardOptions& options, const std::string& path,
-                         std::string& error, const CardProgress& progress = {});
 
 }  // namespace zelvo::render

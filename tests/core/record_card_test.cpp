@@ -86,7 +86,7 @@ TEST(RecordCard, NewFormYearShowsMonthsUpToTheReportMonthOnly) {
     d.report(row, 1, 50, 3);          // the month before: 50 hours and three quarters
     d.pioneer(row, 1, 1);
     // A year-old value in the report month's place two years back must not show.
-    const CardTable year = cardYear(d.doc, row, false);
+    const CardTable year = serviceYearTable(d.doc.calendar, false, personMonths(d.doc, row));
     EXPECT_TRUE(year.newForm);
     const int reportIndex = (d.doc.calendar.reportMonth + 4) % 12;  // September is 0
     const CardMonth& now = year.months[static_cast<std::size_t>(reportIndex)];
@@ -118,8 +118,8 @@ TEST(RecordCard, YearAcrossTheFormSwitchKeepsItsOldValues) {
     d.report(row, back + 1, 12);  // August 2023, the old-form year before
     d.values(row, back + 1, 4, 0, 5);
 
-    const CardTable now = cardYear(d.doc, row, false);
-    const CardTable before = cardYear(d.doc, row, true);
+    const CardTable now = serviceYearTable(d.doc.calendar, false, personMonths(d.doc, row));
+    const CardTable before = serviceYearTable(d.doc.calendar, true, personMonths(d.doc, row));
     EXPECT_EQ(now.serviceYear, 2024);
     EXPECT_TRUE(now.newForm);
     EXPECT_EQ(now.months[0].remark, res::format(res::kCardOldValues, "3", "1", "2"));

@@ -180,8 +180,4 @@ std::vector<CardTable> personCardTables(const CZelvoDoc& doc, int row, const Car
     return tables;
 }
 
-CardTable cardYear(const CZelvoDoc& doc, int row, bool previous) {
-    return serviceYearTable(doc.calendar, previous, personMonths(doc, row));
-}
-
 }  // namespace zelvo::reports

@@ -80,9 +80,6 @@ MonthSource personMonths(const CZelvoDoc& doc, int row);
 // new or transferred publisher is averaged over the months since the status began.
 std::vector<CardTable> personCardTables(const CZelvoDoc& doc, int row, const CardOptions& options);
 
-// Publisher `row`'s service year (`previous`: the one before).
-CardTable cardYear(const CZelvoDoc& doc, int row, bool previous);
-
 // A baptism date counts when it holds at least five characters after trimming.
 bool cardBaptized(const std::string& baptismDate);
 
